@@ -1,0 +1,3 @@
+#include "app/QuorrelApp.h"
+
+wxIMPLEMENT_APP(CQuorrelApp);

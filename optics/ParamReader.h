@@ -1,0 +1,32 @@
+// Reader of a lens's parameter text: decimal numbers separated by commas.
+//
+// Every model reads its values token after token. A token that no comma ends,
+// or an empty one, reads -1.0, and reading then starts again at the beginning
+// of the text; the model's last token runs from behind the previous comma to
+// the end of the text. Short catalogue texts therefore never fail: the model
+// runs with the values read, exactly as the catalogue expects.
+#pragma once
+
+#include <string>
+
+class CParamReader {
+public:
+    explicit CParamReader(const std::wstring& text) : m_text(text) {}
+
+    // The next comma-terminated token (CCCTVData::GetParamValue).
+    double Next();
+
+    // Fills `count` values with Next().
+    void Next(double* out, int count);
+
+    // Skips `count` tokens.
+    void Skip(int count);
+
+    // The model's last token: from behind the comma the previous Next found
+    // (the start of the text when it found none) to the end of the text.
+    double Last() const;
+
+private:
+    const std::wstring& m_text;
+    int m_start = 0;  // where the next token begins
+};
