@@ -55,6 +55,20 @@ double CCCTVData::EvalPolynomial(int n, const double* c, double x) {
     return sum;
 }
 
+void CCCTVData::AssignColumns(const tagLensColumns& c) {
+    m_strType = c.strType;
+    m_nParamType = c.nParamType;
+    m_strCatalogJP = c.strCatalogJP;
+    m_strCatalogEN = c.strCatalogEN;
+    m_strCatalogCN = c.strCatalogCN;
+    m_strParameter = c.strParameter;
+    m_dPixelSize = c.dPixelSize;
+    m_strMountType = c.strMountType;
+    m_nSpecialFlag = c.nSpecialFlag;
+    m_nDrawoutDirection = c.nDrawoutDirection;
+    m_strFno = c.strFno;
+}
+
 void CCCTVData::SplitFnoList() {
     m_nFnoCount = 0;
     for (;;) {

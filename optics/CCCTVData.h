@@ -64,6 +64,23 @@ enum LensCalcCode {
     kCalcNegativeDraw = -4,  // draw-polynomial models: the ring needs a negative draw
 };
 
+// The eleven catalogue columns of one lens row, in the order the loader reads
+// them. The record factory assigns them to a new record, or hands them to the
+// constructor of the models that complete themselves.
+struct tagLensColumns {
+    std::wstring strType;         // Type
+    int nParamType = 0;           // ParamType
+    std::wstring strCatalogJP;    // CatalogJP
+    std::wstring strCatalogEN;    // CatalogEN
+    std::wstring strCatalogCN;    // CatalogCN
+    std::wstring strParameter;    // Parameter
+    double dPixelSize = 0.0;      // PixelSize
+    std::wstring strMountType;    // MountType
+    int nSpecialFlag = 0;         // SpecialFalg
+    int nDrawoutDirection = 0;    // DrawoutDirection
+    std::wstring strFno;          // Fno
+};
+
 class CCCTVData {
 public:
     static constexpr int kMaxFno = 20;
@@ -97,6 +114,9 @@ public:
 
     // Sum of c[i] * x^(n-1-i), c[0] the coefficient of the highest power.
     static double EvalPolynomial(int n, const double* c, double x);
+
+    // Copies the catalogue columns into the record.
+    void AssignColumns(const tagLensColumns& columns);
 
     // Splits m_strFno into m_astrFno / m_nFnoCount; m_strFno is consumed and
     // ends as its last entry. Entries beyond the 20 places are not stored.

@@ -1,0 +1,81 @@
+#include "catalogue/LensRecordFactory.h"
+
+#include "optics/CCCTVData_Param1.h"
+// -- model headers: parameter-text models --
+// -- model headers: fitted and polynomial models --
+
+namespace {
+
+// What the loader sets on a fitted model instead of reading a parameter text
+// (the ring limit of every fitted model is 0).
+struct FittedConstants {
+    int nParamType;
+    double dImageCircle;
+    double dMaxDraw;  // < 0: keep the model's own
+    double dEffectiveDiameter;
+};
+
+constexpr FittedConstants kFittedConstants[] = {
+    {7, 16.8, -1.0, 58.61255},
+    {8, 16.8, -1.0, 40.24916},
+    {9, 45.0, -1.0, 30.09786},
+    {12, 11.0, 1.25, 19.5},
+    {13, 11.0, -1.0, 21.0},
+};
+
+const FittedConstants* FittedConstantsOf(int paramType) {
+    for (const auto& k : kFittedConstants)
+        if (k.nParamType == paramType) return &k;
+    return nullptr;
+}
+
+// Models whose values come from their parameter text.
+std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
+    switch (paramType) {
+    // -- parameter-text models --
+    default:
+        return std::make_unique<CCCTVData_Param1>();
+    }
+}
+
+// Fitted models, or nullptr when the type is not fitted.
+std::unique_ptr<CCCTVData> NewFittedModel(int paramType) {
+    switch (paramType) {
+    // -- fitted models --
+    default:
+        return nullptr;
+    }
+}
+
+// Models that complete themselves from the columns.
+std::unique_ptr<CCCTVData> NewSelfCompletingModel(const tagLensColumns& columns) {
+    switch (columns.nParamType) {
+    // -- self-completing models --
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<CCCTVData> CreateLensRecord(const tagLensColumns& columns) {
+    if (auto lens = NewSelfCompletingModel(columns)) return lens;
+
+    const FittedConstants* constants = FittedConstantsOf(columns.nParamType);
+    if (auto lens = constants ? NewFittedModel(columns.nParamType) : nullptr) {
+        lens->AssignColumns(columns);
+        lens->m_dImageCircle = constants->dImageCircle;
+        lens->m_dMaxRingLength = 0.0;
+        if (constants->dMaxDraw >= 0.0) lens->m_dMaxDraw = constants->dMaxDraw;
+        lens->m_dEffectiveDiameter = constants->dEffectiveDiameter;
+        lens->SplitFnoList();
+        return lens;
+    }
+
+    auto lens = NewParameterTextModel(columns.nParamType);
+    lens->AssignColumns(columns);
+    lens->m_dMaxRingLength = 100.0;
+    lens->SetParameter();
+    lens->SplitFnoList();
+    return lens;
+}
