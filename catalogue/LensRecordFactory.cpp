@@ -1,8 +1,9 @@
 #include "catalogue/LensRecordFactory.h"
 
 #include "optics/CCCTVData_Param1.h"
-// -- model headers: parameter-text models --
-// -- model headers: fitted and polynomial models --
+// -- model headers: ringless, fixed-magnification, two-group, motor-step --
+// -- model headers: fitted, fitted single-lens, power-law --
+// -- model headers: draw-polynomial, polynomial-coefficient, focus-draw --
 
 namespace {
 
@@ -32,7 +33,9 @@ const FittedConstants* FittedConstantsOf(int paramType) {
 // Models whose values come from their parameter text.
 std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
     switch (paramType) {
-    // -- parameter-text models --
+    // -- parameter-text models: ringless, fixed-magnification, two-group, motor-step --
+    // -- parameter-text models: fitted single-lens, power-law --
+    // -- parameter-text models: draw-polynomial, polynomial-coefficient, focus-draw --
     default:
         return std::make_unique<CCCTVData_Param1>();
     }
@@ -50,7 +53,8 @@ std::unique_ptr<CCCTVData> NewFittedModel(int paramType) {
 // Models that complete themselves from the columns.
 std::unique_ptr<CCCTVData> NewSelfCompletingModel(const tagLensColumns& columns) {
     switch (columns.nParamType) {
-    // -- self-completing models --
+    // -- self-completing models: fitted --
+    // -- self-completing models: draw-polynomial --
     default:
         return nullptr;
     }
