@@ -1,0 +1,63 @@
+#include "optics/ModelMath.h"
+
+#include <algorithm>
+
+#include "optics/ThinLens.h"
+
+namespace optics {
+
+namespace {
+
+// Depth of the range-end re-runs in progress on this thread.
+thread_local int g_rerunDepth = 0;
+
+struct RerunScope {
+    RerunScope() { ++g_rerunDepth; }
+    ~RerunScope() { --g_rerunDepth; }
+    RerunScope(const RerunScope&) = delete;
+    RerunScope& operator=(const RerunScope&) = delete;
+};
+
+}  // namespace
+
+int RerunAtRangeEnd(CCCTVData& lens, int code, double sensor, double value, int mode,
+                    tagLensCalcResult& r, double fno, double wantedDOF, double coc, double draw) {
+    if (g_rerunDepth == 0) {
+        RerunScope scope;
+        lens.CalcOptics(sensor, value, mode, r, fno, wantedDOF, coc, draw);
+    }
+    r.nValid = 0;
+    return code;
+}
+
+int SuccessIfFinite(const tagLensCalcResult& r) {
+    return r.AllFinite() ? kCalcOk : kCalcInfeasible;
+}
+
+int ClampRingIndex(double index) {
+    if (!(index > 0.0)) return 0;  // negative, zero or NaN
+    if (index >= static_cast<double>(kMaxRingIndex)) return kMaxRingIndex;
+    return static_cast<int>(index);  // truncation toward zero
+}
+
+int RingIndexFromEstimate(double estimate, double maxRingLength) {
+    const int index = ClampRingIndex(2.0 * estimate + 1.0);
+    const int limit = ClampRingIndex(2.0 * maxRingLength);
+    return std::min(index, limit);
+}
+
+void FittedDepthOfField(tagLensCalcResult& r, double D, double beta, double fno, double openFno,
+                        double wantedDOF, double coc) {
+    const double c = coc;
+    if (wantedDOF < 0.0) {
+        r.dFno = fno;
+        r.dDOF = D * (c / kFittedDofCoc);
+        r.dEffectiveFno = D * Sq(beta) / (2.0 * kFittedDofCoc) * (fno / openFno);
+    } else {
+        r.dDOF = wantedDOF;
+        r.dFno = openFno * (wantedDOF / D) * (kFittedDofCoc / c);
+        r.dEffectiveFno = D * Sq(beta) / (2.0 * c) * (wantedDOF / D);
+    }
+}
+
+}  // namespace optics
