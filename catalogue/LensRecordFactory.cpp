@@ -3,6 +3,9 @@
 #include "optics/CCCTVData_Param1.h"
 // -- model headers: ringless, fixed-magnification, two-group, motor-step --
 // -- model headers: fitted, fitted single-lens, power-law --
+#include "optics/FittedModels.h"
+#include "optics/FittedSingleLensModels.h"
+#include "optics/PowerLawModel.h"
 // -- model headers: draw-polynomial, polynomial-coefficient, focus-draw --
 
 namespace {
@@ -35,6 +38,8 @@ std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
     switch (paramType) {
     // -- parameter-text models: ringless, fixed-magnification, two-group, motor-step --
     // -- parameter-text models: fitted single-lens, power-law --
+    case 14: return std::make_unique<CCCTVData_Param14>();
+    case 17: return std::make_unique<CCCTVData_Param17>();
     // -- parameter-text models: draw-polynomial, polynomial-coefficient, focus-draw --
     default:
         return std::make_unique<CCCTVData_Param1>();
@@ -44,6 +49,11 @@ std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
 // Fitted models, or nullptr when the type is not fitted.
 std::unique_ptr<CCCTVData> NewFittedModel(int paramType) {
     switch (paramType) {
+    case 7: return std::make_unique<CCCTVData_Param7>();
+    case 8: return std::make_unique<CCCTVData_Param8>();
+    case 9: return std::make_unique<CCCTVData_Param9>();
+    case 12: return std::make_unique<CCCTVData_Param12>();
+    case 13: return std::make_unique<CCCTVData_Param13>();
     // -- fitted models --
     default:
         return nullptr;
@@ -54,6 +64,7 @@ std::unique_ptr<CCCTVData> NewFittedModel(int paramType) {
 std::unique_ptr<CCCTVData> NewSelfCompletingModel(const tagLensColumns& columns) {
     switch (columns.nParamType) {
     // -- self-completing models: fitted --
+    case 15: return std::make_unique<CCCTVData_Param15>(columns);
     // -- self-completing models: draw-polynomial --
     default:
         return nullptr;
