@@ -137,22 +137,19 @@ int CCCTVData_Param1::CalcOptics(double sensor, double value, int mode, tagLensC
 
     // 6. Far end: no focus draw with this ring.
     const double betaMin = (R + m_dExtensionOffset) / f;
-    r.dMagnification[1] = betaMin;
+    r.dMagnification[kMinEnd] = betaMin;
     if (!IsZero(betaMin)) {
-        r.dFOV[1] = sensor / betaMin;
+        r.dFOV[kMinEnd] = sensor / betaMin;
         if (betaMin > beta) return kCalcInfeasible;
-        r.dObjectToImage[1] = ObjectToImage(betaMin);
-        r.dWD[1] = WorkingDistance(r.dObjectToImage[1], R);
-        r.nMinValid = 1;
+        const double L = ObjectToImage(betaMin);
+        WriteRangeEnd(r, kMinEnd, sensor, betaMin, {WorkingDistance(L, R), L});
     }
 
     // 7. Near end: full draw with this ring.
     const double betaMax = (X + R + m_dExtensionOffset) / f;
-    r.dMagnification[2] = betaMax;
-    if (IsZero(betaMax)) return kCalcOk;
-    r.nMaxValid = 1;
-    r.dFOV[2] = sensor / betaMax;
-    r.dObjectToImage[2] = ObjectToImage(betaMax);
-    r.dWD[2] = WorkingDistance(r.dObjectToImage[2], X + R);
-    return kCalcOk;
+    r.dMagnification[kMaxEnd] = betaMax;
+    if (IsZero(betaMax)) return SuccessIfFinite(r);
+    const double L = ObjectToImage(betaMax);
+    WriteRangeEnd(r, kMaxEnd, sensor, betaMax, {WorkingDistance(L, X + R), L});
+    return SuccessIfFinite(r);
 }

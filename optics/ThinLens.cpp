@@ -41,4 +41,27 @@ void ThinLensDepthOfField(tagLensCalcResult& r, double beta, double k, double kF
     }
 }
 
+void EffectiveFnoDepthOfField(tagLensCalcResult& r, double beta, double k, double F, double feAtF,
+                              double feWanted, double wantedDOF, double coc) {
+    if (wantedDOF < 0.0) {
+        r.dFno = F;
+        r.dEffectiveFno = feAtF;
+        r.dDOF = 2.0 * feAtF * coc / Sq(beta);
+    } else {
+        r.dDOF = wantedDOF;
+        r.dEffectiveFno = feWanted;
+        r.dFno = feWanted / k;
+    }
+}
+
+int SuccessIfFinite(const tagLensCalcResult& r) { return r.AllFinite() ? kCalcOk : kCalcInfeasible; }
+
+void WriteRangeEnd(tagLensCalcResult& r, int end, double sensor, double beta, const EndDistances& at) {
+    r.dMagnification[end] = beta;
+    r.dFOV[end] = sensor / beta;
+    r.dWD[end] = at.dWD;
+    r.dObjectToImage[end] = at.dObjectToImage;
+    (end == kMinEnd ? r.nMinValid : r.nMaxValid) = 1;
+}
+
 }  // namespace optics
