@@ -7,6 +7,9 @@
 #include "optics/FittedSingleLensModels.h"
 #include "optics/PowerLawModel.h"
 // -- model headers: draw-polynomial, polynomial-coefficient, focus-draw --
+#include "optics/DrawPolynomialModels.h"
+#include "optics/FocusDrawPolynomialModels.h"
+#include "optics/PolynomialCoefficientModels.h"
 
 namespace {
 
@@ -41,6 +44,11 @@ std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
     case 14: return std::make_unique<CCCTVData_Param14>();
     case 17: return std::make_unique<CCCTVData_Param17>();
     // -- parameter-text models: draw-polynomial, polynomial-coefficient, focus-draw --
+    case 18: return std::make_unique<CCCTVData_Param18>();
+    case 19: return std::make_unique<CCCTVData_Param19>();
+    case 20: return std::make_unique<CCCTVData_Param20>();
+    case 118: return std::make_unique<CCCTVData_Param118>();
+    case 119: return std::make_unique<CCCTVData_Param119>();
     default:
         return std::make_unique<CCCTVData_Param1>();
     }
@@ -66,6 +74,7 @@ std::unique_ptr<CCCTVData> NewSelfCompletingModel(const tagLensColumns& columns)
     // -- self-completing models: fitted --
     case 15: return std::make_unique<CCCTVData_Param15>(columns);
     // -- self-completing models: draw-polynomial --
+    case 21: case 200: return std::make_unique<CCCTVData_Param200>(columns);
     default:
         return nullptr;
     }
