@@ -23,7 +23,7 @@ struct tagTKLColumns {
     double OD = 0.0;            // length shown beside the working distance, mm
     double OI = 0.0;            // object-to-image distance, mm
     double L = 0.0;             // barrel length, mm
-    double RS = 0.0;            // resolution, mm
+    double RS = 0.0;            // resolution, um
     double DOF = 0.0;           // depth of field, mm
     double LH = 0.0;            // optical data, stored only
     double LHP = 0.0;           // optical data, stored only
@@ -73,7 +73,7 @@ public:
     double OD = 0.0;            // length shown beside the working distance, mm
     double OI = 0.0;            // object-to-image distance, mm
     double L = 0.0;             // barrel length, mm
-    double RS = 0.0;            // resolution, mm
+    double RS = 0.0;            // resolution, um
     double DOF = 0.0;           // depth of field, mm
     double LH = 0.0;            // optical data, stored only
     double LHP = 0.0;           // optical data, stored only
