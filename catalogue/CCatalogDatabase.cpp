@@ -16,7 +16,12 @@ namespace {
 const char kTypeMismatch[] = "Type mismatch.";
 const char kOverflow[] = "Overflow.";
 
-std::string ErrorText(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of memory"; }
+// SQLCipher's text for a failed call that returned `rc`. A few calls fail
+// without setting the connection's message; their code's text is used then.
+std::string ErrorText(sqlite3* db, int rc = SQLITE_ERROR) {
+    if (db && sqlite3_errcode(db) != SQLITE_OK) return sqlite3_errmsg(db);
+    return sqlite3_errstr(rc);
+}
 
 // Owns one prepared statement; finalises it whatever happens.
 class CStatement {
@@ -29,9 +34,8 @@ public:
     void Prepare(sqlite3* db, std::string_view sql) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
-        if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr) !=
-            SQLITE_OK)
-            throw CCatalogError(ErrorText(db));
+        int rc = sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_stmt, nullptr);
+        if (rc != SQLITE_OK) throw CCatalogError(ErrorText(db, rc));
         if (!m_stmt)  // only white space or a comment: nothing to run
             throw CCatalogError(sqlite3_errstr(SQLITE_MISUSE));
     }
@@ -187,12 +191,16 @@ bool CCatalogDatabase::Open(std::wstring path, std::wstring password) {
     };
 
     int rc = sqlite3_open_v2(quorrel::ToUtf8(path).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    if (rc != SQLITE_OK) return fail(db ? ErrorText(db) : std::string(sqlite3_errstr(rc)));
+    if (rc != SQLITE_OK) return fail(ErrorText(db, rc));
 
-    std::string key = quorrel::ToUtf8(password);
-    rc = sqlite3_key(db, key.data(), static_cast<int>(key.size()));
-    key.assign(key.size(), '\0');
-    if (rc != SQLITE_OK) return fail(ErrorText(db));
+    // An empty password means a file without encryption (SQLCipher refuses
+    // an empty key).
+    if (!password.empty()) {
+        std::string key = quorrel::ToUtf8(password);
+        rc = sqlite3_key(db, key.data(), static_cast<int>(key.size()));
+        key.assign(key.size(), '\0');
+        if (rc != SQLITE_OK) return fail(ErrorText(db, rc));
+    }
 
     // The key is only checked when the first page is read: read the schema
     // now so that a wrong password or a damaged file fails here. A file with
@@ -201,7 +209,7 @@ bool CCatalogDatabase::Open(std::wstring path, std::wstring password) {
         CStatement check;
         check.Prepare(db, "SELECT count(*) FROM sqlite_master");
         rc = sqlite3_step(check.Get());
-        if (rc != SQLITE_ROW) throw CCatalogError(ErrorText(db));
+        if (rc != SQLITE_ROW) throw CCatalogError(ErrorText(db, rc));
         if (sqlite3_column_int64(check.Get(), 0) == 0)
             throw CCatalogError(sqlite3_errstr(SQLITE_NOTADB));
     } catch (const CCatalogError& e) {
@@ -224,7 +232,8 @@ bool CCatalogDatabase::Close() {
 void CCatalogDatabase::Execute(const char* sql) {
     CStatement stmt;
     stmt.Prepare(m_pConnection, sql);
-    if (sqlite3_step(stmt.Get()) != SQLITE_DONE) throw CCatalogError(ErrorText(m_pConnection));
+    int rc = sqlite3_step(stmt.Get());
+    if (rc != SQLITE_DONE) throw CCatalogError(ErrorText(m_pConnection, rc));
 }
 
 // ---- the loader frame ----
@@ -271,9 +280,9 @@ bool CCatalogDatabase::RunLoader(std::string_view sql, const std::vector<std::ws
                 throw CCatalogError(sqlite3_errstr(SQLITE_RANGE));
             for (size_t i = 0; i < params.size(); ++i) {
                 std::string utf8 = quorrel::ToUtf8(params[i]);
-                if (sqlite3_bind_text(s, static_cast<int>(i + 1), utf8.data(),
-                                      static_cast<int>(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
-                    throw CCatalogError(ErrorText(m_pConnection));
+                int rc = sqlite3_bind_text(s, static_cast<int>(i + 1), utf8.data(),
+                                           static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+                if (rc != SQLITE_OK) throw CCatalogError(ErrorText(m_pConnection, rc));
             }
 
             std::vector<std::string> names(static_cast<size_t>(sqlite3_column_count(s)));
@@ -286,7 +295,7 @@ bool CCatalogDatabase::RunLoader(std::string_view sql, const std::vector<std::ws
             for (;;) {
                 int rc = sqlite3_step(s);
                 if (rc == SQLITE_DONE) break;
-                if (rc != SQLITE_ROW) throw CCatalogError(ErrorText(m_pConnection));
+                if (rc != SQLITE_ROW) throw CCatalogError(ErrorText(m_pConnection, rc));
                 if (rowSeen) *rowSeen = true;
                 onRow(row);
                 if (limit == RowLimit::FirstRow) break;

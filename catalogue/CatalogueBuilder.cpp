@@ -55,9 +55,13 @@ bool BuildCatalogue(const std::wstring& path, const std::string& sqlUtf8,
         if (rc != SQLITE_OK)
             return Fail(error, db.Get() ? sqlite3_errmsg(db.Get()) : sqlite3_errstr(rc));
 
-        std::string key = ToUtf8(password);
-        rc = sqlite3_key(db.Get(), key.data(), static_cast<int>(key.size()));
-        if (rc != SQLITE_OK) return Fail(error, sqlite3_errmsg(db.Get()));
+        // An empty password builds a file without encryption (SQLCipher
+        // refuses an empty key).
+        if (!password.empty()) {
+            std::string key = ToUtf8(password);
+            rc = sqlite3_key(db.Get(), key.data(), static_cast<int>(key.size()));
+            if (rc != SQLITE_OK) return Fail(error, sqlite3_errstr(rc));
+        }
 
         char* message = nullptr;
         std::string script = "BEGIN;\n" + sqlUtf8 + "\n;COMMIT;";
