@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "optics/ThinLens.h"
 
 namespace optics {
 
@@ -28,10 +27,6 @@ int RerunAtRangeEnd(CCCTVData& lens, int code, double sensor, double value, int 
     }
     r.nValid = 0;
     return code;
-}
-
-int SuccessIfFinite(const tagLensCalcResult& r) {
-    return r.AllFinite() ? kCalcOk : kCalcInfeasible;
 }
 
 int ClampRingIndex(double index) {

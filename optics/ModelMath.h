@@ -4,8 +4,6 @@
 //
 //   RerunAtRangeEnd      the re-run of a model's own calculation at a violated
 //                        range end; nested at most once
-//   SuccessIfFinite      1, or -1 when the record carries a value that is not
-//                        finite
 //   ClampRingIndex       any number to an index of the ring table 0..200
 //   RingIndexFromEstimate  integer part of 2 r + 1, limited by the ring limit
 //   Bisect               bisection with a tolerance and an iteration limit
@@ -18,14 +16,17 @@
 //                        the open F-number and a circle of confusion of
 //                        0.04 mm, and its inverse
 //
-// The thin-lens depth of field (from a focal length and a pupil factor) is
-// optics::ThinLensDepthOfField in optics/ThinLens.h.
+// The thin-lens depth of field (from a focal length and a pupil factor) and
+// the final check of a success (optics::SuccessIfFinite: a success that
+// carries a value that is not finite is reported as -1) are in
+// optics/ThinLens.h, which this header includes.
 #pragma once
 
 #include <cmath>
 #include <cstddef>
 
 #include "optics/CCCTVData.h"
+#include "optics/ThinLens.h"
 
 namespace optics {
 
@@ -42,11 +43,6 @@ namespace optics {
 // code.
 int RerunAtRangeEnd(CCCTVData& lens, int code, double sensor, double value, int mode,
                     tagLensCalcResult& r, double fno, double wantedDOF, double coc, double draw);
-
-// A success must not carry a value that is not finite (a zero denominator, a
-// power of a negative base, a solver that ran off its curve): such a
-// configuration is reported as infeasible, -1.
-int SuccessIfFinite(const tagLensCalcResult& r);
 
 // ---- close-up rings --------------------------------------------------------
 
