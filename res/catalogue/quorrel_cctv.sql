@@ -78,4 +78,29 @@ INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, P
 INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QH-16M20', 1, 'https://example.com/catalog/jp/QH-16M20.pdf', 'https://example.com/catalog/en/QH-16M20.pdf', 'https://example.com/catalog/cn/QH-16M20.pdf', '16,-5,46,0,46,6.526,0,1.8,2,1.4,15,16,0,0,27', 2.5, 'C', 1, 1, '2,2.8,4,5.6,8,11,16', 1, 125);
 -- == lenses: ringless, fixed-magnification, two-group, motor-step ==
 -- == lenses: fitted, fitted single-lens, power-law ==
+-- Fitted lenses: their optics are constants of their model classes (the
+-- loader sets image circle, ring limit and front diameter; Parameter is not
+-- read): QW-6M28 (7: 1" wide angle, 0.05x at most), QW-8M24 (8: 1", 0.07x),
+-- QL-35M28 (9: 45 mm image circle, area and line sensors, up to 0.5x),
+-- QS-12M18 (12: 2/3", up to 0.104x with 1.25 mm draw), QS-8M20 (13: 2/3",
+-- up to 0.127x), QX-85M56 (15: 82 mm image circle, 0.5x to 1.0x).
+-- Fitted single-lens QM-85M40/QM-85M45 (14: 0.2x to 0.5x): Parameter
+--   -, -, f, -, -, image circle, max ring, effective diameter.
+-- Power-law macros QP-35M28 (0.05x to 0.5x, 2/3") and QP-75M40 (0.1x to 0.5x,
+-- 1"): Parameter = beta split, WD(beta) high and low branch (coefficient,
+-- exponent), OI slope and offset, WD split, beta(WD) near and far branch,
+-- WD-from-OI slope and offset, beta-from-draw slope and offset, beta max,
+-- beta min, g(beta), pupil denominator, pupil numerator (beta^2 first),
+-- draw slope and offset, image circle, max ring, max draw, effective
+-- diameter, shortest WD, open F.
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QW-6M28', 7, 'https://example.com/catalog/jp/QW-6M28.pdf', 'https://example.com/catalog/en/QW-6M28.pdf', 'https://example.com/catalog/cn/QW-6M28.pdf', '', 3.45, 'C', 1, 0, '2.8,4,5.6,8,11,16', 0, 510);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QW-8M24', 8, 'https://example.com/catalog/jp/QW-8M24.pdf', 'https://example.com/catalog/en/QW-8M24.pdf', 'https://example.com/catalog/cn/QW-8M24.pdf', '', 3.45, 'C', 1, 0, '2.4,2.8,4,5.6,8,11,16', 0, 520);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QL-35M28', 9, 'https://example.com/catalog/jp/QL-35M28.pdf', 'https://example.com/catalog/en/QL-35M28.pdf', 'https://example.com/catalog/cn/QL-35M28.pdf', '', 7, 'F', 3, 0, '2.8,4,5.6,8,11,16,22', 0, 530);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QS-12M18', 12, 'https://example.com/catalog/jp/QS-12M18.pdf', 'https://example.com/catalog/en/QS-12M18.pdf', 'https://example.com/catalog/cn/QS-12M18.pdf', '', 3.45, 'C', 1, 0, '1.8,2,2.8,4,5.6,8,11,16', 0, 540);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QS-8M20', 13, 'https://example.com/catalog/jp/QS-8M20.pdf', 'https://example.com/catalog/en/QS-8M20.pdf', 'https://example.com/catalog/cn/QS-8M20.pdf', '', 3.45, 'C', 1, 0, '2,2.8,4,5.6,8,11,16', 0, 550);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QX-85M56', 15, 'https://example.com/catalog/jp/QX-85M56.pdf', 'https://example.com/catalog/en/QX-85M56.pdf', 'https://example.com/catalog/cn/QX-85M56.pdf', '', 5.5, 'M72', 3, 0, '5.6,8,11,16,22,32', 0, 560);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QM-85M40', 14, 'https://example.com/catalog/jp/QM-85M40.pdf', 'https://example.com/catalog/en/QM-85M40.pdf', 'https://example.com/catalog/cn/QM-85M40.pdf', '0,0,84.7,0,0,11,0,32', 3.45, 'C', 1, 0, '4,5.6,8,11,16,22,32', 0, 570);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QM-85M45', 14, 'https://example.com/catalog/jp/QM-85M45.pdf', 'https://example.com/catalog/en/QM-85M45.pdf', 'https://example.com/catalog/cn/QM-85M45.pdf', '0,0,85,0,0,17.6,0,36', 3.45, 'C', 1, 0, '4.5,5.6,8,11,16,22,32', 0, 575);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QP-35M28', 17, 'https://example.com/catalog/jp/QP-35M28.pdf', 'https://example.com/catalog/en/QP-35M28.pdf', 'https://example.com/catalog/cn/QP-35M28.pdf', '0.15,48.1,-0.903,47.49,-0.91,1,95,267.1,72.92,-1.1074,69.57,-1.0989,1,-95,0.0285714,0.05,0.5,0.05,0,2,35,0,0.1,1,0,0.15,0.8,35,-1.75,11,0,16,30,88,2.8', 3.45, 'C', 1, 0, '2.8,4,5.6,8,11,16', 0, 580);
+INSERT INTO LENS (Type, ParamType, CatalogJP, CatalogEN, CatalogCN, Parameter, PixelSize, MountType, SpecialFalg, DrawoutDirection, Fno, Discontinued, DispOrder) VALUES ('QP-75M40', 17, 'https://example.com/catalog/jp/QP-75M40.pdf', 'https://example.com/catalog/en/QP-75M40.pdf', 'https://example.com/catalog/cn/QP-75M40.pdf', '0.3,130,-0.792,128.7,-0.8,1,150,337.2,466.8,-1.2626,433.4,-1.25,1,-150,0.0133333,0.1,0.5,0.1,0,3,75,0,0.1,1,0,0.2,0.85,75,-7.5,16,0,30,36,220,4', 2.5, 'C', 1, 1, '4,5.6,8,11,16,22', 0, 585);
 -- == lenses: draw-polynomial, polynomial-coefficient, focus-draw ==
