@@ -2,6 +2,10 @@
 
 #include "optics/CCCTVData_Param1.h"
 // -- model headers: ringless, fixed-magnification, two-group, motor-step --
+#include "optics/FixedMagnificationModels.h"
+#include "optics/MotorStepModels.h"
+#include "optics/RinglessModels.h"
+#include "optics/TwoGroupModels.h"
 // -- model headers: fitted, fitted single-lens, power-law --
 #include "optics/FittedModels.h"
 #include "optics/FittedSingleLensModels.h"
@@ -40,6 +44,15 @@ const FittedConstants* FittedConstantsOf(int paramType) {
 std::unique_ptr<CCCTVData> NewParameterTextModel(int paramType) {
     switch (paramType) {
     // -- parameter-text models: ringless, fixed-magnification, two-group, motor-step --
+    case 2: return std::make_unique<CCCTVData_Param2>();
+    case 3: return std::make_unique<CCCTVData_Param3>();
+    case 4: return std::make_unique<CCCTVData_Param4>();
+    case 5: return std::make_unique<CCCTVData_Param5>();
+    case 6: return std::make_unique<CCCTVData_Param6>();
+    case 10: return std::make_unique<CCCTVData_Param10>();
+    case 11: return std::make_unique<CCCTVData_Param11>();
+    case 16: return std::make_unique<CCCTVData_Param16>();
+    case 100: return std::make_unique<CCCTVData_Param100>();
     // -- parameter-text models: fitted single-lens, power-law --
     case 14: return std::make_unique<CCCTVData_Param14>();
     case 17: return std::make_unique<CCCTVData_Param17>();
