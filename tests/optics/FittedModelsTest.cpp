@@ -108,15 +108,6 @@ TEST(FittedParam7, MagnificationGivesTheFittedConfiguration) {
     EXPECT_EQ(r.nMaxValid, 1);
 }
 
-TEST(FittedParam7, WantedDepthOfFieldGivesBackTheFNumber) {
-    CCCTVData_Param7 lens;
-    tagLensCalcResult r;
-    ASSERT_EQ(SearchCalc(lens, r, 11.0, 0.02, kModeMagnification, -1.0, 2844.13846725976), kCalcOk);
-    EXPECT_EQ(r.dDOF, 2844.13846725976);
-    EXPECT_NEAR(r.dFno, 2.8, 1e-9);
-    EXPECT_NEAR(r.dEffectiveFno, 2.80125727800277, 1e-9);
-}
-
 TEST(FittedParam7, WorkingDistance400TakesTheNearBranch) {
     CCCTVData_Param7 lens;
     tagLensCalcResult r;
