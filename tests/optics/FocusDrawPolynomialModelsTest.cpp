@@ -1,0 +1,442 @@
+// Focus-draw polynomial models (parameter types 19 and 119), checked against
+// hand computation on fits that follow a thin lens of f = 25 mm with a
+// 1 mm focus draw.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "optics/FocusDrawPolynomialModels.h"
+#include "tests/optics/ModelProperties.h"
+
+namespace {
+
+using model_properties::ParameterText;
+
+// phi(x) = 25, A(x, e) = (x + e) / phi, W(x, b) = phi / b;
+// ring estimates r(b) = 25 b - 1 and r(W) = 625 / W - 1 (the ring that full
+// draw needs), E(y) = y + 625 / y + 45 (distance at full draw with ring y - 1);
+// Bmin(e) = e / 25, Wmin(e) = 625 / e; lens length 27.474 + x + e plus
+// c0 = 17.526; beta 0.01..1; rings up to 40 mm; draw 1 mm; W_short 15.24;
+// W_ring 625; open F 1.4; pupil magnification 1.
+struct Fit {
+    std::vector<double> s = {0, 0, 0, 25, -1};
+    std::vector<double> t = {0, 0, 625, 0, -1};
+    std::vector<double> o = {1, 0, 0, 625, 0, 0, 45};
+    double l0 = 27.474;
+    std::vector<double> m = {0, 0, 0, 1, 0};
+    std::vector<double> w = {0, 0, 1, 0, 0};
+    std::vector<double> k = {0, 0, 0, 25};
+    std::vector<double> d = {0, 0, 0, 0, 1};  // pupil denominator
+    std::vector<double> q = {0, 0, 0, 0, 1};  // pupil numerator
+    std::vector<double> g = {0, 0, 0, 0.04, 0};
+    std::vector<double> h = {0, 0, 625, 0, 0};
+    double c0 = 17.526, betaMax = 1.0, betaMin = 0.01, imageCircle = 11, maxRing = 40, maxDraw = 1,
+           effective = 30, wdShort = 15.24, wdRing = 625, openF = 1.4, l1 = 1, l2 = 1;
+    // Param119: D(b) = 0.112 / b + 0.112 / b^2, lens length 0 x^2 + 1 x + 27.474 (+ e)
+    std::vector<double> dof = {0, 0, 0, 0.112, 0.112, 0};
+
+    std::vector<double> Limits() const {
+        return {c0, betaMax, betaMin, imageCircle, maxRing, maxDraw, effective, wdShort, wdRing, openF};
+    }
+    std::vector<double> Values19() const {
+        std::vector<double> v;
+        for (const auto* part : {&s, &t, &o}) v.insert(v.end(), part->begin(), part->end());
+        v.push_back(l0);
+        for (const auto* part : {&m, &w, &k, &d, &q, &g, &h}) v.insert(v.end(), part->begin(), part->end());
+        const auto lim = Limits();
+        v.insert(v.end(), lim.begin(), lim.end());
+        v.insert(v.end(), {l1, l2});
+        return v;
+    }
+    std::vector<double> Values119() const {
+        std::vector<double> v;
+        for (const auto* part : {&s, &t, &o, &m, &w, &k, &g, &h}) v.insert(v.end(), part->begin(), part->end());
+        const auto lim = Limits();
+        v.insert(v.end(), lim.begin(), lim.end());
+        v.insert(v.end(), dof.begin(), dof.end());
+        v.insert(v.end(), {0, 1, l0});
+        return v;
+    }
+};
+
+template <class Lens>
+std::unique_ptr<Lens> Make(const std::vector<double>& values, int type) {
+    auto lens = std::make_unique<Lens>();
+    lens->m_nParamType = type;
+    lens->m_strParameter = ParameterText(values);
+    lens->SetParameter();
+    return lens;
+}
+
+std::unique_ptr<CCCTVData_Param19> Make19(const Fit& fit = {}) {
+    return Make<CCCTVData_Param19>(fit.Values19(), 19);
+}
+
+std::unique_ptr<CCCTVData_Param119> Make119(const Fit& fit = {}) {
+    return Make<CCCTVData_Param119>(fit.Values119(), 119);
+}
+
+struct FocusDrawTest : ::testing::Test {
+    tagLensCalcResult r;
+    int Run(CCCTVData& lens, double sensor, double value, int mode, double fno = 2.8,
+            double wantedDOF = -1.0, double coc = 0.04, double draw = 0.0) {
+        r.PresetForSearch();
+        return lens.CalcOptics(sensor, value, mode, r, fno, wantedDOF, coc, draw);
+    }
+};
+
+}  // namespace
+
+// ---- reading ---------------------------------------------------------------
+
+TEST(FocusDrawReading, Param19ReadsSixtyFourTokensInOrder) {
+    std::vector<double> v;
+    for (int i = 1; i <= 64; ++i) v.push_back(i);
+    auto lens = Make<CCCTVData_Param19>(v, 19);
+    EXPECT_EQ(lens->m_adRingFromMag[0], 1.0);
+    EXPECT_EQ(lens->m_adRingFromWD[0], 6.0);
+    EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
+    EXPECT_EQ(lens->m_dLengthConstant, 18.0);
+    EXPECT_EQ(lens->m_adMagCoef[0], 19.0);
+    EXPECT_EQ(lens->m_adWDCoef[0], 24.0);
+    EXPECT_EQ(lens->m_adFocalFromDraw[0], 29.0);
+    EXPECT_EQ(lens->m_adPupilDenominator[0], 33.0);
+    EXPECT_EQ(lens->m_adPupilNumerator[0], 38.0);
+    EXPECT_EQ(lens->m_adMinMagFromRing[0], 43.0);
+    EXPECT_EQ(lens->m_adMinWDFromRing[4], 52.0);
+    EXPECT_EQ(lens->m_dOIConstant, 53.0);
+    EXPECT_EQ(lens->m_dMaxMagnification, 54.0);
+    EXPECT_EQ(lens->m_dMinMagnification, 55.0);
+    EXPECT_EQ(lens->m_dImageCircle, 56.0);
+    EXPECT_EQ(lens->m_dMaxRingLength, 57.0);
+    EXPECT_EQ(lens->m_dMaxDraw, 58.0);
+    EXPECT_EQ(lens->m_dEffectiveDiameter, 59.0);
+    EXPECT_EQ(lens->m_dMinWD, 60.0);
+    EXPECT_EQ(lens->m_dRingWD, 61.0);
+    EXPECT_EQ(lens->m_dOpenFno, 62.0);
+    EXPECT_EQ(lens->m_dLengthPerDraw, 63.0);
+    EXPECT_EQ(lens->m_dLengthPerRing, 64.0);
+}
+
+TEST(FocusDrawReading, Param119ReadsSixtyTokensInOrder) {
+    std::vector<double> v;
+    for (int i = 1; i <= 60; ++i) v.push_back(i);
+    auto lens = Make<CCCTVData_Param119>(v, 119);
+    EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
+    EXPECT_EQ(lens->m_adMagCoef[0], 18.0);
+    EXPECT_EQ(lens->m_adWDCoef[0], 23.0);
+    EXPECT_EQ(lens->m_adFocalFromDraw[0], 28.0);
+    EXPECT_EQ(lens->m_adMinMagFromRing[0], 32.0);
+    EXPECT_EQ(lens->m_adMinWDFromRing[0], 37.0);
+    EXPECT_EQ(lens->m_dOIConstant, 42.0);
+    EXPECT_EQ(lens->m_dMaxMagnification, 43.0);
+    EXPECT_EQ(lens->m_dMinMagnification, 44.0);
+    EXPECT_EQ(lens->m_dImageCircle, 45.0);
+    EXPECT_EQ(lens->m_dMaxRingLength, 46.0);
+    EXPECT_EQ(lens->m_dMaxDraw, 47.0);
+    EXPECT_EQ(lens->m_dEffectiveDiameter, 48.0);
+    EXPECT_EQ(lens->m_dMinWD, 49.0);
+    EXPECT_EQ(lens->m_dRingWD, 50.0);
+    EXPECT_EQ(lens->m_dOpenFno, 51.0);
+    EXPECT_EQ(lens->m_adDOFFromMag[0], 52.0);
+    EXPECT_EQ(lens->m_adDOFFromMag[5], 57.0);
+    EXPECT_EQ(lens->m_adLengthFromDraw[0], 58.0);
+    EXPECT_EQ(lens->m_adLengthFromDraw[2], 60.0);
+}
+
+TEST(FocusDrawReading, FitsPutEachCoefficientOnItsOwnPower) {
+    Fit fit;
+    fit.m = {1, 2, 3, 4, 5};
+    fit.w = {1, 2, 3, 4, 5};
+    fit.k = {1, 2, 3, 4};
+    fit.o = {1, 2, 3, 4, 5, 6, 7};
+    auto lens = Make19(fit);
+    const double phi = lens->Focal(1.0);  // 1 + 2 + 3 + 4
+    EXPECT_EQ(phi, 10.0);
+    // u = 1 + 2: 3 + 2*10 + 3*100 + 4*3/10 + 5
+    EXPECT_DOUBLE_EQ(lens->Magnification(1.0, 2.0, phi), 329.2);
+    // 10 + 2*4 + 3*10/4 + 4*A(1, 0) + 5, A(1, 0) = 1 + 20 + 300 + 0.4 + 5
+    EXPECT_DOUBLE_EQ(lens->WorkingDistance(1.0, 4.0, phi), 10 + 8 + 7.5 + 4 * 326.4 + 5);
+    // y = 3: 3 + 18 + 81 + 4/3 + 5/sqrt(3) + 6 x 3^-0.01 + 7
+    EXPECT_DOUBLE_EQ(lens->OIFromRing(2.0), 3 + 18 + 81 + 4.0 / 3.0 + 5 * std::pow(3.0, -0.5) +
+                                                6 * std::pow(3.0, -0.01) + 7);
+    EXPECT_DOUBLE_EQ(lens->LensLength(2.0, 3.0), 27.474 + 2 + 3);
+    EXPECT_DOUBLE_EQ(Make119()->LensLength(2.0, 3.0), 2 + 27.474 + 3);
+}
+
+// ---- hand-checked configurations ---------------------------------------------
+
+TEST_F(FocusDrawTest, MagnificationWithARing) {
+    auto lens = Make19();
+    ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification), kCalcOk);
+    // r(0.2) = 4: index int(9) = 9, e = 4.5; (x + 4.5) / 25 = 0.2 at the first midpoint x = 0.5.
+    EXPECT_EQ(r.nRingIndex, 9);
+    EXPECT_EQ(r.dFocusDraw[0], 0.5);
+    EXPECT_DOUBLE_EQ(r.dFOV[0], 55.0);
+    EXPECT_DOUBLE_EQ(r.dWD[0], 125.0);
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);  // 27.474 + 0.5 + 4.5 + 125 + 17.526
+    EXPECT_EQ(r.dExtension[0], -1.0);              // never written
+    // m = 1.2, Fe = 3.36, DOF = 2 x 3.36 x 0.04 / (0.04 - 2.8^2 x 0.04^2 / 625)
+    EXPECT_NEAR(r.dEffectiveFno, 3.36, 1e-12);
+    EXPECT_NEAR(r.dDOF, 6.7233735198973426, 1e-12);
+    // Draw 0 with the 4.5 mm ring: 0.18, Wmin 625 / 4.5.
+    EXPECT_EQ(r.nMinValid, 1);
+    EXPECT_DOUBLE_EQ(r.dMagnification[1], 0.18);
+    EXPECT_DOUBLE_EQ(r.dFOV[1], 61.111111111111114);
+    EXPECT_DOUBLE_EQ(r.dWD[1], 138.88888888888889);
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[1], 188.38888888888889);
+    // Full draw: 5.5 / 25 = 0.22, W = 25 / 0.22.
+    EXPECT_EQ(r.nMaxValid, 1);
+    EXPECT_DOUBLE_EQ(r.dMagnification[2], 0.22);
+    EXPECT_DOUBLE_EQ(r.dFOV[2], 50.0);
+    EXPECT_DOUBLE_EQ(r.dWD[2], 113.63636363636364);
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[2], 164.13636363636365);
+}
+
+TEST_F(FocusDrawTest, WorkingDistanceAndDistanceFindTheSameDraw) {
+    auto lens = Make19();
+    // r(125) = 4: the same ring; 625 / (x + 4.5) = 125 at x = 0.5.
+    ASSERT_EQ(Run(*lens, 11.0, 125.0, kModeWorkingDistance), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 9);
+    EXPECT_EQ(r.dFocusDraw[0], 0.5);
+    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.2);
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);
+
+    // E(y) = 170 at y + 625 / y = 125: y = 5.2178, ring estimate 4.2178,
+    // index int(9.4356) = 9, e = 4.5. Then 49.5 + x + 625 / (x + 4.5) = 170
+    // at u = x + 4.5 = (125 - sqrt(13125)) / 2, the same u as y.
+    const double u = (125.0 - std::sqrt(13125.0)) / 2.0;
+    EXPECT_NEAR(lens->RingForDistance(170.0), u - 1.0, 1e-4);
+    ASSERT_EQ(Run(*lens, 11.0, 170.0, kModeObjectToImage), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 9);
+    EXPECT_NEAR(r.dFocusDraw[0], u - 4.5, 1e-6);
+    EXPECT_NEAR(r.dWD[0], 625.0 / u, 1e-4);
+    EXPECT_NEAR(r.dMagnification[0], u / 25.0, 1e-7);
+    EXPECT_EQ(r.dObjectToImage[0], 170.0);
+}
+
+TEST_F(FocusDrawTest, Param119DepthOfFieldFromItsFit) {
+    auto lens = Make119();
+    ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, 2.8), kCalcOk);
+    // D(0.2) = 0.112 / 0.04 + 0.112 / 0.2 = 3.36; Fe = 3.36 x 0.04 / 0.08 x (2.8 / 1.4)
+    EXPECT_NEAR(r.dDOF, 3.36, 1e-12);
+    EXPECT_NEAR(r.dEffectiveFno, 3.36, 1e-12);
+    ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, 5.6), kCalcOk);
+    EXPECT_NEAR(r.dDOF, 3.36, 1e-12);  // the same for every F-number
+    EXPECT_NEAR(r.dEffectiveFno, 6.72, 1e-12);
+    ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, -1.0, 3.36), kCalcOk);
+    EXPECT_NEAR(r.dFno, 1.4, 1e-12);
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);  // lens length 0.5 + 27.474 + 4.5
+}
+
+// ---- edge cases --------------------------------------------------------------
+
+TEST_F(FocusDrawTest, RingIndexFromTheEstimate) {
+    auto lens = Make19();
+    Run(*lens, 11.0, 0.04, kModeMagnification);  // estimate 0.0: index 1
+    EXPECT_EQ(r.nRingIndex, 1);
+    Run(*lens, 11.0, 0.028, kModeMagnification);  // -0.3: index 0
+    EXPECT_EQ(r.nRingIndex, 0);
+    Run(*lens, 11.0, 0.0696, kModeMagnification);  // 0.74: index 2
+    EXPECT_EQ(r.nRingIndex, 2);
+
+    Fit shortRings;
+    shortRings.maxRing = 20.0;
+    shortRings.betaMax = 3.0;
+    shortRings.wdShort = 0.0;
+    auto other = Make19(shortRings);
+    // 60.0 with Rmax 20: index 40. The 20 mm ring and full draw reach only
+    // 21 / 25, so no draw in range gives 2.44.
+    EXPECT_EQ(Run(*other, 11.0, 2.44, kModeMagnification), kCalcInfeasible);
+    EXPECT_EQ(r.nRingIndex, 40);
+}
+
+TEST_F(FocusDrawTest, FarWorkingDistanceTakesNoRing) {
+    auto lens = Make19();
+    // r(700) would be -0.107, but 700 >= W_ring gives index 0 anyway.
+    ASSERT_EQ(Run(*lens, 11.0, 700.0, kModeWorkingDistance), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 0);
+    EXPECT_NEAR(r.dFocusDraw[0], 625.0 / 700.0, 1e-6);
+    EXPECT_EQ(r.dMagnification[1], 0.0);  // no ring: no fitted far end
+    EXPECT_EQ(r.nMinValid, 0);
+    EXPECT_EQ(r.dWD[2], 625.0);  // W_ring at full draw without a ring
+}
+
+TEST_F(FocusDrawTest, DistanceBeyondEveryRingNeedsNoRing) {
+    Fit fit;
+    fit.betaMin = 0.001;
+    auto lens = Make19(fit);
+    EXPECT_EQ(lens->RingForDistance(5000.0), -1.0);
+    ASSERT_EQ(Run(*lens, 11.0, 5000.0, kModeObjectToImage), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 0);
+    // 45 + x + 625 / x = 5000
+    EXPECT_NEAR(r.dFocusDraw[0], (4955.0 - std::sqrt(4955.0 * 4955.0 - 2500.0)) / 2.0, 1e-6);
+}
+
+TEST_F(FocusDrawTest, DistanceShorterThanTheLensReachesIsAboveTheRange) {
+    auto lens = Make19();
+    // 100 < 27.474 + 1 + 40 + 15.24 + 17.526 = 101.24
+    ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeObjectToImage), kCalcAboveRange);
+    EXPECT_EQ(r.nValid, 0);
+    EXPECT_EQ(r.dMagnification[0], 1.0);
+    EXPECT_DOUBLE_EQ(r.dWD[0], 25.0);
+}
+
+TEST_F(FocusDrawTest, RingModeTruncatesTheIndexButUsesTheThickness) {
+    auto lens = Make19();
+    ASSERT_EQ(Run(*lens, 11.0, 1.5, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 3);
+    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.06);
+    ASSERT_EQ(Run(*lens, 11.0, 1.25, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 2);
+    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.05);  // 1.25 / 25
+    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 546.0);  // lens length with the 1.0 mm ring
+}
+
+TEST_F(FocusDrawTest, RangeEndsThemselvesAreInRange) {
+    auto lens = Make19();
+    EXPECT_EQ(Run(*lens, 11.0, 0.0, kModeRing, 2.8, -1.0, 0.04, 0.25), kCalcOk);  // 0.25 / 25
+    EXPECT_EQ(r.dMagnification[0], 0.01);
+    EXPECT_EQ(Run(*lens, 11.0, 1.0, kModeMagnification), kCalcOk);
+    EXPECT_EQ(r.dMagnification[0], 1.0);
+    EXPECT_EQ(Run(*lens, 11.0, 0.009, kModeMagnification), kCalcBelowRange);
+    EXPECT_EQ(r.dMagnification[0], 0.01);
+}
+
+TEST_F(FocusDrawTest, Param119FarMissKeepsThePresets) {
+    Fit fit;
+    fit.maxRing = 5.0;  // with a 5 mm ring and 1 mm draw W spans 104.2 to 125
+    fit.wdShort = 0.0;
+    auto lens = Make119(fit);
+    // 30 mm is missed by far more than 10 mm: magnification and draw keep
+    // the search's -1.0, which is below the range.
+    ASSERT_EQ(Run(*lens, 11.0, 30.0, kModeWorkingDistance), kCalcBelowRange);
+    EXPECT_EQ(r.dMagnification[0], 0.01);
+    // 100 mm is missed by 4.2 mm: close enough for this model.
+    ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeWorkingDistance), kCalcOk);
+    EXPECT_EQ(r.nRingIndex, 10);
+    EXPECT_NEAR(r.dFocusDraw[0], 1.0, 1e-9);
+    EXPECT_EQ(r.dWD[0], 100.0);
+}
+
+// ---- mends -------------------------------------------------------------------
+
+TEST_F(FocusDrawTest, Param19DrawThatMissesItsTargetIsInfeasible) {
+    Fit fit;
+    fit.maxRing = 5.0;
+    fit.wdShort = 0.0;
+    auto lens = Make19(fit);
+    ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeWorkingDistance), kCalcInfeasible);
+    EXPECT_EQ(r.nValid, 1);
+    // A magnification beyond the 5 mm ring at full draw (6 / 25).
+    EXPECT_EQ(Run(*lens, 11.0, 0.3, kModeMagnification), kCalcInfeasible);
+}
+
+TEST_F(FocusDrawTest, RangeWithMinimumAboveMaximumStopsAfterOneRerun) {
+    Fit crossed;
+    crossed.betaMin = 0.5;
+    crossed.betaMax = 0.2;
+    auto lens = Make19(crossed);
+    EXPECT_EQ(Run(*lens, 11.0, 0.3, kModeMagnification), kCalcBelowRange);
+    EXPECT_EQ(r.nValid, 0);
+    EXPECT_EQ(r.dMagnification[0], 0.5);
+    EXPECT_EQ(Run(*lens, 11.0, 0.6, kModeMagnification), kCalcAboveRange);
+    EXPECT_EQ(r.dMagnification[0], 0.2);
+}
+
+TEST_F(FocusDrawTest, RingIndexStaysInTheTable) {
+    Fit wide;
+    wide.maxRing = 150.0;  // beyond the 100 mm of the table
+    wide.betaMax = 10.0;
+    wide.wdShort = 0.0;
+    auto lens = Make19(wide);
+    Run(*lens, 11.0, 5.0, kModeMagnification);  // estimate 124: int(249)
+    EXPECT_EQ(r.nRingIndex, 200);
+    Run(*lens, 11.0, 150.0, kModeRing);  // a given 150 mm ring: int(300)
+    EXPECT_EQ(r.nRingIndex, 200);
+    Run(*lens, 11.0, -3.0, kModeRing);
+    EXPECT_EQ(r.nRingIndex, 0);
+}
+
+TEST_F(FocusDrawTest, DegenerateValuesNeverSucceed) {
+    auto lens = Make19();
+    EXPECT_EQ(Run(*lens, 0.0, 0.0, kModeFieldOfView), kCalcInfeasible);  // 0 / 0
+
+    Fit noPupil;
+    noPupil.d = {0, 0, 0, 0, 0};
+    EXPECT_EQ(Run(*Make19(noPupil), 11.0, 0.2, kModeMagnification), kCalcInfeasible);
+    EXPECT_EQ(r.nValid, 1);
+    Fit noOpenF;
+    noOpenF.openF = 0.0;
+    EXPECT_EQ(Run(*Make119(noOpenF), 11.0, 0.2, kModeMagnification, 2.8), kCalcInfeasible);
+    Fit flatDof;
+    flatDof.dof = {0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Run(*Make119(flatDof), 11.0, 0.2, kModeMagnification, -1.0, 5.0), kCalcInfeasible);
+}
+
+// ---- properties --------------------------------------------------------------
+
+namespace {
+
+// A lens near the thin-lens fits of focal length f with draw D and rings up
+// to Rmax, its fitted terms and limits drawn at random.
+Fit RandomFit(model_properties::CRandom& rnd) {
+    const double f = rnd.Uniform(8.0, 75.0);
+    const double D = rnd.Value(0.3, 5.0);
+    const double Rmax = rnd.Value(0.0, 110.0);
+    const double fD = f * rnd.Value(0.95, 1.0);
+    Fit fit;
+    fit.s = {0, 0, rnd.Value(-1, 1, 0.02), fD, -D};
+    fit.t = {rnd.Value(-1e-3, 1e-3, 0.02), 0, fD * fD, rnd.Value(-10, 10, 0.02), -D};
+    fit.o = {1, 0, 0, fD * fD, rnd.Value(-1, 1, 0.02), 0, rnd.Value(20, 150)};
+    fit.l0 = rnd.Value(10, 80);
+    fit.m = {rnd.Value(-0.01, 0.01, 0.02), 0, 0, 1, rnd.Value(-0.01, 0.01)};
+    fit.w = {rnd.Value(-0.1, 0.1, 0.02), 0, 1, 0, rnd.Value(-5, 5)};
+    fit.k = {0, 0, (fD - f) / D, f};
+    fit.d = {0, 0, 0, rnd.Value(-0.1, 0.1, 0.02), 1};
+    fit.q = {0, 0, 0, rnd.Value(-0.1, 0.1, 0.02), rnd.Value(0.5, 1.5)};
+    fit.g = {0, 0, 0, 1.0 / f, 0};
+    fit.h = {0, 0, f * f, 0, 0};
+    fit.betaMin = rnd.Value(0.001, 0.05);
+    fit.betaMax = rnd.Value(0.05, 2.0);
+    fit.maxRing = Rmax;
+    fit.maxDraw = D;
+    fit.wdShort = fD * fD / (D + Rmax) * rnd.Value(0.8, 1.2);
+    fit.wdRing = fD * fD / D;
+    fit.openF = rnd.Value(1.0, 4.0);
+    const double kd = 0.08 * fit.openF;
+    fit.dof = {rnd.Value(-0.1, 0.1, 0.02), 0, 0, kd, kd, rnd.Value(-0.5, 0.5, 0.02)};
+    return fit;
+}
+
+}  // namespace
+
+TEST(FocusDrawProperties, Param19KeepsTheContract) {
+    model_properties::Options options;
+    options.seed = 19;
+    const auto stats = model_properties::Check(
+        [](model_properties::CRandom& rnd) {
+            return std::unique_ptr<CCCTVData>(Make19(RandomFit(rnd)));
+        },
+        options);
+    EXPECT_GT(stats.Count(kCalcOk), 500);
+    EXPECT_GT(stats.Count(kCalcInfeasible), 200);
+    EXPECT_GT(stats.Count(kCalcBelowRange), 200);
+    EXPECT_GT(stats.Count(kCalcAboveRange), 200);
+}
+
+TEST(FocusDrawProperties, Param119KeepsTheContract) {
+    model_properties::Options options;
+    options.seed = 119;
+    const auto stats = model_properties::Check(
+        [](model_properties::CRandom& rnd) {
+            return std::unique_ptr<CCCTVData>(Make119(RandomFit(rnd)));
+        },
+        options);
+    EXPECT_GT(stats.Count(kCalcOk), 500);
+    EXPECT_GT(stats.Count(kCalcInfeasible), 200);
+    EXPECT_GT(stats.Count(kCalcBelowRange), 200);
+    EXPECT_GT(stats.Count(kCalcAboveRange), 200);
+}
