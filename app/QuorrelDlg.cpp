@@ -1,0 +1,321 @@
+#include "app/QuorrelDlg.h"
+
+#include <cmath>
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include <wx/notebook.h>
+
+#include "catalogue/CCCTVCCDData.h"
+#include "catalogue/CCatalogDatabase.h"
+#include "optics/CCCTVData.h"
+#include "platform/ExecutableFolder.h"
+#include "platform/Message.h"
+#include "platform/Numbers.h"
+#include "platform/PageMessages.h"
+#include "platform/Strings.h"
+#include "platform/Text.h"
+#include "platform/wx/CompactTabs.h"
+#include "platform/wx/PageMessagesWx.h"
+#include "telecentric/CTKLData.h"
+
+namespace {
+
+// Tab labels: string ids, 0 for the empty spacer tabs.
+constexpr int kTabLabels[CQuorrelDlg::kTabCount] = {20059, 20061, 0, 20060, 20061, 0, 20123, 20061};
+
+// The parameter type of the fixed-magnification lenses; their first model
+// value is the magnification.
+constexpr int kFixedMagnificationType = 10;
+
+// Runs one catalogue opener to its end: an error that escapes the catalogue
+// layer is shown, and start-up goes on with the next file.
+template <class Body>
+void Guarded(Body body) {
+    try {
+        body();
+    } catch (const std::exception& e) {
+        quorrel::ShowMessage(quorrel::FromUtf8(e.what()));
+    }
+}
+
+}  // namespace
+
+CQuorrelDlg::CQuorrelDlg(wxWindow*) {}
+
+CQuorrelDlg::~CQuorrelDlg() = default;
+
+std::wstring CQuorrelDlg::GetCatalogueFolder() const {
+    return m_strCatalogueFolder.empty() ? quorrel::GetExecutableFolder() : m_strCatalogueFolder;
+}
+
+std::wstring CQuorrelDlg::CataloguePath(const wchar_t* fileName) const {
+    return quorrel::JoinPath(GetCatalogueFolder(), fileName);
+}
+
+bool CQuorrelDlg::CreateDlg(wxWindow* parent) {
+    if (m_bCreated) return true;
+    if (!Create(parent, wxID_ANY, wxPoint(0, 0), wxSize(kWidth, kHeight), wxTAB_TRAVERSAL | wxNO_BORDER))
+        return false;
+    m_bCreated = true;
+    return OnInitDialog();
+}
+
+bool CQuorrelDlg::OnInitDialog() {
+    SetSize(0, 0, kWidth, kHeight);
+
+    LoadCCTVCatalogue();
+    LoadTKLCatalogue();
+    LoadLedCatalogue();
+
+    // The tab control is only as tall as its tab strip; the pages sit under
+    // it as its siblings, so a spacer tab (which has no page) leaves the
+    // previous page on screen.
+    m_tab = new wxNotebook(this, wxID_ANY, wxPoint(0, 0), wxSize(kWidth, kHeight));
+    std::vector<wxString> labels;
+    for (int id : kTabLabels) labels.push_back(id ? wxString(quorrel::LoadString(id)) : wxString());
+    quorrel::MakeTabsCompact(m_tab, labels, kWidth);
+    for (const wxString& label : labels) m_tab->AddPage(new wxPanel(m_tab), label);
+    m_tab->SetSize(kWidth, m_tab->CalcSizeFromPage(wxSize(kWidth, 0)).GetHeight());
+    m_tab->ChangeSelection(kTabLensSearch);
+    m_tab->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, &CQuorrelDlg::OnTcnSelchangeTab, this);
+
+    m_dlgCCTVSelect.CreatePage(this);
+    m_dlgDetailCalc.CreatePage(this);
+    m_dlgTklSelect.CreatePage(this);
+    m_dlgTKLSpec.CreatePage(this);
+    m_dlgLEDSelect.CreatePage(this);
+    m_dlgLedSpec.CreatePage(this);
+
+    // Pointer copies for the pages, and their lists, in catalogue order.
+    for (const auto& lens : m_arrCCTVData) m_dlgCCTVSelect.m_arrCCTVData.push_back(lens.get());
+    for (const auto& lens : m_arrCCTVData) m_dlgDetailCalc.m_arrLens.push_back(lens.get());
+    m_dlgDetailCalc.ComboResetContent(CDetailCalculationDlg::kLensCombo);
+    for (const CCCTVData* lens : m_dlgDetailCalc.m_arrLens)
+        m_dlgDetailCalc.ComboAddString(CDetailCalculationDlg::kLensCombo, lens->m_strType);
+
+    for (const auto& sensor : m_arrCCDData) m_dlgCCTVSelect.m_arrCCDData.push_back(sensor.get());
+    m_dlgCCTVSelect.ComboResetContent(CCCTVModelSelectionDlg::kSensorCombo);
+    for (const CCCTVCCDData* sensor : m_dlgCCTVSelect.m_arrCCDData)
+        m_dlgCCTVSelect.ComboAddString(CCCTVModelSelectionDlg::kSensorCombo, sensor->m_strType);
+
+    for (const auto& sensor : m_arrCCDData) m_dlgDetailCalc.m_arrSensor.push_back(sensor.get());
+    m_dlgDetailCalc.ComboResetContent(CDetailCalculationDlg::kSensorCombo);
+    for (const CCCTVCCDData* sensor : m_dlgDetailCalc.m_arrSensor)
+        m_dlgDetailCalc.ComboAddString(CDetailCalculationDlg::kSensorCombo, sensor->m_strType);
+
+    // Telecentric lenses to pages 203 and 204, and their extras to 204: the
+    // copies of m_arrTKLData and m_arrTKLExtraData are made here.
+    m_dlgTKLSpec.ComboResetContent(CTKLSpecViewDlg::kModelCombo);
+    for (const CTKLData* lens : m_dlgTKLSpec.m_arrTKLData)
+        m_dlgTKLSpec.ComboAddString(CTKLSpecViewDlg::kModelCombo, lens->Type);
+
+    for (const auto& sensor : m_arrCCDData) m_dlgTklSelect.m_arrCCDData.push_back(sensor.get());
+    m_dlgTklSelect.ComboResetContent(CTklModelSelectionDlg::kSensorCombo);
+    for (const CCCTVCCDData* sensor : m_dlgTklSelect.m_arrCCDData)
+        m_dlgTklSelect.ComboAddString(CTklModelSelectionDlg::kSensorCombo, sensor->m_strType);
+
+    // The specification page does without the last two formats.
+    for (size_t i = 0; i + 2 < m_arrCCDData.size(); ++i)
+        m_dlgTKLSpec.m_arrCCDData.push_back(m_arrCCDData[i].get());
+
+    // Illuminations and colours to page 349 with SetTypeList between them,
+    // then types and colours to page 350: the copies of m_arrLedData,
+    // m_arrLedTypeData and m_arrLedColorData are made here.
+
+    PlacePages();
+    ShowOnly(&m_dlgCCTVSelect);
+
+    m_dlgTestVersion.CreateHidden(this);
+
+    m_dlgCCTVSelect.ClearAll();
+    m_dlgTklSelect.ClearAll();
+    return true;
+}
+
+void CQuorrelDlg::LoadCCTVCatalogue() {
+    Guarded([this] {
+        CCatalogDatabase db;
+        if (db.Open(CataloguePath(kCCTVCatalogue), kLensPassword)) {
+            db.LoadLensTable(m_arrCCTVData);
+            db.LoadCCDTable(m_arrCCDData);
+            db.Close();
+        }
+        db.Close();
+    });
+}
+
+void CQuorrelDlg::LoadTKLCatalogue() {
+    Guarded([this] {
+        CCatalogDatabase db;
+        if (db.Open(CataloguePath(kTKLCatalogue), kLensPassword)) {
+            // The telecentric lens and extra loaders run here.
+            db.Close();
+        }
+        db.Close();
+    });
+}
+
+void CQuorrelDlg::LoadLedCatalogue() {
+    Guarded([this] {
+        CCatalogDatabase db;
+        if (db.Open(CataloguePath(kLedCatalogue), kLedPassword)) {
+            // The illumination, type and colour loaders run here.
+            db.Close();
+        }
+        db.Close();
+    });
+}
+
+void CQuorrelDlg::PlacePages() {
+    const int strip = m_tab->GetSize().GetHeight();
+    const wxRect area(0, strip, kWidth, kHeight - strip);
+    for (CPage* page : std::initializer_list<CPage*>{&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect,
+                                                     &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec})
+        page->SetSize(area);
+}
+
+void CQuorrelDlg::ShowOnly(CPage* shown) {
+    for (CPage* page : std::initializer_list<CPage*>{&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect,
+                                                     &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec})
+        page->Show(page == shown);
+}
+
+void CQuorrelDlg::SelectTab(int tab) {
+    if (m_tab && tab >= 0 && tab < static_cast<int>(m_tab->GetPageCount())) m_tab->ChangeSelection(tab);
+}
+
+int CQuorrelDlg::GetCurSel() const { return m_tab ? m_tab->GetSelection() : -1; }
+
+void CQuorrelDlg::OnTcnSelchangeTab(wxBookCtrlEvent&) { ShowTabPage(kOriginNone); }
+
+void CQuorrelDlg::ShowTabPage(int origin) {
+    switch (GetCurSel()) {
+    case kTabLensSearch:
+        ShowOnly(&m_dlgCCTVSelect);
+        break;
+    case kTabDetail: {
+        const int rows = m_dlgCCTVSelect.ListGetItemCount(CCCTVModelSelectionDlg::kResultList);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, rows <= 16 ? 1 : 2, 0);
+        ShowOnly(&m_dlgDetailCalc);
+        break;
+    }
+    case kTabTelecentricSearch:
+        ShowOnly(&m_dlgTklSelect);
+        break;
+    case kTabTelecentricSpec: {
+        const int rows = m_dlgTklSelect.ListGetItemCount(CTklModelSelectionDlg::kResultList);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, rows < 8 ? 1 : rows <= 30 ? 2 : 3, 0);
+        if (CTKLData* lens = m_dlgTklSelect.m_pCurrentLens) {
+            m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelName, true);
+            m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelCombo, false);
+            m_dlgTKLSpec.SetItemText(CTKLSpecViewDlg::kModelName, lens->Type);
+            m_dlgTKLSpec.ShowLens(lens);
+            m_dlgTKLSpec.EnableItem(CTKLSpecViewDlg::kSelectIllumination, true);
+        }
+        ShowOnly(&m_dlgTKLSpec);
+        break;
+    }
+    case kTabIlluminationSearch:
+        if (origin == kOriginDetail) {
+            const CDetailCalculationDlg& d = m_dlgDetailCalc;
+            m_dlgLEDSelect.SetLensSpec(d.m_dHandFovH, d.m_dHandFovV, d.m_dHandFovD, d.m_dHandWD,
+                                       d.m_dHandEffDiameter);
+        } else if (origin == kOriginTelecentricSpec) {
+            // Only the enabled "Select illumination" of page 204 asks for this,
+            // and only while that page shows a lens; without one there is
+            // nothing to hand over.
+            if (const CTKLData* lens = m_dlgTKLSpec.m_pCurrentLens) {
+                const double fovH =
+                    quorrel::ParseLeadingNumber(m_dlgTklSelect.GetItemText(CTklModelSelectionDlg::kFovH));
+                const double fovV =
+                    quorrel::ParseLeadingNumber(m_dlgTklSelect.GetItemText(CTklModelSelectionDlg::kFovV));
+                const double fovD = std::sqrt(fovH * fovH + fovV * fovV);
+                m_dlgLEDSelect.SetLensSpec(fovH, fovV, fovD, lens->WD, lens->EFDI);
+            }
+        }
+        ShowOnly(&m_dlgLEDSelect);
+        break;
+    case kTabIlluminationSpec: {
+        const CLEDModelSelectionDlg& s = m_dlgLEDSelect;
+        m_dlgLedSpec.ShowLight(s.m_pCurrentLight, s.m_dLastLensWD, s.m_dLastEffDiameter, s.m_dLastFovH,
+                               s.m_dLastFovV);
+        ShowOnly(&m_dlgLedSpec);
+        break;
+    }
+    default:
+        // The spacer tabs 2 and 5, and no selection: the page on screen stays.
+        break;
+    }
+}
+
+void CQuorrelDlg::TransferSelectionToDetail() {
+    const CCCTVModelSelectionDlg& s = m_dlgCCTVSelect;
+    const double v = quorrel::ParseLeadingNumber(s.GetItemText(CCCTVModelSelectionDlg::kManualV));
+    const double h = quorrel::ParseLeadingNumber(s.GetItemText(CCCTVModelSelectionDlg::kManualH));
+    const double d = quorrel::ParseLeadingNumber(s.GetItemText(CCCTVModelSelectionDlg::kManualD));
+    SetDetailLens(s.m_strClickedModel, s.m_strSensorText, s.m_strClickedRing, s.m_bManualSensor, v, h, d);
+}
+
+void CQuorrelDlg::SetDetailLens(const std::wstring& model, const std::wstring& sensorText,
+                                const std::wstring& ringText, int manualSensor, double sensorV,
+                                double sensorH, double sensorD) {
+    // The first lens of that name; an unknown name falls back to the first lens.
+    const CCCTVData* lens = nullptr;
+    for (const auto& l : m_arrCCTVData)
+        if (l->m_strType == model) {
+            lens = l.get();
+            break;
+        }
+    if (!lens && !m_arrCCTVData.empty()) lens = m_arrCCTVData.front().get();
+
+    CDetailCalculationDlg& page = m_dlgDetailCalc;
+    page.ClearAll(1);
+    page.FillLensList(model);
+    page.FillSensorList(model, sensorText, manualSensor, sensorV, sensorH, sensorD);
+    page.FillFnoList(model);
+    page.SetupRingControls(quorrel::ParseLeadingNumber(ringText));
+    page.ShowMaxFocusDraw(model);
+
+    if (lens && lens->m_nParamType == kFixedMagnificationType) {
+        int comma = -1;
+        const double magnification = CCCTVData::GetParamValue(lens->m_strParameter, 0, comma);
+        page.CalculateAtMagnification(std::fabs(magnification));
+    }
+}
+
+void CQuorrelDlg::ClearAllPages() {
+    m_dlgCCTVSelect.ClearAll();
+    m_dlgDetailCalc.ClearAll(1);
+    m_dlgTklSelect.ClearAll();
+
+    CTKLSpecViewDlg& spec = m_dlgTKLSpec;
+    spec.ComboSetCurSel(CTKLSpecViewDlg::kModelCombo, -1);
+    spec.EnableItem(CTKLSpecViewDlg::kModelCombo, true);
+    spec.EnableItem(CTKLSpecViewDlg::kSelectIllumination, false);
+    spec.SetItemText(CTKLSpecViewDlg::kModelName, L"");
+    spec.ShowItem(CTKLSpecViewDlg::kModelName, false);
+    spec.ShowItem(CTKLSpecViewDlg::kModelCombo, true);
+    // Ids in these ranges that have no control are skipped.
+    constexpr std::pair<int, int> kSpecRanges[] = {{5012, 5023}, {5113, 5118}, {5212, 5216}};
+    for (const auto& [first, last] : kSpecRanges)
+        for (int id = first; id <= last; ++id) spec.SetItemText(id, L"");
+
+    m_dlgLEDSelect.ClearAll();
+
+    CLedSpecViewDlg& light = m_dlgLedSpec;
+    for (int i = 0; i < CLedSpecViewDlg::kSheetRows; ++i) {
+        light.SetItemText(CLedSpecViewDlg::kLabelFirst + i, L"");
+        light.SetItemText(CLedSpecViewDlg::kValueFirst + i, L"--");
+    }
+    light.SetItemText(CLedSpecViewDlg::kModelName, L"--");
+    light.ComboSetCurSel(CLedSpecViewDlg::kItemCombo, -1);
+    light.EnableItem(CLedSpecViewDlg::kCalculation, false);
+    light.CheckItem(CLedSpecViewDlg::kLensSpec, false);
+    light.SetItemText(CLedSpecViewDlg::kLensWD, L"");
+    light.SetItemText(CLedSpecViewDlg::kEffDiameter, L"");
+    light.SetItemReadOnly(CLedSpecViewDlg::kEffDiameter, true);
+    light.SetItemReadOnly(CLedSpecViewDlg::kLensWD, true);
+    light.m_pCurrentLight = nullptr;
+}

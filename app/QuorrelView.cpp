@@ -1,0 +1,104 @@
+#include "app/QuorrelView.h"
+
+#include <wx/frame.h>
+#include <wx/notebook.h>
+#include <wx/printdlg.h>
+#include <wx/prntbase.h>
+
+#include "app/QuorrelDoc.h"
+
+CQuorrelView::CQuorrelView(wxWindow* frame, CQuorrelDoc* doc)
+    : wxPanel(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
+      m_pDocument(doc) {}
+
+void CQuorrelView::OnInitialUpdate() {
+    if (m_pDocument) m_pDocument->m_pView = this;
+    if (!m_dlgMain.IsDlgCreated()) m_dlgMain.CreateDlg(this);
+    m_dlgMain.Show();
+    if (wxWindow* frame = wxGetTopLevelParent(this)) {
+        frame->SetSize(wxSize(CQuorrelDlg::kWidth, CQuorrelDlg::kHeight));
+        frame->SetLabel("Quorrel");
+    }
+}
+
+void CQuorrelView::OnFileNew() { m_dlgMain.ClearAllPages(); }
+
+namespace {
+wxPrintDialogData PageRangeData(const CQuorrelDoc* doc) {
+    const int pages = doc ? doc->m_nPrintPages : 1;
+    wxPrintDialogData data;
+    data.SetMinPage(1);
+    data.SetMaxPage(pages);
+    data.SetFromPage(1);
+    data.SetToPage(pages);
+    return data;
+}
+}  // namespace
+
+void CQuorrelView::OnFilePrint() {
+    wxPrintDialogData data = PageRangeData(m_pDocument);
+    wxPrinter printer(&data);
+    CQuorrelPrintout printout(this);
+    printer.Print(wxGetTopLevelParent(this), &printout, true);
+}
+
+void CQuorrelView::OnFilePrintPreview() {
+    wxPrintDialogData data = PageRangeData(m_pDocument);
+    auto* preview = new wxPrintPreview(new CQuorrelPrintout(this), new CQuorrelPrintout(this), &data);
+    if (!preview->IsOk()) {
+        delete preview;
+        return;
+    }
+    auto* frame = new wxPreviewFrame(preview, wxGetTopLevelParent(this), "Quorrel");
+    frame->Initialize();
+    frame->Show();
+}
+
+int CQuorrelView::PageHeightMm(int physicalHeight, int logPixelsY) {
+    if (logPixelsY <= 0) return 0;
+    return static_cast<int>(static_cast<double>(physicalHeight) / static_cast<double>(logPixelsY) * 25.4 +
+                            0.5);
+}
+
+void CQuorrelView::OnPrint(wxDC& dc, int page, int pageHeightMm) {
+    switch (m_dlgMain.GetCurSel()) {
+    case CQuorrelDlg::kTabLensSearch:
+    case CQuorrelDlg::kTabDetail:
+        // The non-telecentric report is drawn here.
+        break;
+    case CQuorrelDlg::kTabTelecentricSearch:
+    case CQuorrelDlg::kTabTelecentricSpec:
+        // The telecentric report is drawn here.
+        break;
+    default:
+        // Tabs without a report print blank pages.
+        break;
+    }
+}
+
+CQuorrelPrintout::CQuorrelPrintout(CQuorrelView* view) : wxPrintout("Quorrel"), m_pView(view) {}
+
+int CQuorrelPrintout::PageCount() const {
+    const CQuorrelDoc* doc = m_pView ? m_pView->GetDocument() : nullptr;
+    return doc ? doc->m_nPrintPages : 1;
+}
+
+void CQuorrelPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
+    *minPage = 1;
+    *maxPage = PageCount();
+    *pageFrom = 1;
+    *pageTo = PageCount();
+}
+
+bool CQuorrelPrintout::HasPage(int page) { return page >= 1 && page <= PageCount(); }
+
+bool CQuorrelPrintout::OnPrintPage(int page) {
+    wxDC* dc = GetDC();
+    if (!dc || !m_pView) return false;
+    int ppiX = 0, ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    int widthPx = 0, heightPx = 0;
+    GetPageSizePixels(&widthPx, &heightPx);
+    m_pView->OnPrint(*dc, page, CQuorrelView::PageHeightMm(heightPx, ppiY));
+    return true;
+}

@@ -1,0 +1,53 @@
+// The view: fills the frame's client area and holds the main dialog. It
+// answers File, New and the print commands.
+#pragma once
+
+#include <wx/panel.h>
+#include <wx/print.h>
+
+#include "app/QuorrelDlg.h"
+
+class CQuorrelDoc;
+class wxDC;
+
+class CQuorrelView : public wxPanel {
+public:
+    CQuorrelView(wxWindow* frame, CQuorrelDoc* doc);
+
+    // First update: creates and shows the main dialog, then fixes the
+    // frame's outer size (850 x 700) and title.
+    void OnInitialUpdate();
+    // File, New: clears every page; no new document is made.
+    void OnFileNew();
+    // File, Print and File, Print preview over pages 1..m_nPrintPages.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Draws report page `page` (from 1) for the selected tab.
+    void OnPrint(wxDC& dc, int page, int pageHeightMm);
+
+    // Page height in whole millimetres from the printer's page height in
+    // device units and its vertical resolution.
+    static int PageHeightMm(int physicalHeight, int logPixelsY);
+
+    CQuorrelDoc* GetDocument() const { return m_pDocument; }
+
+    CQuorrelDlg m_dlgMain;  // the main dialog (created by OnInitialUpdate)
+
+private:
+    CQuorrelDoc* m_pDocument;
+};
+
+// One report print job: pages 1..m_nPrintPages, each drawn by the view.
+class CQuorrelPrintout : public wxPrintout {
+public:
+    explicit CQuorrelPrintout(CQuorrelView* view);
+
+    void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
+    bool HasPage(int page) override;
+    bool OnPrintPage(int page) override;
+
+private:
+    int PageCount() const;
+
+    CQuorrelView* m_pView;
+};

@@ -1,0 +1,97 @@
+// Base of the tab pages: a panel whose controls are known by the numbers
+// the program gives them.
+//
+// Each control is registered under its control id in a per-page map and
+// found again through GetControl(id). The toolkit window id is a separate,
+// toolkit-assigned number: several control ids fall inside the toolkit's
+// reserved stock-id range (4999..5999), so they are never used as window ids.
+// Handlers are bound to the control's window, not to an id.
+//
+// The item helpers below follow the classic dialog rules: each does nothing
+// when the page has no control with that id; writing an edit's text raises
+// its change event (as typing does); ticking a box or selecting a combo
+// entry from code raises nothing.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include <wx/panel.h>
+
+class wxStaticBitmap;
+
+class CPage : public wxPanel {
+public:
+    static constexpr int kPageWidth = 850;
+    static constexpr int kPageHeight = 687;
+    // The page picture (PNG 300) sits at the top right of every page.
+    static constexpr int kLogoPng = 300;
+    static constexpr int kLogoX = 680;
+    static constexpr int kLogoY = 0;
+    static constexpr int kLogoWidth = 131;
+    static constexpr int kLogoHeight = 51;
+
+    CPage() = default;
+    ~CPage() override = default;
+
+    // Creates the page as a hidden child of `parent`, builds its controls
+    // (CreateControls) and runs its initialisation (OnInitDialog).
+    bool CreatePage(wxWindow* parent);
+
+    // The control registered under `id`, or null.
+    wxWindow* GetControl(int id) const;
+    template <class T>
+    T* GetControlAs(int id) const {
+        return dynamic_cast<T*>(GetControl(id));
+    }
+    // The id `window` is registered under, or 0.
+    int GetControlId(const wxWindow* window) const;
+
+    // Text of an edit, static, button or combo; empty without a control.
+    std::wstring GetItemText(int id) const;
+    // Edits: SetValue (raises the change event); statics: the text shown
+    // literally; buttons and check boxes: their label; combos: the edit text.
+    void SetItemText(int id, const std::wstring& text);
+    void EnableItem(int id, bool enable);
+    bool IsItemEnabled(int id) const;
+    void ShowItem(int id, bool show);
+    bool IsItemShown(int id) const;
+    void SetItemReadOnly(int id, bool readOnly);
+    bool IsItemReadOnly(int id) const;
+    void CheckItem(int id, bool check);
+    bool IsItemChecked(int id) const;
+
+    // Combo boxes (drop-down lists).
+    void ComboResetContent(int id);
+    void ComboAddString(int id, const std::wstring& text);
+    void ComboSetCurSel(int id, int index);  // -1: no selection
+    int ComboGetCurSel(int id) const;        // -1 without a selection or control
+    int ComboGetCount(int id) const;
+    std::wstring ComboGetString(int id, int index) const;
+
+    // List views: row count (0 without a control) and removing every row.
+    int ListGetItemCount(int id) const;
+    void ListDeleteAllItems(int id);
+
+protected:
+    // Registers `window` as control `id` and returns it.
+    template <class T>
+    T* AddControl(int id, T* window) {
+        RegisterControl(id, window);
+        return window;
+    }
+    void RegisterControl(int id, wxWindow* window);
+
+    // Creates picture control `id` showing PNG `pngId` at (x, y) in w x h.
+    wxStaticBitmap* AddPicture(int id, int pngId, int x, int y, int w, int h);
+    // The page picture: PNG 300 at (680, 0), 131 x 51.
+    wxStaticBitmap* AddLogo(int id);
+
+    // The page's controls, as its dialog template would hold them.
+    virtual void CreateControls() = 0;
+    // Runs once after CreateControls.
+    virtual void OnInitDialog();
+
+private:
+    std::map<int, wxWindow*> m_controls;  // control id -> window
+};

@@ -1,0 +1,13 @@
+// Pictures from the program's own resources.
+#pragma once
+
+#include <wx/bitmap.h>
+
+namespace quorrel {
+
+// Decodes PNG resource `id` into a bitmap. Any failure (no such id, bytes
+// that do not decode) gives an invalid bitmap and reports nothing. Each call
+// decodes afresh; the caller keeps the bitmap as long as it needs it.
+wxBitmap LoadPngResource(int id);
+
+}  // namespace quorrel

@@ -1,0 +1,83 @@
+#include "UiHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <fstream>
+
+#include <wx/app.h>
+#include <wx/notebook.h>
+#include <wx/utils.h>
+
+#include "catalogue/CatalogueBuilder.h"
+#include "platform/ExecutableFolder.h"
+#include "platform/Text.h"
+
+namespace uitest {
+
+void PumpEvents() {
+    for (int i = 0; i < 20; ++i) {
+        wxTheApp->ProcessPendingEvents();
+        wxYield();
+        if (!wxTheApp->HasPendingEvents()) break;
+    }
+}
+
+std::wstring SampleCatalogueFolder() { return quorrel::GetExecutableFolder(); }
+
+CTempFolder::CTempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "quorrel-ui-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = quorrel::FromUtf8(pattern);
+}
+
+CTempFolder::~CTempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(quorrel::ToUtf8(m_path), ec);
+}
+
+std::wstring CTempFolder::File(const std::wstring& name) const { return quorrel::JoinPath(m_path, name); }
+
+void WriteLensCatalogue(const std::wstring& folder, const std::string& insertsUtf8) {
+    static const char kSchema[] =
+        "CREATE TABLE LENS (ID INTEGER PRIMARY KEY, Type TEXT, ParamType INTEGER, CatalogJP TEXT,"
+        " CatalogEN TEXT, CatalogCN TEXT, Parameter TEXT, PixelSize REAL, MountType TEXT,"
+        " SpecialFalg INTEGER, DrawoutDirection INTEGER, Fno TEXT, Discontinued INTEGER,"
+        " DispOrder INTEGER);"
+        "CREATE TABLE CCD (ID INTEGER PRIMARY KEY, Horizontal REAL, Vertical REAL, Radial REAL,"
+        " Type TEXT, AreaFlag INTEGER, SpecialFlag INTEGER, DispOrder INTEGER);";
+    std::wstring error;
+    const bool built = quorrel::BuildCatalogue(quorrel::JoinPath(folder, CQuorrelDlg::kCCTVCatalogue),
+                                               std::string(kSchema) + insertsUtf8,
+                                               CQuorrelDlg::kLensPassword, &error);
+    ASSERT_TRUE(built) << quorrel::ToUtf8(error);
+}
+
+CMainWindow::CMainWindow(const std::wstring& catalogueFolder, bool show)
+    : m_frame(CMainFrame::CreateMainWindow(catalogueFolder)) {
+    if (show) m_frame->Show();
+    PumpEvents();
+}
+
+CMainWindow::~CMainWindow() {
+    m_frame->Destroy();
+    PumpEvents();
+    wxTheApp->ProcessIdle();  // deletes the destroyed frame
+}
+
+void CMainWindow::ClickTab(int tab) {
+    // SetSelection raises the page-change events a click raises.
+    Dlg().GetTabControl()->SetSelection(static_cast<size_t>(tab));
+    PumpEvents();
+}
+
+void CMainWindow::Command(int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(m_frame);
+    m_frame->GetEventHandler()->ProcessEvent(event);
+    PumpEvents();
+}
+
+}  // namespace uitest
