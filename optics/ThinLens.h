@@ -114,7 +114,8 @@ constexpr int kTryNextRing = 2;
 //   not stand either, the answer is -1.
 // - Every other mode starts at the ring the record holds, at the given draw,
 //   and goes up one ring at a time with draw 0. Beyond the last ring of the
-//   table (100 mm) the answer is -1; the record keeps the last ring tried.
+//   table (100 mm) the answer is -1; the record keeps the last ring tried. A
+//   ring the record holds outside the table answers -1 at once.
 template <class Evaluate>
 int SearchRingUpward(tagLensCalcResult& r, int mode, double value, double draw, Evaluate evaluate) {
     if (mode == kModeRing) {
