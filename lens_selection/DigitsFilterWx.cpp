@@ -8,6 +8,14 @@
 
 namespace quorrel {
 
+namespace {
+void PlaceCaret(wxTextCtrl* edit, long position) {
+    const long caret = std::min(position, edit->GetLastPosition());
+    edit->SetSelection(caret, caret);
+    edit->ShowPosition(caret);
+}
+}  // namespace
+
 void OnDigitsOnlyTextChange(wxCommandEvent& event) {
     auto* edit = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
     if (!edit) return;
@@ -17,9 +25,10 @@ void OnDigitsOnlyTextChange(wxCommandEvent& event) {
     if (filtered == text) return;
     edit->SetValue(filtered);  // runs the next pass before returning
     // The old length, clamped to the shorter text: the caret ends up at the end.
-    const long caret = std::min(length, edit->GetLastPosition());
-    edit->SetSelection(caret, caret);
-    edit->ShowPosition(caret);
+    PlaceCaret(edit, length);
+    // GTK puts the caret behind the inserted text once this handler has
+    // returned; place it again after that.
+    edit->CallAfter([edit, length] { PlaceCaret(edit, length); });
 }
 
 void BindDigitsOnlyFilter(wxTextCtrl* edit) {

@@ -1,0 +1,33 @@
+// The about window's texts.
+#include <gtest/gtest.h>
+
+#include <wx/stattext.h>
+
+#include "Version.h"
+#include "app/AboutDlg.h"
+#include "platform/Strings.h"
+
+TEST(About, VersionLineIsFormedFromTheTwoVersionWords) {
+    EXPECT_EQ(CAboutDlg::VersionText(0x00010002, 0x00030004), L"Version 1.2.3.4");
+    EXPECT_EQ(CAboutDlg::VersionText(65536, 0), L"Version 1.0.0.0");
+    EXPECT_EQ(CAboutDlg::VersionText(0xFFFFFFFF, 0x0000000A), L"Version 65535.65535.0.10");
+}
+
+TEST(About, OpenedWindowShowsTheBuildsVersionAndBothLinks) {
+    auto* about = new CAboutDlg(nullptr);
+    EXPECT_EQ(about->GetTitle(), "Version Quorrel");
+    EXPECT_EQ(about->GetVersionControl()->GetLabelText(), "Version *.*.*.*");
+    about->InitDialog();  // what opening the window runs
+
+    const std::wstring expected = L"Version " + std::to_wstring(QUORREL_VERSION_MAJOR) + L"." +
+                                  std::to_wstring(QUORREL_VERSION_MINOR) + L"." +
+                                  std::to_wstring(QUORREL_VERSION_PATCH) + L".0";
+    EXPECT_EQ(about->GetVersionControl()->GetLabelText().ToStdWstring(), expected);
+    // The visible web text is string 20062; the address opened is 20063.
+    EXPECT_EQ(about->GetWebLinkText(), quorrel::LoadString(20062));
+    EXPECT_EQ(about->m_strWeb, quorrel::LoadString(20063));
+    EXPECT_NE(about->m_strWeb, about->GetWebLinkText());
+    EXPECT_EQ(about->GetMailLinkText(), about->m_strMail);
+    EXPECT_NE(about->m_strMail.find(L'@'), std::wstring::npos);
+    about->Destroy();
+}

@@ -1,0 +1,74 @@
+// The main window's frame, menus and printing hooks.
+#include <gtest/gtest.h>
+
+#include <wx/menu.h>
+
+#include "UiHarness.h"
+#include "platform/Message.h"
+
+using namespace uitest;
+
+namespace {
+
+class Frame : public ::testing::Test {
+protected:
+    quorrel::CMessageRecorder m_messages;
+    CTempFolder m_folder;
+    CMainWindow m_window{m_folder.Path(), true};
+};
+
+}  // namespace
+
+TEST_F(Frame, Is850By700AndCannotBeResizedOrMaximised) {
+    CMainFrame* frame = m_window.Frame();
+    EXPECT_EQ(frame->GetSize(), wxSize(850, 700));
+    EXPECT_EQ(frame->GetTitle(), "Quorrel");
+    const long style = frame->GetWindowStyleFlag();
+    EXPECT_FALSE(style & wxRESIZE_BORDER);
+    EXPECT_FALSE(style & wxMAXIMIZE_BOX);
+    EXPECT_TRUE(style & wxMINIMIZE_BOX);
+    EXPECT_EQ(frame->GetMinSize(), wxSize(850, 700));
+    EXPECT_EQ(frame->GetMaxSize(), wxSize(850, 700));
+    frame->SetSize(1000, 800);
+    PumpEvents();
+    EXPECT_EQ(frame->GetSize(), wxSize(850, 700));
+    // The view holds the main dialog at its top left, 850 x 700.
+    EXPECT_EQ(m_window.Dlg().GetRect(), wxRect(0, 0, 850, 700));
+}
+
+TEST_F(Frame, MenusHoldTheFileAndHelpCommandsWithTheirShortcuts) {
+    wxMenuBar* bar = m_window.Frame()->GetMenuBar();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->GetMenuCount(), 2u);
+    EXPECT_EQ(bar->GetMenuLabel(0), "File(&F)");
+    EXPECT_EQ(bar->GetMenuLabel(1), "Help(&H)");
+    EXPECT_EQ(bar->FindItem(wxID_NEW)->GetItemLabel(), "New(&N)\tCtrl+N");
+    EXPECT_EQ(bar->FindItem(wxID_PRINT)->GetItemLabel(), "Print(&P)...\tCtrl+P");
+    EXPECT_EQ(bar->FindItem(wxID_PREVIEW)->GetItemLabel(), "Print preview(&V)");
+    EXPECT_EQ(bar->FindItem(wxID_EXIT)->GetItemLabel(), "Close(&X)");
+    EXPECT_EQ(bar->FindItem(wxID_ABOUT)->GetItemLabel(), "Version information(&A)...");
+}
+
+TEST_F(Frame, PrintOffersPagesOneToTheAnnouncedCount) {
+    CQuorrelPrintout printout(&m_window.View());
+    int minPage = 0, maxPage = 0, from = 0, to = 0;
+    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+    EXPECT_EQ(minPage, 1);
+    EXPECT_EQ(maxPage, 1);
+    EXPECT_FALSE(printout.HasPage(2));
+
+    m_window.Doc().m_nPrintPages = 3;
+    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+    EXPECT_EQ(maxPage, 3);
+    EXPECT_EQ(to, 3);
+    EXPECT_TRUE(printout.HasPage(3));
+    EXPECT_FALSE(printout.HasPage(0));
+    EXPECT_FALSE(printout.HasPage(4));
+}
+
+TEST(PrintPage, HeightIsAWholeNumberOfMillimetres) {
+    EXPECT_EQ(CQuorrelView::PageHeightMm(6600, 600), 279);   // 279.4 mm
+    EXPECT_EQ(CQuorrelView::PageHeightMm(7016, 600), 297);   // A4: 297.01 mm
+    EXPECT_EQ(CQuorrelView::PageHeightMm(3507, 300), 297);   // 296.93 mm rounds up
+    EXPECT_EQ(CQuorrelView::PageHeightMm(1000, 0), 0);
+}

@@ -1,0 +1,78 @@
+// Page helpers, pictures and the control map of the pages.
+#include <gtest/gtest.h>
+
+#include <wx/choice.h>
+#include <wx/defs.h>
+#include <wx/statbmp.h>
+
+#include "UiHarness.h"
+#include "app/PageHelpers.h"
+#include "platform/Message.h"
+#include "platform/wx/PngResource.h"
+
+using namespace uitest;
+
+namespace {
+
+class PageHelpers : public ::testing::Test {
+protected:
+    quorrel::CMessageRecorder m_messages;
+    CTempFolder m_folder;
+    CMainWindow m_window{m_folder.Path()};
+    CQuorrelDlg& m_dlg = m_window.Dlg();
+};
+
+}  // namespace
+
+TEST_F(PageHelpers, SetDlgItemDoubleWritesTheGivenDecimalsWithAPoint) {
+    CCCTVModelSelectionDlg& page = m_dlg.m_dlgCCTVSelect;
+    const int edit = CCCTVModelSelectionDlg::kManualD;
+    SetDlgItemDouble(page, edit, 2, 3.14159);
+    EXPECT_EQ(page.GetItemText(edit), L"3.14");
+    SetDlgItemDouble(page, edit, 3, 150.0);
+    EXPECT_EQ(page.GetItemText(edit), L"150.000");
+    SetDlgItemDouble(page, edit, 1, -1.0);
+    EXPECT_EQ(page.GetItemText(edit), L"-1.0");
+    SetDlgItemDouble(page, edit, 2, 2.675);  // the double just below 2.675
+    EXPECT_EQ(page.GetItemText(edit), L"2.67");
+    // Statics take the same text.
+    SetDlgItemDouble(m_dlg.m_dlgTKLSpec, 5014, 1, 85.25);
+    EXPECT_EQ(m_dlg.m_dlgTKLSpec.GetItemText(5014), L"85.2");
+}
+
+TEST_F(PageHelpers, SetDlgItemDoubleIgnoresAnIdWithoutControl) {
+    SetDlgItemDouble(m_dlg.m_dlgTKLSpec, 5118, 1, 1.0);
+    EXPECT_EQ(m_dlg.m_dlgTKLSpec.GetControl(5118), nullptr);
+}
+
+TEST_F(PageHelpers, ControlIdsInTheToolkitsReservedRangeAreNotWindowIds) {
+    CTKLSpecViewDlg& spec = m_dlg.m_dlgTKLSpec;
+    for (int id : {5011, 5012, 5023, 5113, 5216}) {
+        wxWindow* control = spec.GetControl(id);
+        ASSERT_NE(control, nullptr) << id;
+        EXPECT_NE(control->GetId(), id);
+        EXPECT_FALSE(control->GetId() >= wxID_LOWEST && control->GetId() <= wxID_HIGHEST) << id;
+        EXPECT_EQ(spec.GetControlId(control), id);
+    }
+    EXPECT_NE(dynamic_cast<wxChoice*>(spec.GetControl(CTKLSpecViewDlg::kModelCombo)), nullptr);
+}
+
+TEST_F(PageHelpers, PagesShowThePagePicture) {
+    auto* picture = m_dlg.m_dlgCCTVSelect.GetControlAs<wxStaticBitmap>(CCCTVModelSelectionDlg::kPicture);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_TRUE(picture->GetBitmap().IsOk());
+    EXPECT_EQ(picture->GetBitmap().GetSize(), wxSize(131, 51));
+    EXPECT_TRUE(m_dlg.m_dlgCCTVSelect.m_hLogoBitmap.IsOk());
+}
+
+TEST(PngResources, KnownIdsDecodeAndUnknownIdsGiveAnInvalidBitmapSilently) {
+    quorrel::CMessageRecorder messages;
+    const wxBitmap logo = quorrel::LoadPngResource(300);
+    ASSERT_TRUE(logo.IsOk());
+    EXPECT_EQ(logo.GetSize(), wxSize(131, 51));
+    EXPECT_TRUE(quorrel::LoadPngResource(128).IsOk());
+    EXPECT_FALSE(quorrel::LoadPngResource(310).IsOk());
+    EXPECT_FALSE(quorrel::LoadPngResource(0).IsOk());
+    EXPECT_FALSE(quorrel::LoadPngResource(-1).IsOk());
+    EXPECT_EQ(messages.Count(), 0u);
+}

@@ -1,0 +1,275 @@
+// Tab switching, the report page count, the hand-overs between pages and
+// File, New.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <wx/listctrl.h>
+#include <wx/notebook.h>
+
+#include "UiHarness.h"
+#include "platform/Message.h"
+#include "platform/wx/PageMessagesWx.h"
+#include "telecentric/CTKLData.h"
+
+using namespace uitest;
+
+namespace {
+
+// Fills a result list with `rows` rows.
+void AddRows(CPage& page, int listId, int rows) {
+    auto* list = page.GetControlAs<wxListCtrl>(listId);
+    ASSERT_NE(list, nullptr);
+    list->DeleteAllItems();
+    for (int i = 0; i < rows; ++i) list->SetItemData(list->InsertItem(i, wxString::Format("row %d", i)), i);
+}
+
+// The page on screen; null when none or more than one is shown.
+CPage* VisiblePage(CQuorrelDlg& dlg) {
+    CPage* shown = nullptr;
+    for (CPage* page : std::initializer_list<CPage*>{&dlg.m_dlgCCTVSelect, &dlg.m_dlgDetailCalc,
+                                                     &dlg.m_dlgTklSelect, &dlg.m_dlgTKLSpec,
+                                                     &dlg.m_dlgLEDSelect, &dlg.m_dlgLedSpec})
+        if (page->IsShown()) {
+            if (shown) return nullptr;
+            shown = page;
+        }
+    return shown;
+}
+
+// A telecentric lens with the values the hand-over reads.
+std::unique_ptr<CTKLData> MakeTelecentricLens(const std::wstring& type, double wd, double efdi) {
+    tagTKLColumns columns;
+    columns.Kind = L"TKL";
+    columns.WD = wd;
+    columns.EFDI = efdi;
+    return std::make_unique<CTKLData>(type, columns);
+}
+
+class PageSwitch : public ::testing::Test {
+protected:
+    quorrel::CMessageRecorder m_messages;
+    CTempFolder m_folder;  // no catalogue: three messages, empty lists
+    CMainWindow m_window{m_folder.Path()};
+    CQuorrelDlg& m_dlg = m_window.Dlg();
+};
+
+}  // namespace
+
+TEST_F(PageSwitch, EachTabShowsItsPageAndSpacerTabsLeaveThePreviousPage) {
+    m_window.ClickTab(3);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgTklSelect);
+    m_window.ClickTab(2);
+    EXPECT_EQ(m_dlg.GetCurSel(), 2);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgTklSelect);
+
+    m_window.ClickTab(7);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgLedSpec);
+    m_window.ClickTab(5);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgLedSpec);
+
+    const std::pair<int, CPage*> tabs[] = {{0, &m_dlg.m_dlgCCTVSelect}, {1, &m_dlg.m_dlgDetailCalc},
+                                           {3, &m_dlg.m_dlgTklSelect},  {4, &m_dlg.m_dlgTKLSpec},
+                                           {6, &m_dlg.m_dlgLEDSelect},  {7, &m_dlg.m_dlgLedSpec}};
+    for (const auto& [tab, page] : tabs) {
+        m_window.ClickTab(tab);
+        EXPECT_EQ(VisiblePage(m_dlg), page) << "tab " << tab;
+    }
+}
+
+TEST_F(PageSwitch, SpacerTabsAnnounceNoPageCount) {
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 17);
+    m_window.ClickTab(1);
+    ASSERT_EQ(m_window.Doc().m_nPrintPages, 2);
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 0);
+    m_window.ClickTab(2);
+    m_window.ClickTab(5);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+}
+
+TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 1);  // before any announcement
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 16);
+    m_window.ClickTab(1);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 1);
+
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 17);
+    m_window.ClickTab(0);
+    m_window.ClickTab(1);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+    // Tab 0 keeps the last announcement.
+    m_window.ClickTab(0);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+}
+
+TEST_F(PageSwitch, TelecentricSpecTabAnnouncesOneTwoOrThreePages) {
+    const std::pair<int, int> cases[] = {{7, 1}, {8, 2}, {30, 2}, {31, 3}, {0, 1}};
+    for (const auto& [rows, pages] : cases) {
+        AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, rows);
+        m_window.ClickTab(3);
+        m_window.ClickTab(4);
+        EXPECT_EQ(m_window.Doc().m_nPrintPages, pages) << rows << " rows";
+    }
+    // Three pages from tab 4, then tab 1 with an empty lens result list: 1.
+    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 31);
+    m_window.ClickTab(3);
+    m_window.ClickTab(4);
+    ASSERT_EQ(m_window.Doc().m_nPrintPages, 3);
+    m_window.ClickTab(1);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 1);
+}
+
+TEST_F(PageSwitch, PostedPageCountIsAppliedOnlyFromTheEventLoop) {
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 20);
+    m_dlg.SelectTab(1);
+    m_dlg.ShowTabPage(0);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 1) << "the count arrives as a queued message";
+    PumpEvents();
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+}
+
+TEST_F(PageSwitch, SelectingATabFromTheProgramRaisesNoPageSwitch) {
+    m_dlg.SelectTab(3);
+    PumpEvents();
+    EXPECT_EQ(m_dlg.GetCurSel(), 3);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgCCTVSelect);
+}
+
+TEST_F(PageSwitch, ShowTabPageMessageSelectsTheTabAndSwitchesOnce) {
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 17);
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 1, 0);
+    PumpEvents();
+    EXPECT_EQ(m_dlg.GetCurSel(), 1);
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgDetailCalc);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+}
+
+TEST_F(PageSwitch, TelecentricSpecTabShowsTheSearchPagesCurrentLens) {
+    auto lens = MakeTelecentricLens(L"QTKL05-110", 110.0, 38.0);
+    m_dlg.m_dlgTklSelect.m_pCurrentLens = lens.get();
+    CTKLSpecViewDlg& spec = m_dlg.m_dlgTKLSpec;
+    ASSERT_FALSE(spec.IsItemEnabled(CTKLSpecViewDlg::kSelectIllumination));
+    ASSERT_FALSE(spec.IsItemShown(CTKLSpecViewDlg::kModelName));
+
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 4, 0);
+    PumpEvents();
+    EXPECT_EQ(VisiblePage(m_dlg), &spec);
+    EXPECT_TRUE(spec.IsItemShown(CTKLSpecViewDlg::kModelName));
+    EXPECT_FALSE(spec.IsItemShown(CTKLSpecViewDlg::kModelCombo));
+    EXPECT_EQ(spec.GetItemText(CTKLSpecViewDlg::kModelName), L"QTKL05-110");
+    EXPECT_EQ(spec.m_pCurrentLens, lens.get());
+    EXPECT_TRUE(spec.IsItemEnabled(CTKLSpecViewDlg::kSelectIllumination));
+
+    // Without a current lens the page is shown as it stands.
+    m_dlg.m_dlgTklSelect.m_pCurrentLens = nullptr;
+    spec.SetItemText(CTKLSpecViewDlg::kModelName, L"kept");
+    m_window.ClickTab(3);
+    m_window.ClickTab(4);
+    EXPECT_EQ(spec.GetItemText(CTKLSpecViewDlg::kModelName), L"kept");
+    spec.m_pCurrentLens = nullptr;  // the lens dies with this test
+}
+
+TEST_F(PageSwitch, TelecentricLensIsHandedToTheIlluminationSearch) {
+    auto lens = MakeTelecentricLens(L"QTKL1-65", 65.0, 42.5);
+    m_dlg.m_dlgTKLSpec.m_pCurrentLens = lens.get();
+    m_dlg.m_dlgTklSelect.SetItemText(CTklModelSelectionDlg::kFovH, L"3");
+    m_dlg.m_dlgTklSelect.SetItemText(CTklModelSelectionDlg::kFovV, L"4");
+
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 4);
+    PumpEvents();
+    CLEDModelSelectionDlg& led = m_dlg.m_dlgLEDSelect;
+    EXPECT_EQ(VisiblePage(m_dlg), &led);
+    EXPECT_EQ(m_dlg.GetCurSel(), 6);
+    EXPECT_TRUE(led.IsItemChecked(CLEDModelSelectionDlg::kModeLensSpec));
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovH), L"3.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovV), L"4.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovD), L"5.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kLensWD), L"65.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kEffDiameter), L"42.50");
+    m_dlg.m_dlgTKLSpec.m_pCurrentLens = nullptr;
+}
+
+TEST_F(PageSwitch, TelecentricHandOverWithoutALensSwitchesButHandsNothingOver) {
+    m_dlg.m_dlgTklSelect.SetItemText(CTklModelSelectionDlg::kFovH, L"3");
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 4);
+    PumpEvents();
+    EXPECT_EQ(VisiblePage(m_dlg), &m_dlg.m_dlgLEDSelect);
+    EXPECT_EQ(m_dlg.m_dlgLEDSelect.GetItemText(CLEDModelSelectionDlg::kFovH), L"");
+    EXPECT_FALSE(m_dlg.m_dlgLEDSelect.IsItemChecked(CLEDModelSelectionDlg::kModeLensSpec));
+}
+
+TEST_F(PageSwitch, DetailPageHandOverValuesGoToTheIlluminationSearch) {
+    CDetailCalculationDlg& detail = m_dlg.m_dlgDetailCalc;
+    detail.m_dHandFovH = 64.0;
+    detail.m_dHandFovV = 48.0;
+    detail.m_dHandFovD = 80.0;
+    detail.m_dHandWD = 151.25;
+    detail.m_dHandEffDiameter = 23.456;
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 1);
+    PumpEvents();
+    CLEDModelSelectionDlg& led = m_dlg.m_dlgLEDSelect;
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovH), L"64.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovV), L"48.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovD), L"80.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kLensWD), L"151.25");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kEffDiameter), L"23.46");
+    EXPECT_TRUE(led.IsItemEnabled(CLEDModelSelectionDlg::kFovH));
+
+    // "None" (-1.0) is written as "-1.00", which the digits-only filter
+    // turns into "1.00".
+    detail.m_dHandFovH = -1.0;
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 1);
+    PumpEvents();
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovH), L"1.00");
+}
+
+TEST_F(PageSwitch, ClickingTheIlluminationTabHandsNothingOver) {
+    m_dlg.m_dlgDetailCalc.m_dHandFovH = 64.0;
+    m_dlg.m_dlgLEDSelect.SetItemText(CLEDModelSelectionDlg::kFovH, L"12");
+    m_window.ClickTab(6);
+    EXPECT_EQ(m_dlg.m_dlgLEDSelect.GetItemText(CLEDModelSelectionDlg::kFovH), L"12");
+}
+
+TEST_F(PageSwitch, FileNewClearsThePagesButKeepsTabTitleAndDocument) {
+    auto lens = MakeTelecentricLens(L"QTKL2-90", 90.0, 30.0);
+    m_dlg.m_dlgTklSelect.m_pCurrentLens = lens.get();
+    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 9);
+    m_window.ClickTab(4);
+    ASSERT_EQ(m_window.Doc().m_nPrintPages, 2);
+    CTKLSpecViewDlg& spec = m_dlg.m_dlgTKLSpec;
+    spec.SetItemText(5014, L"123.4");
+    spec.SetItemText(5213, L"7.0");
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 5);
+    m_dlg.m_dlgLEDSelect.SetItemText(CLEDModelSelectionDlg::kFovH, L"5");
+    CQuorrelDoc* doc = &m_window.Doc();
+
+    m_window.Command(wxID_NEW);
+
+    EXPECT_EQ(m_dlg.GetCurSel(), 4);
+    EXPECT_EQ(VisiblePage(m_dlg), &spec);
+    EXPECT_EQ(m_window.Frame()->GetTitle(), "Quorrel");
+    EXPECT_EQ(&m_window.Doc(), doc);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+    // Page 204: labels emptied, model name hidden, combo back, button off.
+    EXPECT_EQ(spec.GetItemText(5014), L"");
+    EXPECT_EQ(spec.GetItemText(5213), L"");
+    EXPECT_EQ(spec.GetItemText(CTKLSpecViewDlg::kModelName), L"");
+    EXPECT_FALSE(spec.IsItemShown(CTKLSpecViewDlg::kModelName));
+    EXPECT_TRUE(spec.IsItemShown(CTKLSpecViewDlg::kModelCombo));
+    EXPECT_FALSE(spec.IsItemEnabled(CTKLSpecViewDlg::kSelectIllumination));
+    EXPECT_EQ(spec.m_pCurrentLens, lens.get()) << "the current lens stays";
+    // The other pages.
+    EXPECT_EQ(m_dlg.m_dlgCCTVSelect.ListGetItemCount(CCCTVModelSelectionDlg::kResultList), 0);
+    EXPECT_EQ(m_dlg.m_dlgTklSelect.ListGetItemCount(CTklModelSelectionDlg::kResultList), 0);
+    EXPECT_EQ(m_dlg.m_dlgLEDSelect.GetItemText(CLEDModelSelectionDlg::kFovH), L"");
+    CLedSpecViewDlg& light = m_dlg.m_dlgLedSpec;
+    EXPECT_EQ(light.GetItemText(CLedSpecViewDlg::kModelName), L"--");
+    EXPECT_EQ(light.GetItemText(12150), L"");
+    EXPECT_EQ(light.GetItemText(12194), L"--");
+    EXPECT_FALSE(light.IsItemEnabled(CLedSpecViewDlg::kCalculation));
+    EXPECT_TRUE(light.IsItemReadOnly(CLedSpecViewDlg::kLensWD));
+    EXPECT_TRUE(light.IsItemReadOnly(CLedSpecViewDlg::kEffDiameter));
+    EXPECT_EQ(light.m_pCurrentLight, nullptr);
+    spec.m_pCurrentLens = nullptr;
+    m_dlg.m_dlgTklSelect.m_pCurrentLens = nullptr;
+}
