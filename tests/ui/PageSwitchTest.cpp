@@ -273,3 +273,13 @@ TEST_F(PageSwitch, FileNewClearsThePagesButKeepsTabTitleAndDocument) {
     spec.m_pCurrentLens = nullptr;
     m_dlg.m_dlgTklSelect.m_pCurrentLens = nullptr;
 }
+
+TEST_F(PageSwitch, LoadingALensWithAnEmptyCatalogueLeavesTheDetailPageEmpty) {
+    ASSERT_TRUE(m_dlg.m_arrCCTVData.empty());
+    m_dlg.m_dlgCCTVSelect.m_strClickedModel = L"QF-8M14";
+    quorrel::PostPageMessage(WM_CCTV_RESULT_CLICKED);
+    PumpEvents();
+    EXPECT_EQ(m_dlg.m_dlgDetailCalc.ComboGetCurSel(CDetailCalculationDlg::kLensCombo), -1);
+    EXPECT_EQ(m_dlg.m_dlgDetailCalc.ComboGetCount(CDetailCalculationDlg::kSensorCombo), 0);
+    EXPECT_EQ(m_dlg.m_dlgDetailCalc.m_dHandFovH, -1.0);
+}
