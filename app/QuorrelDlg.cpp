@@ -105,8 +105,10 @@ bool CQuorrelDlg::OnInitDialog() {
     for (const CCCTVCCDData* sensor : m_dlgDetailCalc.m_arrSensor)
         m_dlgDetailCalc.ComboAddString(CDetailCalculationDlg::kSensorCombo, sensor->m_strType);
 
-    // Telecentric lenses to pages 203 and 204, and their extras to 204: the
-    // copies of m_arrTKLData and m_arrTKLExtraData are made here.
+    // Telecentric lenses to pages 203 and 204, and their extras to 204.
+    for (const auto& lens : m_arrTKLData) m_dlgTklSelect.m_arrTKLData.push_back(lens.get());
+    for (const auto& lens : m_arrTKLData) m_dlgTKLSpec.m_arrTKLData.push_back(lens.get());
+    for (const auto& extra : m_arrTKLExtraData) m_dlgTKLSpec.m_arrTKLExtraData.push_back(extra.get());
     m_dlgTKLSpec.ComboResetContent(CTKLSpecViewDlg::kModelCombo);
     for (const CTKLData* lens : m_dlgTKLSpec.m_arrTKLData)
         m_dlgTKLSpec.ComboAddString(CTKLSpecViewDlg::kModelCombo, lens->Type);
@@ -150,7 +152,8 @@ void CQuorrelDlg::LoadTKLCatalogue() {
     Guarded([this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kTKLCatalogue), kLensPassword)) {
-            // The telecentric lens and extra loaders run here.
+            db.LoadTKLLensTable(m_arrTKLData);
+            db.LoadTKLExtraTable(m_arrTKLExtraData);
             db.Close();
         }
         db.Close();

@@ -16,6 +16,11 @@
 #include "telecentric/CTKLSpecViewDlg.h"
 #include "telecentric/CTklModelSelectionDlg.h"
 
+#include "illumination/CLedData.h"
+#include "illumination/LedVocabulary.h"
+#include "telecentric/CTKLData.h"
+#include "telecentric/CTKLExtraData.h"
+
 class CCCTVData;
 class CCCTVCCDData;
 class wxBookCtrlEvent;
@@ -95,9 +100,11 @@ public:
     // they are released first.
     std::vector<std::unique_ptr<CCCTVData>> m_arrCCTVData;    // lenses
     std::vector<std::unique_ptr<CCCTVCCDData>> m_arrCCDData;  // sensor formats
-    // Telecentric records (m_arrTKLData, m_arrTKLExtraData) and illumination
-    // records (m_arrLedData, m_arrLedTypeData, m_arrLedColorData) join here
-    // with their loaders.
+    std::vector<std::unique_ptr<CTKLData>> m_arrTKLData;            // telecentric lenses
+    std::vector<std::unique_ptr<CTKLExtraData>> m_arrTKLExtraData;  // their extra data
+    std::vector<std::unique_ptr<CLedData>> m_arrLedData;            // illuminations
+    std::vector<std::unique_ptr<CLedTypeData>> m_arrLedTypeData;    // illumination types
+    std::vector<std::unique_ptr<CLedColorData>> m_arrLedColorData;  // emitted colours
 
 private:
     bool OnInitDialog();
