@@ -225,63 +225,43 @@ TEST(LoadLedCommonTable, CompletesEachTypeFromItsSpecificationTable) {
     EXPECT_TRUE(l.result);
     EXPECT_TRUE(l.messages.empty());
 
+    using V = std::vector<double>;
     const auto* ring = Find<CLedData_DirectRing>(l.lights, L"ring");
     ASSERT_NE(ring, nullptr);
-    EXPECT_EQ(ring->InternalDiameter, 52.0);
-    EXPECT_EQ(ring->ExternalDiameter, 92.0);
-    EXPECT_EQ(ring->Height, 20.0);
-    EXPECT_EQ(ring->LightingAngle, 25.0);
-
+    EXPECT_EQ((V{ring->InternalDiameter, ring->ExternalDiameter, ring->Height, ring->LightingAngle}),
+              (V{52, 92, 20, 25}));
     const auto* angled = Find<CLedData_DirectRing>(l.lights, L"angled");
     ASSERT_NE(angled, nullptr);
     EXPECT_EQ(angled->Type, 11);
-    EXPECT_EQ(angled->InternalDiameter, 40.0);
-    EXPECT_EQ(angled->LightingAngle, 45.0);
-
+    EXPECT_EQ((V{angled->InternalDiameter, angled->ExternalDiameter, angled->Height,
+                 angled->LightingAngle}),
+              (V{40, 80, 25, 45}));
     const auto* low = Find<CLedData_LowAngleRing>(l.lights, L"low");
     ASSERT_NE(low, nullptr);
-    EXPECT_EQ(low->InternalDiameter, 76.0);
-    EXPECT_EQ(low->ExternalDiameter, 112.0);
-    EXPECT_EQ(low->Height, 18.0);
-    EXPECT_EQ(low->LightingAngle, 75.0);
-
+    EXPECT_EQ((V{low->InternalDiameter, low->ExternalDiameter, low->Height, low->LightingAngle}),
+              (V{76, 112, 18, 75}));
     const auto* shadowless = Find<CLedData_ShadowlessRing>(l.lights, L"shadowless");
     ASSERT_NE(shadowless, nullptr);
-    EXPECT_EQ(shadowless->InternalDiameter, 40.0);
-    EXPECT_EQ(shadowless->ExternalDiameter, 100.0);
-    EXPECT_EQ(shadowless->Height, 35.0);
-
+    EXPECT_EQ((V{shadowless->InternalDiameter, shadowless->ExternalDiameter, shadowless->Height}),
+              (V{40, 100, 35}));
     const auto* coax = Find<CLedData_SimCoaxial>(l.lights, L"coax");
     ASSERT_NE(coax, nullptr);
-    EXPECT_EQ(coax->Length, 90.0);
-    EXPECT_EQ(coax->Width, 70.0);
-    EXPECT_EQ(coax->Height, 75.0);
     EXPECT_EQ(coax->WindowForm, 1);
-    EXPECT_EQ(coax->LongSide, 50.0);
-    EXPECT_EQ(coax->ShortSide, 40.0);
-    EXPECT_EQ(coax->OpticalPathLengthExtension, 12.0);
-
+    EXPECT_EQ((V{coax->Length, coax->Width, coax->Height, coax->LongSide, coax->ShortSide,
+                 coax->OpticalPathLengthExtension}),
+              (V{90, 70, 75, 50, 40, 12}));
     const auto* bar = Find<CLedData_Bar>(l.lights, L"bar");
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->Length, 110.0);
-    EXPECT_EQ(bar->Width, 26.0);
-    EXPECT_EQ(bar->Tickness, 20.0);
+    EXPECT_EQ((V{bar->Length, bar->Width, bar->Tickness}), (V{110, 26, 20}));
     EXPECT_EQ(bar->LightingArea, L"100 x 16");
-
     const auto* dome = Find<CLedData_SimpleDome>(l.lights, L"dome");
     ASSERT_NE(dome, nullptr);
-    EXPECT_EQ(dome->InternalDiameter, 120.0);
-    EXPECT_EQ(dome->ExternalDiameter, 132.0);
-    EXPECT_EQ(dome->Height, 72.0);
-    EXPECT_EQ(dome->WindowSizeL, 32.0);
-    EXPECT_EQ(dome->WindowSizeS, 20.0);
-    EXPECT_EQ(dome->WindowThickness, 3.0);
-
+    EXPECT_EQ((V{dome->InternalDiameter, dome->ExternalDiameter, dome->Height, dome->WindowSizeL,
+                 dome->WindowSizeS, dome->WindowThickness}),
+              (V{120, 132, 72, 32, 20, 3}));
     const auto* back = Find<CLedData_BackLight>(l.lights, L"back");
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->Length, 124.0);
-    EXPECT_EQ(back->Width, 104.0);
-    EXPECT_EQ(back->Tickness, 14.0);
+    EXPECT_EQ((V{back->Length, back->Width, back->Tickness}), (V{124, 104, 14}));
     EXPECT_EQ(back->LightingSurface, L"100 x 80");
 }
 

@@ -580,34 +580,3 @@ TEST(CreateLedRecord, TypeChoosesTheClass) {
         EXPECT_EQ(CreateLedRecord(c), nullptr) << other;
     }
 }
-
-TEST(CreateLedRecord, EveryCommonValueLandsInItsMember) {
-    tagLedCommonColumns c{L"LR-50", 6, 3, 0.25, 4.5, 120, L"PD-3024", L"CV", 12, 10, 310, 300,
-                          1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, L"jp", L"en", L"cn"};
-    auto rec = CreateLedRecord(c);
-    ASSERT_NE(rec, nullptr);
-    const CLedData& r = *rec;
-    EXPECT_EQ(r.ProductName, L"LR-50");
-    EXPECT_EQ(r.Type, 6);
-    EXPECT_EQ(r.Color, 3);
-    EXPECT_EQ(r.MaxRatedCurrent, 0.25);
-    EXPECT_EQ(r.Power, 4.5);
-    EXPECT_EQ(r.Weight, 120.0);
-    EXPECT_EQ(r.Controller, L"PD-3024");
-    EXPECT_EQ(r.ControlMethod, L"CV");
-    EXPECT_EQ(r.WindowSize, 12.0);
-    EXPECT_EQ(r.MinWD, 10.0);
-    EXPECT_EQ(r.CalculatedMaxWD, 310.0);
-    EXPECT_EQ(r.MaxWD, 300.0);
-    const double coef[12] = {r.WD_H_a, r.WD_H_b, r.WD_H_c, r.WD_H_d, r.WD_V_a, r.WD_V_b,
-                             r.WD_V_c, r.WD_V_d, r.WD_D_a, r.WD_D_b, r.WD_D_c, r.WD_D_d};
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(coef[i], i + 1.0) << i;
-    EXPECT_EQ(r.MTO, 1);
-    EXPECT_EQ(r.CatalogJP, L"jp");
-    EXPECT_EQ(r.CatalogEN, L"en");
-    EXPECT_EQ(r.CatalogCN, L"cn");
-    const auto& bar = dynamic_cast<const CLedData_Bar&>(r);
-    EXPECT_EQ(bar.LightingArea, L"");
-    EXPECT_EQ(bar.Length, 0.0);
-    EXPECT_EQ(bar.Tickness, 0.0);
-}
