@@ -122,9 +122,13 @@ bool CQuorrelDlg::OnInitDialog() {
     for (size_t i = 0; i + 2 < m_arrCCDData.size(); ++i)
         m_dlgTKLSpec.m_arrCCDData.push_back(m_arrCCDData[i].get());
 
-    // Illuminations and colours to page 349 with SetTypeList between them,
-    // then types and colours to page 350: the copies of m_arrLedData,
-    // m_arrLedTypeData and m_arrLedColorData are made here.
+    // Illuminations, types and colours to page 349, then types and colours
+    // to page 350.
+    for (const auto& light : m_arrLedData) m_dlgLEDSelect.m_arrLedData.push_back(light.get());
+    m_dlgLEDSelect.SetTypeList(m_arrLedTypeData);
+    for (const auto& colour : m_arrLedColorData) m_dlgLEDSelect.m_arrLedColorData.push_back(colour.get());
+    for (const auto& type : m_arrLedTypeData) m_dlgLedSpec.m_arrLedTypeData.push_back(type.get());
+    for (const auto& colour : m_arrLedColorData) m_dlgLedSpec.m_arrLedColorData.push_back(colour.get());
 
     PlacePages();
     ShowOnly(&m_dlgCCTVSelect);
@@ -164,7 +168,9 @@ void CQuorrelDlg::LoadLedCatalogue() {
     Guarded([this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kLedCatalogue), kLedPassword)) {
-            // The illumination, type and colour loaders run here.
+            db.LoadLedCommonTable(m_arrLedData);
+            db.LoadIlluminationTypeTable(m_arrLedTypeData);
+            db.LoadColorTable(m_arrLedColorData);
             db.Close();
         }
         db.Close();
