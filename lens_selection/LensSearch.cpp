@@ -1,0 +1,160 @@
+#include "lens_selection/LensSearch.h"
+
+#include <cmath>
+#include <string>
+
+#include "lens_selection/LensCatalogueLists.h"
+#include "optics/CCCTVData.h"
+#include "platform/Numbers.h"
+
+namespace lens_search {
+
+namespace {
+
+constexpr double kZero = 1e-9;
+constexpr int kMinParamType = 1;
+constexpr int kMaxParamType = 500;
+constexpr wchar_t kNoLimit[] = L"+\u221E";  // a part the model did not compute
+constexpr wchar_t kNoRing[] = L"--";
+
+// Presets the fields a model may leave untouched; the ring table stays.
+void PresetResult(tagLensCalcResult& r) {
+    for (int i = 0; i < 3; ++i) {
+        r.dFOV[i] = r.dMagnification[i] = r.dExtension[i] = -1.0;
+        r.dObjectToImage[i] = r.dWD[i] = r.dFocusDraw[i] = -1.0;
+    }
+    r.nValid = r.nMinValid = r.nMaxValid = r.nRingIndex = 0;
+}
+
+void AppendFixed(std::wstring& out, double value, int decimals) {
+    const std::string text = quorrel::FormatFixedA(value, decimals);  // short: no allocation
+    out.append(text.begin(), text.end());
+}
+
+// One part of a value cell: t * num / den with one decimal, or "+∞".
+void AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
+    if (valid)
+        AppendFixed(out, t * num / den, 1);
+    else
+        out += kNoLimit;
+}
+
+// A value cell from triple t scaled by num / den: "v(far-near)", or the
+// value alone for the fixed-magnification lenses.
+void SetTripleCell(std::wstring& cell, const double t[3], const tagLensCalcResult& r, bool single,
+                   double num, double den) {
+    cell.clear();
+    AppendPart(cell, r.nValid != 0, t[0], num, den);
+    if (single) return;
+    cell += L'(';
+    AppendPart(cell, r.nMinValid != 0, t[1], num, den);
+    cell += L'-';
+    AppendPart(cell, r.nMaxValid != 0, t[2], num, den);
+    cell += L')';
+}
+
+}  // namespace
+
+int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& q, tagLensCalcResult& r) {
+    if (q.dDiagonal > lens.m_dImageCircle || (lens.m_nSpecialFlag & q.nSensorMask) == 0)
+        return kLensNotCalculated;
+    PresetResult(r);
+    if (lens.m_nParamType < kMinParamType || lens.m_nParamType > kMaxParamType) return kLensNotCalculated;
+
+    int mode = kModeWorkingDistance;
+    double value = q.dValue;
+    switch (q.nKind) {
+        case kVerticalFov:
+            mode = kModeFieldOfView;
+            value = q.dDiagonal * q.dValue / q.dVertical;
+            break;
+        case kHorizontalFov:
+            mode = kModeFieldOfView;
+            value = q.dDiagonal * q.dValue / q.dHorizontal;
+            break;
+        case kDiagonalFov:
+            mode = kModeFieldOfView;
+            break;
+        case kMagnification:
+            mode = kModeMagnification;
+            break;
+        default:
+            break;
+    }
+    return lens.Calc(q.dDiagonal, value, mode, r, -1.0, -1.0, kSearchCoc, 0.0);
+}
+
+bool InWorkingDistanceWindow(const tagLensSearchRequest& q, const tagLensCalcResult& r) {
+    if (q.dWDMin > 0.0 && q.dWDMin > r.dWD[0]) return false;
+    if (q.dWDMax > 0.0 && r.dWD[0] > q.dWDMax) return false;
+    return true;
+}
+
+void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
+               tagLensSearchRow& row) {
+    const bool single = lens.m_nParamType == kFixedMagnificationType;
+    auto& cells = row.cells;
+
+    cells[kColModel].assign(lens.m_strType, 0, kMaxCellLength);
+
+    std::wstring& ring = cells[kColRing];
+    if (lens_lists::HasMark(lens.m_strType, lens_lists::kNoRingInResults)) {
+        ring = kNoRing;
+    } else if (r.nRingIndex >= 0 && r.nRingIndex < tagLensCalcResult::kRingCount) {
+        ring.clear();
+        AppendFixed(ring, r.dRing[r.nRingIndex], 2);
+    } else {
+        ring.clear();  // a model never leaves the ring table; nothing to show if it did
+    }
+
+    if (q.nSensorAxes & kAxesVH) {
+        SetTripleCell(cells[kColFovV], r.dFOV, r, single, q.dVertical, q.dDiagonal);
+        SetTripleCell(cells[kColFovH], r.dFOV, r, single, q.dHorizontal, q.dDiagonal);
+    } else {
+        cells[kColFovV].clear();
+        cells[kColFovH].clear();
+    }
+    SetTripleCell(cells[kColFovD], r.dFOV, r, single, 1.0, 1.0);
+
+    std::wstring& magnification = cells[kColMagnification];
+    magnification.clear();
+    AppendFixed(magnification, r.dMagnification[0], 2);
+    if (!single) {
+        magnification += L'(';
+        AppendFixed(magnification, r.dMagnification[1], 2);
+        magnification += L'-';
+        AppendFixed(magnification, r.dMagnification[2], 2);
+        magnification += L')';
+    }
+
+    SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
+    cells[kColSpare].clear();
+
+    for (std::wstring& cell : cells)
+        if (cell.size() > kMaxCellLength) cell.resize(kMaxCellLength);
+}
+
+int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchRequest& q,
+                 std::vector<tagLensSearchRow>& rows) {
+    if (std::fabs(q.dValue - 0.0) <= kZero) return -1;
+
+    tagLensCalcResult r;
+    r.FillRingTable();
+    // Rows of an earlier search are overwritten in place, so their texts
+    // keep their storage.
+    size_t count = 0;
+    const size_t lensCount = lenses.size();
+    for (size_t i = 0; i < lensCount; ++i) {
+        CCCTVData& lens = *lenses[i];
+        const int code = CalcLensForSearch(lens, q, r);
+        if (code < 0 || code == kLensNotCalculated) continue;
+        if (!InWorkingDistanceWindow(q, r)) continue;
+        if (count == rows.size()) rows.emplace_back();
+        FormatRow(lens, q, r, rows[count]);
+        ++count;
+    }
+    rows.resize(count);
+    return static_cast<int>(count);
+}
+
+}  // namespace lens_search
