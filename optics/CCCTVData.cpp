@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "optics/ModelMath.h"
 #include "platform/Numbers.h"
 
 void tagLensCalcResult::FillRingTable() {
@@ -33,8 +34,7 @@ int CCCTVData::CalcOptics(double, double, int, tagLensCalcResult&, double, doubl
 int CCCTVData::Calc(double sensor, double value, int mode, tagLensCalcResult& result, double fno,
                     double wantedDOF, double coc, double draw) {
     const int code = CalcOptics(sensor, value, mode, result, fno, wantedDOF, coc, draw);
-    if (code == kCalcOk && !result.AllFinite()) return kCalcInfeasible;
-    return code;
+    return code == kCalcOk ? optics::SuccessIfFinite(result) : code;
 }
 
 double CCCTVData::GetParamValue(const std::wstring& text, int start, int& comma) {

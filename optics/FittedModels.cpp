@@ -61,15 +61,6 @@ int CFittedModel::CalcOptics(double sensor, double value, int mode, tagLensCalcR
     return SuccessIfFinite(r);
 }
 
-void CFittedModel::WriteEnd(tagLensCalcResult& r, int col, double sensor, double beta, double wd,
-                            double oi) {
-    r.dMagnification[col] = beta;
-    r.dFOV[col] = sensor / beta;
-    r.dWD[col] = wd;
-    r.dObjectToImage[col] = oi;
-    (col == 1 ? r.nMinValid : r.nMaxValid) = 1;
-}
-
 namespace {
 
 // Modes in which a model writes an extension of 0.0.
@@ -164,8 +155,8 @@ void CCCTVData_Param7::AfterMode(int mode, double, tagLensCalcResult& r) const {
 
 void CCCTVData_Param7::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit7;
-    r.dMagnification[1] = kBetaMin;
-    WriteEnd(r, 2, sensor, kBetaMax, kWdAtMax, kOiAtMax);
+    r.dMagnification[kMinEnd] = kBetaMin;
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {kWdAtMax, kOiAtMax});
 }
 
 // ---- Param8 ------------------------------------------------------------------
@@ -234,9 +225,9 @@ void CCCTVData_Param8::AfterMode(int mode, double, tagLensCalcResult& r) const {
 
 void CCCTVData_Param8::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit8;
-    r.dMagnification[1] = kBetaMin;
+    r.dMagnification[kMinEnd] = kBetaMin;
     r.nMinValid = 0;
-    WriteEnd(r, 2, sensor, kBetaMax, kWdAtMax, kOiAtMax);
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {kWdAtMax, kOiAtMax});
 }
 
 // ---- Param9 ------------------------------------------------------------------
@@ -298,10 +289,10 @@ void CCCTVData_Param9::AfterMode(int mode, double, tagLensCalcResult& r) const {
 
 void CCCTVData_Param9::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit9;
-    r.dMagnification[1] = kBetaMin;
+    r.dMagnification[kMinEnd] = kBetaMin;
     // The near end lies on the near branch of the working-distance fit.
     const double wd = kWdNear.Times(kBetaMax);
-    WriteEnd(r, 2, sensor, kBetaMax, wd, OI(wd));
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {wd, OI(wd)});
 }
 
 // ---- Param13 -----------------------------------------------------------------
@@ -358,8 +349,8 @@ double CCCTVData_Param13::BetaMax() const { return fit13::kBetaMax; }
 
 void CCCTVData_Param13::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit13;
-    r.dMagnification[1] = kBetaMin;
-    WriteEnd(r, 2, sensor, kBetaMax, kWdAtMax, kOiAtMax);
+    r.dMagnification[kMinEnd] = kBetaMin;
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {kWdAtMax, kOiAtMax});
 }
 
 // ---- Param15 -----------------------------------------------------------------
@@ -433,6 +424,6 @@ void CCCTVData_Param15::AfterMode(int mode, double, tagLensCalcResult& r) const 
 
 void CCCTVData_Param15::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit15;
-    WriteEnd(r, 1, sensor, kBetaAtMin, kWdAtMin, kOiAtMin);
-    WriteEnd(r, 2, sensor, kBetaAtMax, kWdAtMax, kOiAtMax);
+    WriteRangeEnd(r, kMinEnd, sensor, kBetaAtMin, {kWdAtMin, kOiAtMin});
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaAtMax, {kWdAtMax, kOiAtMax});
 }

@@ -38,11 +38,6 @@ protected:
     virtual void AfterMode(int mode, double beta, tagLensCalcResult& r) const {}
     // The fixed range ends written on success.
     virtual void WriteRangeEnds(tagLensCalcResult& r, double sensor) const = 0;
-
-    // Column `col` of an end: magnification beta, field of view sensor / beta,
-    // the working and object-to-image distances, and its valid flag set.
-    static void WriteEnd(tagLensCalcResult& r, int col, double sensor, double beta, double wd,
-                         double oi);
 };
 
 class CCCTVData_Param7 : public CFittedModel {

@@ -99,8 +99,8 @@ void CCCTVData_Param12::AfterMode(int mode, double beta, tagLensCalcResult& r) c
 
 void CCCTVData_Param12::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit12;
-    r.dMagnification[1] = kBetaMin;
-    WriteEnd(r, 2, sensor, kBetaMax, kWdAtMax, kOiAtMax);
+    r.dMagnification[kMinEnd] = kBetaMin;
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {kWdAtMax, kOiAtMax});
 }
 
 // ---- Param14 -----------------------------------------------------------------
@@ -177,6 +177,6 @@ void CCCTVData_Param14::AfterMode(int mode, double, tagLensCalcResult& r) const 
 
 void CCCTVData_Param14::WriteRangeEnds(tagLensCalcResult& r, double sensor) const {
     using namespace fit14;
-    WriteEnd(r, 1, sensor, kBetaMin, kWdAtMin, kOiAtMin);
-    WriteEnd(r, 2, sensor, kBetaMax, kWdAtMax, kOiAtMax);
+    WriteRangeEnd(r, kMinEnd, sensor, kBetaMin, {kWdAtMin, kOiAtMin});
+    WriteRangeEnd(r, kMaxEnd, sensor, kBetaMax, {kWdAtMax, kOiAtMax});
 }

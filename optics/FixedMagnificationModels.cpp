@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "optics/ModelMath.h"
 #include "optics/ParamReader.h"
 #include "optics/ThinLens.h"
 

@@ -4,7 +4,6 @@
 
 #include "optics/ModelMath.h"
 #include "optics/ParamReader.h"
-#include "optics/PolynomialMath.h"
 #include "optics/ThinLens.h"
 
 using namespace optics;

@@ -4,26 +4,6 @@
 
 namespace optics {
 
-int RingIndexOfThickness(double thickness) {
-    const double t = 2.0 * thickness + 0.5;
-    // Truncation toward zero, so anything above -1 gives index 0 or more.
-    if (!(t > -1.0 && t < static_cast<double>(kMaxRingIndex + 1))) return -1;
-    return static_cast<int>(t);
-}
-
-int SearchRing(double extension, double maxDraw) {
-    double slack = maxDraw - extension;
-    if (slack >= 0.0) return 0;
-    for (int i = 1; i <= kMaxRingIndex; ++i) {
-        slack += kRingStep;
-        if (slack >= 0.0) {
-            if (extension > 5.0 && i >= 5 && i <= 9) return 10;
-            return i;
-        }
-    }
-    return kMaxRingIndex;
-}
-
 void ThinLensDepthOfField(tagLensCalcResult& r, double beta, double k, double kFno, double f,
                           double fno, double wantedDOF, double coc) {
     const double c = coc;
@@ -41,6 +21,16 @@ void ThinLensDepthOfField(tagLensCalcResult& r, double beta, double k, double kF
     }
 }
 
+bool FittedLensDepthOfField(tagLensCalcResult& r, double beta, double f, double pupilNumerator,
+                            double pupilDenominator, double fno, double wantedDOF, double coc) {
+    if (IsZero(f) || IsZero(pupilDenominator)) return false;
+    const double P = pupilNumerator / pupilDenominator;
+    if (IsZero(P)) return false;
+    const double k = beta / P + 1.0;
+    ThinLensDepthOfField(r, beta, k, k, f, fno, wantedDOF, coc);
+    return true;
+}
+
 void EffectiveFnoDepthOfField(tagLensCalcResult& r, double beta, double k, double F, double feAtF,
                               double feWanted, double wantedDOF, double coc) {
     if (wantedDOF < 0.0) {
@@ -52,16 +42,6 @@ void EffectiveFnoDepthOfField(tagLensCalcResult& r, double beta, double k, doubl
         r.dEffectiveFno = feWanted;
         r.dFno = feWanted / k;
     }
-}
-
-int SuccessIfFinite(const tagLensCalcResult& r) { return r.AllFinite() ? kCalcOk : kCalcInfeasible; }
-
-void WriteRangeEnd(tagLensCalcResult& r, int end, double sensor, double beta, const EndDistances& at) {
-    r.dMagnification[end] = beta;
-    r.dFOV[end] = sensor / beta;
-    r.dWD[end] = at.dWD;
-    r.dObjectToImage[end] = at.dObjectToImage;
-    (end == kMinEnd ? r.nMinValid : r.nMaxValid) = 1;
 }
 
 }  // namespace optics
