@@ -10,18 +10,7 @@ using namespace optics;
 
 void CCCTVData_Param1::SetParameter() {
     CParamReader reader(m_strParameter);
-    m_dFocalLength = reader.Next();
-    m_dPrincipalGap = reader.Next();
-    m_dLensLength = reader.Next();
-    m_dParam4 = reader.Next();
-    m_dFrontDistA = reader.Next();
-    m_dFrontDistB = reader.Next();
-    m_dParam7 = reader.Next();
-    m_dPupilMagnification = reader.Next();
-    m_dOpenFno = reader.Next();
-    m_dMaxDraw = reader.Next();
-    m_dMaxRingLength = reader.Next();
-    m_dImageCircle = reader.Next();
+    ReadThinLensTokens(*this, reader, m_dFrontDistA);
     m_dExtensionOffset = reader.Next();
     m_dWDOffset = reader.Next();
     m_dEffectiveDiameter = reader.Last();

@@ -292,16 +292,8 @@ void CCCTVData_DrawPolynomial::ReadCurves(CParamReader& reader) {
 }
 
 void CCCTVData_DrawPolynomial::ReadLimits(CParamReader& reader) {
-    m_dMaxMagnification = reader.Next();
-    m_dMinMagnification = reader.Next();
-    m_dImageCircle = reader.Next();
-    m_dMaxRingLength = reader.Next();
-    m_dMaxDraw = reader.Next();
-    m_dEffectiveDiameter = reader.Next();
-    m_dMaxWD = reader.Next();
-    m_dMinWD = reader.Next();
-    m_dRingWD = reader.Next();
-    m_dOpenFno = reader.Next();
+    reader.Next({&m_dMaxMagnification, &m_dMinMagnification, &m_dImageCircle, &m_dMaxRingLength, &m_dMaxDraw,
+                 &m_dEffectiveDiameter, &m_dMaxWD, &m_dMinWD, &m_dRingWD, &m_dOpenFno});
 }
 
 // ---- Param20: focal length and pupil as polynomials of the draw -------------

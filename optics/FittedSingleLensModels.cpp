@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "optics/ModelMath.h"
-#include "platform/Numbers.h"
+#include "optics/ParamReader.h"
 
 using namespace optics;
 
@@ -128,27 +128,15 @@ constexpr double kOiAtMax = 372.856322;
 }  // namespace fit14
 
 void CCCTVData_Param14::SetParameter() {
-    const std::wstring& text = m_strParameter;
-    int start = 0;
-    int comma = -1;
-    auto next = [&] {
-        const double v = GetParamValue(text, start, comma);
-        start = comma + 1;  // 0 after a missing comma: read again from the start
-        return v;
-    };
-    m_adStoredValues[0] = next();
-    m_adStoredValues[1] = next();
-    m_dFocalLength = next();
-    m_adStoredValues[2] = next();
-    m_adStoredValues[3] = next();
-    m_dImageCircle = next();
-    m_dMaxRingLength = next();
-    // The last token: up to a further comma, or to the end of the text.
-    m_dEffectiveDiameter = GetParamValue(text, start, comma);
-    if (comma == -1) {
-        const std::wstring_view rest = std::wstring_view(text).substr(static_cast<size_t>(start));
-        m_dEffectiveDiameter = rest.empty() ? -1.0 : quorrel::ParseLeadingNumber(rest);
-    }
+    CParamReader reader(m_strParameter);
+    m_adStoredValues[0] = reader.Next();
+    m_adStoredValues[1] = reader.Next();
+    m_dFocalLength = reader.Next();
+    m_adStoredValues[2] = reader.Next();
+    m_adStoredValues[3] = reader.Next();
+    m_dImageCircle = reader.Next();
+    m_dMaxRingLength = reader.Next();
+    m_dEffectiveDiameter = reader.NextOrLast();
     m_dMaxDraw = 0.0;
 }
 

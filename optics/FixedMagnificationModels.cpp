@@ -22,15 +22,11 @@ constexpr double kCatalogCoc = 0.04;
 
 void CFixedMagnificationLens::ReadParameters(bool withOpenFno) {
     CParamReader reader(m_strParameter);
-    double* const block[] = {
-        &m_dFixedMagnification, &m_dFixedFocalLength, &m_dFixedToken3,  &m_dFixedToken4,  &m_dFixedWD,
-        &m_dFixedToken6,        &m_dFixedObjectToImage, &m_dFixedToken8, &m_dFixedToken9,  &m_dCatalogDOF,
-        &m_dFixedToken11,       &m_dFixedToken12,     &m_dFixedToken13, &m_dFixedToken14, &m_dEntrancePupil,
-        &m_dExitPupil,          &m_dFixedToken17,     &m_dFixedToken18, &m_dFixedToken19,
-    };
-    for (double* value : block) *value = reader.Next();
-    m_dImageCircle = reader.Next();
-    m_dMaxRingLength = reader.Next();
+    reader.Next({&m_dFixedMagnification, &m_dFixedFocalLength, &m_dFixedToken3, &m_dFixedToken4, &m_dFixedWD,
+                 &m_dFixedToken6, &m_dFixedObjectToImage, &m_dFixedToken8, &m_dFixedToken9, &m_dCatalogDOF,
+                 &m_dFixedToken11, &m_dFixedToken12, &m_dFixedToken13, &m_dFixedToken14, &m_dEntrancePupil,
+                 &m_dExitPupil, &m_dFixedToken17, &m_dFixedToken18, &m_dFixedToken19, &m_dImageCircle,
+                 &m_dMaxRingLength});
     if (withOpenFno) {
         m_dEffectiveDiameter = reader.Next();
         m_dOpenFno = reader.Last();

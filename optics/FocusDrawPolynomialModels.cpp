@@ -279,15 +279,8 @@ void CCCTVData_FocusDrawPolynomial::ReadRingEstimates(CParamReader& reader) {
 }
 
 void CCCTVData_FocusDrawPolynomial::ReadLimits(CParamReader& reader) {
-    m_dMaxMagnification = reader.Next();
-    m_dMinMagnification = reader.Next();
-    m_dImageCircle = reader.Next();
-    m_dMaxRingLength = reader.Next();
-    m_dMaxDraw = reader.Next();
-    m_dEffectiveDiameter = reader.Next();
-    m_dMinWD = reader.Next();
-    m_dRingWD = reader.Next();
-    m_dOpenFno = reader.Next();
+    reader.Next({&m_dMaxMagnification, &m_dMinMagnification, &m_dImageCircle, &m_dMaxRingLength, &m_dMaxDraw,
+                 &m_dEffectiveDiameter, &m_dMinWD, &m_dRingWD, &m_dOpenFno});
 }
 
 // ---- Param19: linear lens length, thin-lens depth of field -----------------

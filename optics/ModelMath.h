@@ -3,7 +3,8 @@
 //
 //   zero and finite      kZeroTolerance, Sq, IsZero; SuccessIfFinite, the
 //                        final check of a success
-//   range ends           the columns of the two ends and their writers;
+//   range ends           the columns of the two ends and their writers (one
+//                        end, an end at a ring, the ends of an interval);
 //                        RerunAtRangeEnd, the re-run of a model's own
 //                        calculation at a violated end, nested at most once
 //   close-up rings       the ring table rules: refused rings, the index of a
@@ -78,6 +79,26 @@ bool WriteRingEnd(tagLensCalcResult& r, int end, double sensor, double betaEnd, 
     if (end == kMinEnd && betaEnd > beta) return false;
     WriteRangeEnd(r, end, sensor, betaEnd, at());
     return true;
+}
+
+// The two ends of a lens without rings whose range is the magnification
+// interval [betaMin, betaMax], with its working distance wd(beta) and
+// object-to-image distance oi(W): the smallest magnification (none when it
+// counts as zero: magnification 0.0, flag cleared) and the largest, whose
+// working distance is raised to the floor wdMin.
+template <class WorkingDistance, class ObjectToImage>
+void WriteIntervalEnds(tagLensCalcResult& r, double sensor, double betaMin, double betaMax, double wdMin,
+                       WorkingDistance wd, ObjectToImage oi) {
+    if (IsZero(betaMin)) {
+        r.dMagnification[kMinEnd] = 0.0;
+        r.nMinValid = 0;
+    } else {
+        const double W = wd(betaMin);
+        WriteRangeEnd(r, kMinEnd, sensor, betaMin, {W, oi(W)});
+    }
+    double W = wd(betaMax);
+    if (W < wdMin) W = wdMin;
+    WriteRangeEnd(r, kMaxEnd, sensor, betaMax, {W, oi(W)});
 }
 
 // A model whose magnification falls outside its range answers with the

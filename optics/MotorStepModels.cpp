@@ -193,6 +193,14 @@ CMotorStepLens::FocusStep CTwoGroupMotorLens::TwoGroupStep(double x, double A, d
     return st;
 }
 
+double CTwoGroupMotorLens::Draw(double x) const { return m_dT12 * x + m_dT13 - DrawOrigin(); }
+
+double CTwoGroupMotorLens::StepOfDraw(double draw) const { return (draw - m_dT13 + DrawOrigin()) / m_dT12; }
+
+double CTwoGroupMotorLens::WorkingDistanceAt(double objectToImage, double ring) const {
+    return objectToImage - m_dT5 - m_dT8 - LengthSum(ring);
+}
+
 double CTwoGroupMotorLens::ImageForMagnification(const FocusStep& st, double beta) const {
     return (beta + 1.0 - st.B / m_dT1) / st.K;
 }
@@ -241,14 +249,6 @@ CMotorStepLens::FocusStep CCCTVData_Param4::StepAt(double x, double ring) const 
     return TwoGroupStep(x, A, B, LengthSum(ring) - A - B);
 }
 
-double CCCTVData_Param4::Draw(double x) const { return m_dT12 * x + m_dT13 - m_dT17; }
-
-double CCCTVData_Param4::StepOfDraw(double draw) const { return (draw - m_dT13 + m_dT17) / m_dT12; }
-
-double CCCTVData_Param4::WorkingDistanceAt(double objectToImage, double ring) const {
-    return objectToImage - m_dT5 - m_dT8 - LengthSum(ring);
-}
-
 CMotorStepLens::PupilTerms CCCTVData_Param4::Pupil(const FocusStep&, double draw, double F) const {
     const double t1 = m_dT1, t4 = m_dT4, t17 = m_dT17;
     const double D0 = (1.0 - (t17 - t4) / t1) * (m_dFocalLength / F);
@@ -289,14 +289,6 @@ CMotorStepLens::FocusStep CCCTVData_Param5::StepAt(double x, double ring) const 
     return TwoGroupStep(x, A, B, LengthSum(ring) - A - B);
 }
 
-double CCCTVData_Param5::Draw(double x) const { return m_dT12 * x + m_dT13 - m_dT16; }
-
-double CCCTVData_Param5::StepOfDraw(double draw) const { return (draw - m_dT13 + m_dT16) / m_dT12; }
-
-double CCCTVData_Param5::WorkingDistanceAt(double objectToImage, double ring) const {
-    return objectToImage - m_dT5 - m_dT8 - LengthSum(ring);
-}
-
 CMotorStepLens::PupilTerms CCCTVData_Param5::Pupil(const FocusStep& solution, double, double F) const {
     const double t2 = m_dT2;
     const double T = m_dT12 * solution.x + m_dT13 - m_dU5 + m_dT6;
@@ -312,9 +304,8 @@ CMotorStepLens::PupilTerms CCCTVData_Param5::Pupil(const FocusStep& solution, do
 
 void CCCTVData_Param6::SetParameter() {
     CParamReader reader(m_strParameter);
-    double* const groups[] = {&m_dT1, &m_dT2,  &m_dT3,  &m_dT4,  &m_dT5,  &m_dT6,  &m_dT7, &m_dT8,
-                              &m_dT9, &m_dT10, &m_dT11, &m_dT12, &m_dT13, &m_dT14, &m_dT15};
-    for (double* t : groups) *t = reader.Next();
+    reader.Next({&m_dT1, &m_dT2, &m_dT3, &m_dT4, &m_dT5, &m_dT6, &m_dT7, &m_dT8, &m_dT9, &m_dT10, &m_dT11,
+                 &m_dT12, &m_dT13, &m_dT14, &m_dT15});
     m_dFrontDistA = reader.Next();
     m_dExtensionOffset = reader.Next();
     m_dImageCircle = reader.Next();

@@ -113,6 +113,15 @@ protected:
     // distance R.
     FocusStep TwoGroupStep(double x, double A, double B, double R) const;
 
+    // The draw follows the separation: t12 x + t13 less the model's draw
+    // origin; the working distance is what the object-to-image distance
+    // leaves after t5, t8 and the model's length sum.
+    virtual double DrawOrigin() const = 0;
+    virtual double LengthSum(double ring) const = 0;
+    double Draw(double x) const override;
+    double StepOfDraw(double draw) const override;
+    double WorkingDistanceAt(double objectToImage, double ring) const override;
+
     double ImageForMagnification(const FocusStep& st, double beta) const override;
     double ImageForObject(const FocusStep& st, double a) const override;
     double ObjectForImage(const FocusStep& st, double s) const override;
@@ -131,13 +140,9 @@ public:
 
 protected:
     FocusStep StepAt(double x, double ring) const override;
-    double Draw(double x) const override;
-    double StepOfDraw(double draw) const override;
-    double WorkingDistanceAt(double objectToImage, double ring) const override;
+    double DrawOrigin() const override { return m_dT17; }
+    double LengthSum(double ring) const override;
     PupilTerms Pupil(const FocusStep& solution, double draw, double F) const override;
-
-private:
-    double LengthSum(double ring) const;
 };
 
 // Focus steps 0 to 771; a pupil model of its own with seven values.
@@ -157,13 +162,9 @@ public:
 
 protected:
     FocusStep StepAt(double x, double ring) const override;
-    double Draw(double x) const override;
-    double StepOfDraw(double draw) const override;
-    double WorkingDistanceAt(double objectToImage, double ring) const override;
+    double DrawOrigin() const override { return m_dT16; }
+    double LengthSum(double ring) const override;
     PupilTerms Pupil(const FocusStep& solution, double draw, double F) const override;
-
-private:
-    double LengthSum(double ring) const;
 };
 
 // Three thin groups fa, fb, fc with separations S1 and S2 (focus steps 0 to

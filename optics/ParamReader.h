@@ -7,6 +7,7 @@
 // runs with the values read, exactly as the catalogue expects.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 class CParamReader {
@@ -19,12 +20,16 @@ public:
     // Fills `count` values with Next().
     void Next(double* out, int count);
 
-    // Skips `count` tokens.
-    void Skip(int count);
+    // Fills the values pointed to, in list order, with Next().
+    void Next(std::initializer_list<double*> out);
 
     // The model's last token: from behind the comma the previous Next found
     // (the start of the text when it found none) to the end of the text.
     double Last() const;
+
+    // A last token that may be followed by more: up to the next comma when
+    // there is one (as Next), else to the end of the text (as Last).
+    double NextOrLast();
 
 private:
     const std::wstring& m_text;

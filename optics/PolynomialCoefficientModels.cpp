@@ -121,27 +121,11 @@ int CCCTVData_PolynomialCoefficient::CalcOptics(double sensor, double value, int
     r.nValid = 1;
     if (!DepthOfField(r, beta, fno, wantedDOF, coc)) return kCalcInfeasible;
 
-    // 8. Smallest magnification (no floor at this end).
-    const double betaMin = m_dMinMagnification;
-    r.dMagnification[1] = betaMin;
-    if (IsZero(betaMin)) {
-        r.dMagnification[1] = 0.0;
-        r.nMinValid = 0;
-    } else {
-        r.dWD[1] = WorkingDistance(betaMin);
-        r.dObjectToImage[1] = ObjectToImage(r.dWD[1]);
-        r.dFOV[1] = sensor / betaMin;
-        r.nMinValid = 1;
-    }
-
-    // 9. Largest magnification, its working distance raised to the floor.
-    const double betaMax = m_dMaxMagnification;
-    r.dMagnification[2] = betaMax;
-    r.dWD[2] = WorkingDistance(betaMax);
-    if (r.dWD[2] < m_dMinWD) r.dWD[2] = m_dMinWD;
-    r.dObjectToImage[2] = ObjectToImage(r.dWD[2]);
-    r.nMaxValid = 1;
-    r.dFOV[2] = sensor / betaMax;
+    // 8, 9. Smallest magnification (no floor at this end) and largest, its
+    // working distance raised to the floor.
+    WriteIntervalEnds(r, sensor, m_dMinMagnification, m_dMaxMagnification, m_dMinWD,
+                      [&](double beta) { return WorkingDistance(beta); },
+                      [&](double W) { return ObjectToImage(W); });
     return SuccessIfFinite(r);
 }
 

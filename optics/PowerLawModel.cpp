@@ -118,24 +118,9 @@ int CCCTVData_Param17::CalcOptics(double sensor, double value, int mode, tagLens
     // The thin-lens depth of field with g(beta) in place of the focal length.
     ThinLensDepthOfField(r, beta, m, m, g, fno, wantedDOF, coc);
 
-    // 4. Far end (smallest magnification); a zero magnification has none.
-    r.dMagnification[1] = m_dBetaMin;
-    if (IsZero(m_dBetaMin)) {
-        r.dMagnification[1] = 0.0;
-        r.nMinValid = 0;
-    } else {
-        r.dWD[1] = WD(m_dBetaMin);
-        r.dObjectToImage[1] = OI(r.dWD[1]);
-        r.dFOV[1] = sensor / m_dBetaMin;
-        r.nMinValid = 1;
-    }
-
-    // 5. Near end (largest magnification), the working distance floored.
-    r.dMagnification[2] = m_dBetaMax;
-    r.dWD[2] = WD(m_dBetaMax);
-    if (r.dWD[2] < m_dWdMin) r.dWD[2] = m_dWdMin;
-    r.dObjectToImage[2] = OI(r.dWD[2]);
-    r.dFOV[2] = sensor / m_dBetaMax;
-    r.nMaxValid = 1;
+    // 4, 5. Far end (smallest magnification; a zero magnification has none)
+    // and near end (largest magnification), the working distance floored.
+    WriteIntervalEnds(r, sensor, m_dBetaMin, m_dBetaMax, m_dWdMin, [&](double b) { return WD(b); },
+                      [&](double wd) { return OI(wd); });
     return SuccessIfFinite(r);
 }

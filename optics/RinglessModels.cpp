@@ -77,18 +77,7 @@ int CRinglessThinLens::CalcOptics(double sensor, double value, int mode, tagLens
 
 void CCCTVData_Param11::SetParameter() {
     CParamReader reader(m_strParameter);
-    m_dFocalLength = reader.Next();
-    m_dPrincipalGap = reader.Next();
-    m_dLensLength = reader.Next();
-    m_dParam4 = reader.Next();
-    m_dFrontDistA = reader.Next();
-    m_dFrontDistB = reader.Next();
-    m_dParam7 = reader.Next();
-    m_dPupilMagnification = reader.Next();
-    m_dOpenFno = reader.Next();
-    m_dMaxDraw = reader.Next();
-    m_dMaxRingLength = reader.Next();
-    m_dImageCircle = reader.Next();
+    ReadThinLensTokens(*this, reader, m_dFrontDistA);
     m_dEffectiveDiameter = reader.Last();
 }
 
@@ -128,18 +117,7 @@ void CCCTVData_Param11::WriteRangeEnds(tagLensCalcResult& r, double sensor) cons
 
 void CCCTVData_Param16::SetParameter() {
     CParamReader reader(m_strParameter);
-    m_dFocalLength = reader.Next();
-    m_dPrincipalGap = reader.Next();
-    m_dLensLength = reader.Next();
-    m_dParam4 = reader.Next();
-    m_dFrontToImage = reader.Next();
-    m_dFrontDistB = reader.Next();
-    m_dParam7 = reader.Next();
-    m_dPupilMagnification = reader.Next();
-    m_dOpenFno = reader.Next();
-    m_dMaxDraw = reader.Next();
-    m_dMaxRingLength = reader.Next();
-    m_dImageCircle = reader.Next();
+    ReadThinLensTokens(*this, reader, m_dFrontToImage);
     m_dEffectiveDiameter = reader.Last();
 }
 

@@ -2,7 +2,15 @@
 
 #include <cmath>
 
+#include "optics/ParamReader.h"
+
 namespace optics {
+
+void ReadThinLensTokens(CCCTVData& lens, CParamReader& reader, double& token5) {
+    reader.Next({&lens.m_dFocalLength, &lens.m_dPrincipalGap, &lens.m_dLensLength, &lens.m_dParam4, &token5,
+                 &lens.m_dFrontDistB, &lens.m_dParam7, &lens.m_dPupilMagnification, &lens.m_dOpenFno,
+                 &lens.m_dMaxDraw, &lens.m_dMaxRingLength, &lens.m_dImageCircle});
+}
 
 void ThinLensDepthOfField(tagLensCalcResult& r, double beta, double k, double kFno, double f,
                           double fno, double wantedDOF, double coc) {

@@ -1,6 +1,6 @@
 // The thin-lens relations and the depth-of-field forms built on them: the
-// flange distance, the object-to-image distance of a thin lens, the
-// thin-lens depth of field (also for a lens whose focal length and pupil
+// leading tokens of a thin-lens parameter text, the flange distance, the
+// object-to-image distance of a thin lens, the thin-lens depth of field (also for a lens whose focal length and pupil
 // magnification are fits) and the depth of field from an effective F-number.
 // The general numeric helpers (zero tolerance, range ends, ring table,
 // bisection, fitted curves) are in optics/ModelMath.h, which this header
@@ -10,7 +10,15 @@
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
 
+class CParamReader;
+
 namespace optics {
+
+// Reads the twelve tokens that every thin-lens parameter text starts with,
+// into the record's model values 1 to 12: f, H, a, token 4, the front
+// distance s1 (or what a model keeps in its place: `token5`), s2, token 7,
+// P, open F-number, draw range, ring limit and image circle.
+void ReadThinLensTokens(CCCTVData& lens, CParamReader& reader, double& token5);
 
 // C-mount flange focal distance, mm.
 constexpr double kFlangeDistance = 17.526;
