@@ -9,6 +9,7 @@
 
 #include "catalogue/CCCTVCCDData.h"
 #include "catalogue/CCatalogDatabase.h"
+#include "lens_selection/DetailCalculation.h"
 #include "optics/CCCTVData.h"
 #include "platform/ExecutableFolder.h"
 #include "platform/Message.h"
@@ -24,10 +25,6 @@ namespace {
 
 // Tab labels: string ids, 0 for the empty spacer tabs.
 constexpr int kTabLabels[CQuorrelDlg::kTabCount] = {20059, 20061, 0, 20060, 20061, 0, 20123, 20061};
-
-// The parameter type of the fixed-magnification lenses; their first model
-// value is the magnification.
-constexpr int kFixedMagnificationType = 10;
 
 // Runs one catalogue opener to its end: an error that escapes the catalogue
 // layer is shown, and start-up goes on with the next file.
@@ -287,11 +284,11 @@ void CQuorrelDlg::SetDetailLens(const std::wstring& model, const std::wstring& s
     page.SetupRingControls(quorrel::ParseLeadingNumber(ringText));
     page.ShowMaxFocusDraw(model);
 
-    if (lens && lens->m_nParamType == kFixedMagnificationType) {
-        int comma = -1;
-        const double magnification = CCCTVData::GetParamValue(lens->m_strParameter, 0, comma);
-        page.CalculateAtMagnification(std::fabs(magnification));
-    }
+    // A fixed-magnification lens of type 10 is calculated at once, at its
+    // own magnification.
+    if (lens)
+        if (const auto fixed = detail_calc::FixedMagnificationOf(*lens, false); fixed.isFixed)
+            page.CalculateAtMagnification(fixed.magnification);
 }
 
 void CQuorrelDlg::ClearAllPages() {

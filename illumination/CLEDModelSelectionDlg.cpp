@@ -59,11 +59,16 @@ void CLEDModelSelectionDlg::SetLensSpec(double fovH, double fovV, double fovD, d
     m_nSortColumn = 0;
     CheckItem(kModeLensSpec, true);
     OnBnClickedSearchMode(kModeLensSpec);
-    SetDlgItemDouble(*this, kFovH, 2, fovH);
-    SetDlgItemDouble(*this, kFovV, 2, fovV);
-    SetDlgItemDouble(*this, kFovD, 2, fovD);
-    SetDlgItemDouble(*this, kLensWD, 2, lensWD);
-    SetDlgItemDouble(*this, kEffDiameter, 2, effectiveDiameter);
+    // A negative value means the lens page has none: its edit stays empty.
+    auto show = [this](int id, double value) {
+        if (value < 0.0) SetItemText(id, L"");
+        else SetDlgItemDouble(*this, id, 2, value);
+    };
+    show(kFovH, fovH);
+    show(kFovV, fovV);
+    show(kFovD, fovD);
+    show(kLensWD, lensWD);
+    show(kEffDiameter, effectiveDiameter);
 }
 
 void CLEDModelSelectionDlg::OnBnClickedSearchMode(int id) {

@@ -1,31 +1,229 @@
 #include "lens_selection/CDetailCalculationDlg.h"
 
+#include <cmath>
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/dcclient.h>
 #include <wx/statbmp.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include "app/PageHelpers.h"
 #include "catalogue/CCCTVCCDData.h"
+#include "lens_selection/DetailCalculation.h"
+#include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
+#include "platform/Message.h"
 #include "platform/Numbers.h"
+#include "platform/Strings.h"
+#include "platform/wx/PageMessagesWx.h"
+#include "platform/wx/PngResource.h"
+
+using namespace detail_calc;
+
+namespace {
+
+// Layout: lens, sensor and aperture inputs on the left; the seven values
+// (given or calculated) on the right, with the focusing-ring scale under the
+// close-up ring row.
+constexpr int kLeftLabel = 20;
+constexpr int kLeftField = 130;
+constexpr int kRightBox = 390;
+constexpr int kRightField = 530;
+constexpr int kFieldWidth = 110;
+constexpr int kRowV = 40, kRowH = 74, kRowD = 108, kRowM = 142, kRowRing = 176, kRowFocus = 208,
+              kRowWD = 256, kRowOI = 290;
+
+// Red for the caution and warning texts.
+const wxColour kCautionColour(255, 0, 0);
+
+}  // namespace
+
+// ---- controls -----------------------------------------------------------
 
 void CDetailCalculationDlg::CreateControls() {
-    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(20, 40), wxSize(220, -1)));
-    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(20, 90), wxSize(220, -1)));
+    auto label = [this](const wxString& text, int x, int y) {
+        return new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 5));
+    };
+    auto edit = [this](int id, int x, int y, int w) {
+        return AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(w, -1),
+                                             wxTE_RIGHT));
+    };
+    auto box = [this](int id, const wxString& text, int x, int y) {
+        return AddControl(id, new wxCheckBox(this, wxID_ANY, text, wxPoint(x, y + 4)));
+    };
+
+    // Title, lens and sensor.
+    AddPicture(kTitle, kTitlePng, kLeftLabel, 2, 340, 44);
+    label("Lens", kLeftLabel, 60);
+    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 58), wxSize(230, -1)));
+    label("Sensor Size", kLeftLabel, 98);
+    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 96), wxSize(230, -1)));
+    box(kManualInput, "Manual input", kLeftLabel, 134);
+    label("V", kLeftLabel, 164);
+    edit(kManualV, kLeftLabel + 14, 164, 70);
+    label("H", 116, 164);
+    edit(kManualH, 130, 164, 70);
+    label("D", 212, 164);
+    edit(kManualD, 226, 164, 70);
+    label("mm", 302, 164);
+
+    // Aperture and depth of field.
+    label("F No.", kLeftLabel, 218);
+    AddControl(kFnoCombo, new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(kLeftField, 214),
+                                         wxSize(kFieldWidth, -1)));
+    label("Effective F No.", kLeftLabel, 256);
+    edit(kEffectiveFno, kLeftField + 90, 256, kFieldWidth)->SetEditable(false);
+    box(kDOFBox, "DOF:", kLeftLabel, 290);
+    edit(kWantedDOF, kLeftField + 90, 290, kFieldWidth);
+    label("mm", kLeftField + 90 + kFieldWidth + 6, 290);
+    box(kCoCBox, "Permissible Circle of Confusion :", kLeftLabel, 324);
+    edit(kCoC, 272, 324, 60);
+    label("mm", 338, 324);
+
+    AddControl(kCalculation, new wxButton(this, wxID_ANY, "Calculation", wxPoint(kLeftLabel, 372),
+                                          wxSize(150, -1)));
+    AddControl(kSelectIllumination, new wxButton(this, wxID_ANY, "Select illumination",
+                                                 wxPoint(190, 372), wxSize(170, -1)))
+        ->Disable();
+
+    // The seven values.
+    box(kVerticalBox, "Vertical", kRightBox, kRowV);
+    edit(kFovV, kRightField, kRowV, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowV);
+    box(kHorizontalBox, "Horizontal", kRightBox, kRowH);
+    edit(kFovH, kRightField, kRowH, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowH);
+    box(kDiagonalBox, "Diagonal", kRightBox, kRowD);
+    edit(kFovD, kRightField, kRowD, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowD);
+    box(kMagnificationBox, "Magnification", kRightBox, kRowM);
+    edit(kMagnification, kRightField, kRowM, kFieldWidth);
+    label("x", kRightField + kFieldWidth + 6, kRowM);
+    box(kRingBox, "Close-Up Ring", kRightBox, kRowRing);
+    AddControl(kRingCombo, new wxChoice(this, wxID_ANY, wxPoint(kRightField, kRowRing - 3),
+                                        wxSize(kFieldWidth, -1)));
+    label("mm", kRightField + kFieldWidth + 6, kRowRing);
+
+    // Focusing ring: the scale is painted at x 400..508, y 210..225; the
+    // marker moves along it at y 220.
+    AddControl(kNear, new wxStaticText(this, wxID_ANY, "Near", wxPoint(kScaleLeft - 14, kScaleBase + 12)));
+    AddControl(kFar, new wxStaticText(this, wxID_ANY, "Far", wxPoint(kScaleRight - 10, kScaleBase + 12)));
+    AddPicture(kFocusMarker, kFocusMarkerPng, kMarkerRight, kMarkerY, 11, 12);
+    edit(kFocusPosition, kRightField, kRowFocus, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowFocus);
+    label("max", 678, kRowFocus);
+    edit(kMaxFocusDraw, 708, kRowFocus, 70)->SetEditable(false);
+    label("mm", 784, kRowFocus);
+
+    box(kWDBox, "WD", kRightBox, kRowWD);
+    edit(kWD, kRightField, kRowWD, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowWD);
+    box(kOIBox, "O / I", kRightBox, kRowOI);
+    edit(kObjectToImage, kRightField, kRowOI, kFieldWidth);
+    label("mm", kRightField + kFieldWidth + 6, kRowOI);
+
+    // Cautions and warnings, in red.
+    const int comments[] = {kCommentRing, kCommentFocus, kCommentMount};
+    for (int i = 0; i < 3; ++i) {
+        auto* text = AddControl(comments[i], new wxStaticText(this, wxID_ANY, wxEmptyString,
+                                                              wxPoint(kLeftLabel, 430 + 24 * i),
+                                                              wxSize(810, -1), wxST_NO_AUTORESIZE));
+        text->SetForegroundColour(kCautionColour);
+    }
+
+    AddPicture(kSpare, kSparePng, 760, 600, 48, 48)->Hide();
     AddLogo(kLogo);
+
+    // Message map.
+    Bind(wxEVT_PAINT, &CDetailCalculationDlg::OnPaint, this);
+    for (int id : {kManualH, kManualV, kManualD})
+        GetControl(id)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeManualSensor(); });
+    for (int id = kVerticalBox; id <= kOIBox; ++id)
+        GetControl(id)->Bind(wxEVT_CHECKBOX, [this, id](wxCommandEvent&) { OnBnClickedInputKind(id); });
+    GetControl(kLensCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeLens(); });
+    GetControl(kRingCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeRing(); });
+    GetControl(kSensorCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
+    GetControl(kDOFBox)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedDOF(); });
+    GetControl(kCoCBox)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedCoC(); });
+    GetControl(kFocusPosition)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeFocusPosition(); });
+    GetControl(kManualInput)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedManualInput(); });
+    GetControl(kCalculation)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBnClickedCalculation(); });
+    GetControl(kSelectIllumination)->Bind(wxEVT_BUTTON,
+                                          [this](wxCommandEvent&) { OnBnClickedSelectIllumination(); });
 }
 
 void CDetailCalculationDlg::OnInitDialog() {
     CPage::OnInitDialog();
-    if (auto* picture = GetControlAs<wxStaticBitmap>(kLogo)) m_hbmpLogo = picture->GetBitmap();
+    auto bitmapOf = [this](int id) {
+        auto* picture = GetControlAs<wxStaticBitmap>(id);
+        return picture ? picture->GetBitmap() : wxBitmap();
+    };
+    m_hbmpLogo = bitmapOf(kLogo);
+    m_hbmpTitle = bitmapOf(kTitle);
+    m_hbmpSpare = bitmapOf(kSpare);
+    m_hbmpFocusMarker = bitmapOf(kFocusMarker);
+
+    ComboResetContent(kRingCombo);
+    for (const std::wstring& entry : RingEntries(100.0)) ComboAddString(kRingCombo, entry);
+    ComboSetCurSel(kRingCombo, -1);
+    ComboResetContent(kFnoCombo);
+    for (const std::wstring& entry : DefaultFnoEntries()) ComboAddString(kFnoCombo, entry);
+    ComboSetCurSel(kFnoCombo, 0);
+
+    CheckItem(kCoCBox, false);
+    SetDlgItemDouble(*this, kCoC, 2, 0.04);
+    for (int id : {kCommentFocus, kCommentRing, kCommentMount}) SetItemText(id, L"");
 }
+
+// ---- helpers ----------------------------------------------------------------
+
+CCCTVData* CDetailCalculationDlg::SelectedLens() const {
+    const int index = ComboGetCurSel(kLensCombo);
+    if (index < 0 || index >= static_cast<int>(m_arrLens.size())) return nullptr;
+    return m_arrLens[index];
+}
+
+std::wstring CDetailCalculationDlg::LensText() const {
+    const int index = ComboGetCurSel(kLensCombo);
+    return index >= 0 ? ComboGetString(kLensCombo, index) : std::wstring();
+}
+
+double CDetailCalculationDlg::ItemNumber(int id) const { return quorrel::ParseLeadingNumber(GetItemText(id)); }
+
+void CDetailCalculationDlg::SetFnoText(const std::wstring& text) {
+    const double value = quorrel::ParseLeadingNumber(text);
+    const int selected = ComboGetCurSel(kFnoCombo);
+    if (selected >= 0 && !text.empty() &&
+        IsZero(quorrel::ParseLeadingNumber(ComboGetString(kFnoCombo, selected)) - value))
+        return;  // the chosen entry already says it
+    SetItemText(kFnoCombo, text);
+    if (text.empty()) return;
+    for (int i = 0; i < ComboGetCount(kFnoCombo); ++i)
+        if (IsZero(quorrel::ParseLeadingNumber(ComboGetString(kFnoCombo, i)) - value)) {
+            ComboSetCurSel(kFnoCombo, i);
+            return;
+        }
+}
+
+void CDetailCalculationDlg::Repaint() {
+    Refresh(true);
+    Update();
+}
+
+// ---- operations the main dialog calls ----------------------------------------
 
 void CDetailCalculationDlg::ClearAll(int clearLens) {
     for (int id = kInputBoxFirst; id <= kCoCBox; ++id) CheckItem(id, false);
     m_nInputBits = 0;
     for (int id = kInputBoxFirst; id <= kCoCBox; ++id)
         if (id != kRingBox) EnableItem(id, true);  // the ring box follows SetupRingControls
-    for (int id : {3011, 3012, 3013, 3014, 3017, 3018}) SetItemReadOnly(id, false);
-    for (int id : {3011, 3012, 3013, 3014, 3015, kMaxFocusDraw, 3017, 3018, kEffectiveFno, kWantedDOF})
+    for (int id : {kFovV, kFovH, kFovD, kMagnification, kWD, kObjectToImage}) SetItemReadOnly(id, false);
+    for (int id : {kFovV, kFovH, kFovD, kMagnification, kFocusPosition, kMaxFocusDraw, kWD, kObjectToImage,
+                   kEffectiveFno, kWantedDOF})
         SetItemText(id, L"");
     SetItemText(kCoC, L"0.04");
     for (int id : {kManualH, kManualV, kManualD}) {
@@ -56,7 +254,7 @@ void CDetailCalculationDlg::ResetControls(int boxId) {
         for (int i = 0; i < 7; ++i) SetItemReadOnly(kInputEdits[i], !IsItemChecked(kInputBoxFirst + i));
     };
     if (boxId == 0) {
-        if (m_nInputBits & 0x7f) editsFollowBoxes();
+        if (m_nInputBits & kInputKindBits) editsFollowBoxes();
     } else {
         const bool ticked = IsItemChecked(boxId);
         for (int i = 0; i < 7; ++i) CheckItem(kInputBoxFirst + i, false);
@@ -89,20 +287,13 @@ void CDetailCalculationDlg::FillSensorList(const std::wstring& model, const std:
     EnableItem(kSensorCombo, !manual);
 
     // Only the sensors the selected lens covers are offered.
-    const int lensIndex = ComboGetCurSel(kLensCombo);
-    if (lensIndex >= 0 && lensIndex < static_cast<int>(m_arrLens.size())) {
-        const CCCTVData* lens = m_arrLens[lensIndex];
-        for (const CCCTVCCDData* sensor : m_arrSensor)
-            if (sensor->m_dRadial <= lens->m_dImageCircle &&
-                (sensor->m_nSpecialFlag & lens->m_nSpecialFlag) != 0)
-                ComboAddString(kSensorCombo, sensor->m_strType);
-    }
-
-    int select = -1;
-    for (int i = 0; i < ComboGetCount(kSensorCombo); ++i)
-        if (ComboGetString(kSensorCombo, i) == sensorText) select = i;
-    if (select < 0 && !manual) select = 0;
-    ComboSetCurSel(kSensorCombo, select);
+    std::vector<std::wstring> entries;
+    if (const CCCTVData* lens = SelectedLens())
+        for (const CCCTVCCDData* sensor : CoveredSensors(*lens, m_arrSensor)) {
+            ComboAddString(kSensorCombo, sensor->m_strType);
+            entries.push_back(sensor->m_strType);
+        }
+    ComboSetCurSel(kSensorCombo, SensorIndexToSelect(entries, sensorText, IsItemChecked(kManualInput)));
 
     const int selected = ComboGetCurSel(kSensorCombo);
     const std::wstring selectedText = selected >= 0 ? ComboGetString(kSensorCombo, selected) : L"";
@@ -132,12 +323,43 @@ void CDetailCalculationDlg::FillSensorList(const std::wstring& model, const std:
 }
 
 void CDetailCalculationDlg::FillFnoList(const std::wstring& model) {
-    // The built-in F-number lists come with the page's calculation
-    // controls; until then the F-number combo is left as it is.
+    ComboResetContent(kFnoCombo);
+    for (const std::wstring& entry : FnoEntries(model)) ComboAddString(kFnoCombo, entry);
+    ComboSetCurSel(kFnoCombo, 0);
 }
 
 void CDetailCalculationDlg::SetupRingControls(double ring) {
-    // The close-up ring controls come with the page's calculation controls.
+    const std::wstring lensText = LensText();
+    m_bRingControls = lens_lists::HasMark(lensText, lens_lists::kNoRingControls) ? 0 : 1;
+
+    if (m_bRingControls == 0) {
+        ComboSetCurSel(kRingCombo, 0);
+        EnableItem(kRingCombo, false);
+        CheckItem(kRingBox, false);
+        EnableItem(kRingBox, false);
+        for (int id : {kFocusPosition, kMaxFocusDraw}) {
+            SetItemText(id, L"--");
+            EnableItem(id, false);
+        }
+        for (int id : {kNear, kFar, kFocusMarker}) ShowItem(id, false);
+    } else {
+        for (int id : {kRingCombo, kRingBox, kFocusPosition, kMaxFocusDraw}) EnableItem(id, true);
+        for (int id : {kNear, kFar, kFocusMarker}) ShowItem(id, true);
+        const CCCTVData* lens = SelectedLens();
+        ComboResetContent(kRingCombo);
+        for (const std::wstring& entry : RingEntries(lens ? lens->m_dMaxRingLength : 100.0))
+            ComboAddString(kRingCombo, entry);
+    }
+
+    if (lens_lists::HasMark(lensText, lens_lists::kRingControlsDisabled))
+        for (int id : {kRingCombo, kRingBox, kFocusPosition}) EnableItem(id, false);
+
+    for (int i = 0; i < ComboGetCount(kRingCombo); ++i)
+        if (IsZero(quorrel::ParseLeadingNumber(ComboGetString(kRingCombo, i)) - ring)) {
+            ComboSetCurSel(kRingCombo, i);
+            CheckRingLimit();
+        }
+    Repaint();
 }
 
 void CDetailCalculationDlg::ShowMaxFocusDraw(const std::wstring& model) {
@@ -153,5 +375,432 @@ void CDetailCalculationDlg::ShowMaxFocusDraw(const std::wstring& model) {
 }
 
 void CDetailCalculationDlg::CalculateAtMagnification(double magnification) {
-    // The calculation run comes with the page's result display.
+    ResetControls(0);
+    m_nInputBits = kBitMagnification;
+    if (IsItemChecked(kDOFBox)) m_nInputBits |= kBitDOF;
+    if (IsItemChecked(kCoCBox)) m_nInputBits |= kBitCoC;
+    CheckItem(kMagnificationBox, true);
+    for (int id : {kMagnificationBox, kVerticalBox, kHorizontalBox, kDiagonalBox, kWDBox, kOIBox})
+        EnableItem(id, false);
+    for (int id : {kFovH, kFovV, kFovD, kMagnification}) SetItemReadOnly(id, true);
+    SetDlgItemDouble(*this, kMagnification, 3, magnification);
+    for (int id : {kWD, kObjectToImage}) SetItemReadOnly(id, true);
+    Calculate();
+    Repaint();
 }
+
+bool CDetailCalculationDlg::IsMcHrModel(const std::wstring& model) { return detail_calc::IsMcHrModel(model); }
+
+// ---- the calculation ----------------------------------------------------------
+
+void CDetailCalculationDlg::Calculate() {
+    // Each warning is shown at most once per calculation.
+    m_bRingChecked = m_bMountChecked = m_bMarkerMoved = 0;
+
+    // 1. The sensor: the selected format, or the sizes typed by hand.
+    double H = 0.0, V = 0.0, D = 0.0;
+    bool sensorKnown = false;
+    const int sensorIndex = ComboGetCurSel(kSensorCombo);
+    if (sensorIndex < 0) {
+        const ManualSensor typed = ReadManualSensor(ItemNumber(kManualH), ItemNumber(kManualV),
+                                                    ItemNumber(kManualD));
+        sensorKnown = typed.known;
+        H = typed.h;
+        V = typed.v;
+        D = typed.d;
+        if (typed.known && typed.withVH) {
+            m_bSensorVH = 1;
+            SetDlgItemDouble(*this, kManualD, 2, D);
+        } else if (typed.known) {
+            m_bSensorVH = 0;
+            SetItemText(kManualH, L"");
+            SetItemText(kManualV, L"");
+        }
+    } else {
+        sensorKnown = true;
+        const std::wstring name = ComboGetString(kSensorCombo, sensorIndex);
+        for (const CCCTVCCDData* sensor : m_arrSensor)
+            if (sensor->m_strType == name) {
+                H = sensor->m_dHorizontal;
+                V = sensor->m_dVertical;
+                D = sensor->m_dRadial;
+                break;
+            }
+    }
+
+    // 2. The checks; each failure ends the run with its message.
+    CCCTVData* lens = SelectedLens();
+    CheckInputs check;
+    check.coc = ItemNumber(kCoC);
+    check.lensSelected = lens != nullptr;
+    check.sensorKnown = sensorKnown;
+    check.fnoSelected = ComboGetCurSel(kFnoCombo) >= 0;
+    check.bits = m_nInputBits;
+    check.wantedDOF = (m_nInputBits & kBitDOF) ? ItemNumber(kWantedDOF) : 0.0;
+    check.h = H;
+    check.v = V;
+    check.d = D;
+    check.imageCircle = lens ? lens->m_dImageCircle : 0.0;
+    if (const int message = CheckBeforeCalculation(check)) {
+        quorrel::ShowMessage(quorrel::LoadString(message));
+        return;
+    }
+
+    // 3. Preparation.
+    const bool mcHr = IsMcHrModel(LensText());
+    const double ring = ItemNumber(kRingCombo);
+    const double F = ItemNumber(kFnoCombo);
+    tagLensCalcResult r{};
+    r.FillRingTable();
+    const bool wantDOF = (m_nInputBits & kBitDOF) != 0;
+    const double fnoArg = wantDOF ? -1.0 : F;
+    const double dofArg = wantDOF ? check.wantedDOF : -1.0;
+
+    // 4. The input.
+    Request request;
+    request.bits = m_nInputBits;
+    for (int i = 0; i < 7; ++i) {
+        const std::wstring text = GetItemText(kInputEdits[i]);
+        request.values[i] = quorrel::ParseLeadingNumber(text);
+        request.readsInfinity[i] = text == L"Infinity";
+    }
+    request.ring = ring;
+    request.h = H;
+    request.v = V;
+    request.d = D;
+    request.maxDraw = lens->m_dMaxDraw;
+    request.drawoutDirection = lens->m_nDrawoutDirection;
+    request.paramType = lens->m_nParamType;
+    request.mcHr = mcHr;
+    const Plan plan = PlanCalculation(request);
+
+    bool showable = true;
+    switch (plan.action) {
+    case Action::NoInput:
+        quorrel::ShowMessage(quorrel::LoadString(20016));
+        return;
+    case Action::Calc: {
+        const int code = lens->Calc(D, plan.value, plan.mode, r, fnoArg, dofArg, check.coc, plan.draw);
+        if (const int message = MessageForCode(code, plan.rangeMessages))
+            quorrel::ShowMessage(quorrel::LoadString(message));
+        showable = IsShowable(code);
+        break;
+    }
+    case Action::InfinityFocus:
+        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
+        ShowInfinityFocus(mcHr);
+        break;
+    case Action::InfinityInput:
+        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
+        ShowInfinityInput(mcHr);
+        break;
+    case Action::RingAtInfinity:
+        SetItemText(kMagnification, L"0");
+        for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, L"Infinity");
+        SetItemText(kWantedDOF, L"-");
+        ComboSetCurSel(kRingCombo, 0);
+        SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
+        break;
+    case Action::Nothing:
+        break;
+    }
+    if (!showable) ClearStaleResult(kInputEdits[BoxIndex(plan.kind)]);
+
+    // 5. The tail.
+    RunTail(r, showable, H, V, D);
+}
+
+void CDetailCalculationDlg::RunTail(const tagLensCalcResult& r, bool showable, double H, double V, double D) {
+    CCCTVData* lens = SelectedLens();
+    if (showable) {
+        int tooSmall = 0;
+        if (IsFnoTooSmall(m_nInputBits, lens->m_dOpenFno, r.dFno)) {
+            quorrel::ShowMessage(quorrel::LoadString(20010));
+            tooSmall = 1;
+        }
+        if (r.dDOF <= 0.0) quorrel::ShowMessage(quorrel::LoadString(20011));
+        const Fields f = ResultFields(r, H, V, D, m_bSensorVH == 1);
+        ShowResult(f.magnification, f.ring, f.focusDraw, f.fovD, f.fovH, f.fovV, f.objectToImage, f.wd, f.dof,
+                   f.effectiveFno, f.fno, tooSmall, f.ringIndex);
+        // The fields of view and the working distance go to the illumination
+        // search too, when they are numbers (not at infinity, nor an axis the
+        // sensor lacks).
+        if (f.magnification > kShownMagnification) {
+            m_dHandFovD = f.fovD;
+            m_dHandFovH = f.hasH ? f.fovH : -1.0;
+            m_dHandFovV = f.hasV ? f.fovV : -1.0;
+            m_dHandWD = f.wd;
+        }
+    }
+    if (m_bRingChecked == 0) CheckRingLimit();
+    if (m_bMountChecked == 0) {
+        m_bMountChecked = 1;
+        if (showable && IsCMountRingConflict(r.dExtension[0], lens->m_nParamType)) {
+            quorrel::ShowMessage(quorrel::LoadString(20012));
+            SetItemText(kCommentMount, quorrel::LoadString(20012));
+        } else {
+            SetItemText(kCommentMount, L"");
+        }
+    }
+    if (m_bMarkerMoved == 0) MoveFocusMarker();
+    m_bRingChecked = m_bMountChecked = m_bMarkerMoved = 0;
+}
+
+void CDetailCalculationDlg::ClearStaleResult(int inputEdit) {
+    for (int id : kInputEdits)
+        if (id != inputEdit && !(id == kFocusPosition && m_bRingControls == 0)) SetItemText(id, L"");
+    SetItemText(kEffectiveFno, L"");
+    if (m_nInputBits & kBitDOF) {
+        SetItemText(kFnoCombo, L"");  // a derived F-number
+    } else {
+        SetItemText(kWantedDOF, L"");
+    }
+    // The ring is the calculation's answer unless it was the input.
+    if (inputEdit != kFocusPosition) {
+        ComboSetCurSel(kRingCombo, -1);
+        SetItemText(kCommentRing, L"");
+        SetItemText(kCommentMount, L"");
+    }
+}
+
+void CDetailCalculationDlg::ShowResult(double magnification, double ring, double focusDraw, double fovD,
+                                       double fovH, double fovV, double objectToImage, double wd, double dof,
+                                       double effectiveFno, double fno, int tooSmall, int ringIndex) {
+    if (magnification > kShownMagnification) {
+        SetDlgItemDouble(*this, kMagnification, 3, magnification);
+        SetDlgItemDouble(*this, kFocusPosition, 3, focusDraw);
+        SetDlgItemDouble(*this, kFovD, 3, fovD);
+        if (m_bSensorVH == 1) {
+            // An axis the sensor has no size for stays empty.
+            if (fovH != 0.0) SetDlgItemDouble(*this, kFovH, 3, fovH);
+            else SetItemText(kFovH, L"");
+            if (fovV != 0.0) SetDlgItemDouble(*this, kFovV, 3, fovV);
+            else SetItemText(kFovV, L"");
+        } else {
+            SetItemText(kFovH, L"");
+            SetItemText(kFovV, L"");
+        }
+        SetDlgItemDouble(*this, kObjectToImage, 3, objectToImage);
+        SetDlgItemDouble(*this, kWD, 3, wd);
+    }
+    // The chosen F-number stays selected (SetFnoText keeps it).
+    if (!IsItemChecked(kDOFBox))
+        SetDlgItemDouble(*this, kEffectiveFno, 3, effectiveFno);
+    else
+        SetFnoText(quorrel::FormatFixed(fno, 1));
+
+    SetupRingControls(ring);
+
+    if (tooSmall == 0) {
+        if (effectiveFno > kShownMagnification) SetDlgItemDouble(*this, kEffectiveFno, 3, effectiveFno);
+        if (fno > kShownMagnification) SetFnoText(quorrel::FormatFixed(fno, 1));
+    } else {
+        SetItemText(kFnoCombo, L"");
+        SetItemText(kEffectiveFno, L"");
+    }
+    if (dof < 0.0) SetItemText(kWantedDOF, L"");
+    else SetDlgItemDouble(*this, kWantedDOF, 3, dof);
+
+    if (const CCCTVData* lens = SelectedLens()) {
+        m_dHandEffDiameter = lens->m_dEffectiveDiameter;
+        EnableItem(kSelectIllumination, true);
+    }
+}
+
+void CDetailCalculationDlg::ShowInfinityFocus(bool mcHr) {
+    SetItemText(kFocusPosition, L"0");
+    const wchar_t* far = mcHr ? L"-" : L"Infinity";
+    for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, far);
+    SetItemText(kWantedDOF, L"-");
+    ComboSetCurSel(kFnoCombo, 0);
+    ComboSetCurSel(kRingCombo, 0);
+    SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
+}
+
+void CDetailCalculationDlg::ShowInfinityInput(bool mcHr) {
+    SetItemText(kMagnification, L"0");
+    ShowInfinityFocus(mcHr);
+}
+
+void CDetailCalculationDlg::CheckRingLimit() {
+    m_bRingChecked = 1;
+    const int selected = ComboGetCurSel(kRingCombo);
+    if (selected < 0) return;
+    const std::wstring text = ComboGetString(kRingCombo, selected);
+    const double ring = quorrel::ParseLeadingNumber(text);
+    const CCCTVData* lens = SelectedLens();
+    if (!text.empty()) {
+        m_bMountChecked = 1;
+        if (lens && IsCMountRingConflict(ring, lens->m_nParamType)) {
+            quorrel::ShowMessage(quorrel::LoadString(20012));
+            SetItemText(kCommentMount, quorrel::LoadString(20012));
+        } else {
+            SetItemText(kCommentMount, L"");
+        }
+    }
+    if (!lens) return;
+    if (!IsZero(ring) && ring > lens->m_dMaxRingLength) {
+        quorrel::ShowMessage(quorrel::LoadString(20013));
+        SetItemText(kCommentRing, RingCaution(lens->m_dMaxRingLength));
+    } else {
+        SetItemText(kCommentRing, L"");
+    }
+}
+
+void CDetailCalculationDlg::MoveFocusMarker() {
+    m_bMarkerMoved = 1;
+    const CCCTVData* lens = SelectedLens();
+    if (!lens) return;
+    const double p = ItemNumber(kFocusPosition);
+    const double maxDraw = lens->m_dMaxDraw;
+    if (ForcesFocusLimit(maxDraw, p)) {
+        SetDlgItemDouble(*this, kFocusPosition, 3, FocusLimit(maxDraw));
+        SetItemText(kCommentFocus, L"");
+    } else if (p >= 0.0) {
+        SetItemText(kCommentFocus, L"");
+    }
+    if (wxWindow* marker = GetControl(kFocusMarker))
+        marker->Move(MarkerX(maxDraw, p, lens->m_nDrawoutDirection), kMarkerY);
+}
+
+// ---- message handlers ----------------------------------------------------------
+
+void CDetailCalculationDlg::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    if (m_bRingControls != 1) return;
+    dc.SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_SOLID));
+    dc.DrawLine(kScaleLeft, kScaleTop, kScaleLeft, kScaleBase);
+    dc.DrawLine(kScaleRight, kScaleTop, kScaleRight, kScaleBase);
+    dc.DrawLine(kScaleLeft, kScaleBase, kScaleRight, kScaleBase);
+}
+
+void CDetailCalculationDlg::OnEnChangeManualSensor() {
+    const bool hEmpty = GetItemText(kManualH).empty();
+    const bool vEmpty = GetItemText(kManualV).empty();
+    const bool dEmpty = GetItemText(kManualD).empty();
+    const bool noInput = (m_nInputBits & kInputKindBits) == 0;
+    const bool restricted = lens_lists::HasMark(LensText(), lens_lists::kRestrictedFovBoxes);
+
+    if (hEmpty && vEmpty && dEmpty) {
+        m_bSensorVH = 1;
+        if (noInput) {
+            for (int id : {kVerticalBox, kHorizontalBox, kDiagonalBox}) EnableItem(id, true);
+            for (int id : {kFovV, kFovH, kFovD}) SetItemReadOnly(id, false);
+        }
+    } else if (hEmpty && vEmpty) {
+        m_bSensorVH = 0;
+        if (noInput) {
+            EnableItem(kVerticalBox, false);
+            EnableItem(kHorizontalBox, false);
+            SetItemReadOnly(kFovH, true);
+            SetItemReadOnly(kFovV, true);
+            EnableItem(kDiagonalBox, true);
+            CheckItem(kVerticalBox, false);
+            CheckItem(kHorizontalBox, false);
+        }
+        if (restricted) {
+            EnableItem(kDiagonalBox, false);
+            SetItemReadOnly(kFovD, false);
+        } else {
+            EnableItem(kDiagonalBox, true);
+        }
+    } else {
+        m_bSensorVH = 1;
+        if (noInput) {
+            for (int id : {kVerticalBox, kHorizontalBox, kDiagonalBox}) EnableItem(id, true);
+            for (int id : {kFovH, kFovV, kFovD}) SetItemReadOnly(id, false);
+        }
+        if (ComboGetCount(kSensorCombo) >= 9 && restricted) {
+            for (int id : {kVerticalBox, kHorizontalBox, kDiagonalBox}) EnableItem(id, false);
+            for (int id : {kFovH, kFovV, kFovD}) SetItemReadOnly(id, true);
+        }
+    }
+}
+
+void CDetailCalculationDlg::OnBnClickedInputKind(int boxId) { ResetControls(boxId); }
+
+void CDetailCalculationDlg::OnCbnSelchangeLens() {
+    CCCTVData* lens = SelectedLens();
+    if (lens) SetDlgItemDouble(*this, kMaxFocusDraw, 3, lens->m_dMaxDraw);
+    const std::wstring lensText = LensText();
+    const int sensorIndex = ComboGetCurSel(kSensorCombo);
+    const std::wstring sensorText = sensorIndex >= 0 ? ComboGetString(kSensorCombo, sensorIndex) : L"";
+    ClearAll(0);
+    SetupRingControls(0.0);
+    MoveFocusMarker();
+    CheckRingLimit();
+    FillSensorList(lensText, sensorText, 0, 0.0, 0.0, 0.0);
+    ComboResetContent(kFnoCombo);
+    if (lens)
+        for (int i = 0; i < lens->m_nFnoCount && i < CCCTVData::kMaxFno; ++i)
+            ComboAddString(kFnoCombo, lens->m_astrFno[i]);
+    ComboSetCurSel(kFnoCombo, 0);
+    ShowMaxFocusDraw(lensText);
+    if (lens)
+        if (const FixedMagnification fixed = FixedMagnificationOf(*lens, true); fixed.isFixed)
+            CalculateAtMagnification(fixed.magnification);
+}
+
+void CDetailCalculationDlg::OnCbnSelchangeRing() {
+    if (ComboGetCurSel(kRingCombo) >= 0) CheckRingLimit();
+}
+
+void CDetailCalculationDlg::OnCbnSelchangeSensor() {
+    const std::wstring lensText = LensText();
+    const int sensorIndex = ComboGetCurSel(kSensorCombo);
+    const std::wstring sensorText = sensorIndex >= 0 ? ComboGetString(kSensorCombo, sensorIndex) : L"";
+    FillSensorList(lensText, sensorText, 0, 0.0, 0.0, 0.0);
+    if (const CCCTVData* lens = SelectedLens())
+        if (const FixedMagnification fixed = FixedMagnificationOf(*lens, true); fixed.isFixed)
+            CalculateAtMagnification(fixed.magnification);
+}
+
+void CDetailCalculationDlg::OnBnClickedDOF() {
+    if (IsItemChecked(kDOFBox)) {
+        SetItemText(kFnoCombo, L"");
+        SetItemReadOnly(kWantedDOF, false);
+        SetItemText(kEffectiveFno, L"");
+        m_nInputBits |= kBitDOF;
+    } else {
+        ComboSetCurSel(kFnoCombo, 0);
+        SetItemText(kEffectiveFno, L"");
+        SetItemReadOnly(kWantedDOF, true);
+        SetItemText(kWantedDOF, L"");
+        m_nInputBits &= ~static_cast<unsigned>(kBitDOF);
+    }
+}
+
+void CDetailCalculationDlg::OnBnClickedCoC() {
+    if (IsItemChecked(kCoCBox)) {
+        SetItemReadOnly(kCoC, false);
+        m_nInputBits |= kBitCoC;
+    } else {
+        SetItemReadOnly(kCoC, true);
+        SetItemText(kCoC, L"0.04");
+        m_nInputBits &= ~static_cast<unsigned>(kBitCoC);
+    }
+}
+
+void CDetailCalculationDlg::OnEnChangeFocusPosition() { MoveFocusMarker(); }
+
+void CDetailCalculationDlg::OnBnClickedManualInput() {
+    if (IsItemChecked(kManualInput)) {
+        EnableItem(kSensorCombo, false);
+        ComboSetCurSel(kSensorCombo, -1);
+        for (int id : {kManualV, kManualH, kManualD}) SetItemReadOnly(id, false);
+    } else {
+        EnableItem(kSensorCombo, true);
+        for (int id : {kManualV, kManualH, kManualD}) {
+            SetItemReadOnly(id, true);
+            SetItemText(id, L"");
+        }
+    }
+}
+
+void CDetailCalculationDlg::OnBnClickedCalculation() {
+    ResetControls(0);
+    Calculate();
+    Repaint();
+}
+
+void CDetailCalculationDlg::OnBnClickedSelectIllumination() { quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 1); }

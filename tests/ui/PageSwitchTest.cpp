@@ -215,12 +215,16 @@ TEST_F(PageSwitch, DetailPageHandOverValuesGoToTheIlluminationSearch) {
     EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kEffDiameter), L"23.46");
     EXPECT_TRUE(led.IsItemEnabled(CLEDModelSelectionDlg::kFovH));
 
-    // "None" (-1.0) is written as "-1.00", which the digits-only filter
-    // turns into "1.00".
+    // "None" (-1.0) leaves its edit empty; the other values are still written.
     detail.m_dHandFovH = -1.0;
+    detail.m_dHandWD = -1.0;
+    detail.m_dHandFovV = 12.5;
     quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 1);
     PumpEvents();
-    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovH), L"1.00");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovH), L"");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kLensWD), L"");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovV), L"12.50");
+    EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kEffDiameter), L"23.46");
 }
 
 TEST_F(PageSwitch, ClickingTheIlluminationTabHandsNothingOver) {

@@ -1,0 +1,265 @@
+#include "lens_selection/DetailCalculation.h"
+
+#include <cmath>
+
+#include "catalogue/CCCTVCCDData.h"
+#include "lens_selection/LensCatalogueLists.h"
+#include "optics/CCCTVData.h"
+#include "optics/FixedMagnificationModels.h"
+#include "platform/Numbers.h"
+#include "platform/Strings.h"
+
+namespace detail_calc {
+
+namespace {
+
+constexpr int kFixedMagnificationType = 10;
+constexpr int kCatalogueDOFType = 100;
+constexpr int kCMountType = 1;
+
+}  // namespace
+
+InputKind ChooseInput(unsigned bits) {
+    static constexpr std::pair<unsigned, InputKind> kOrder[] = {
+        {kBitMagnification, InputKind::Magnification}, {kBitRing, InputKind::Ring},
+        {kBitVertical, InputKind::Vertical},           {kBitHorizontal, InputKind::Horizontal},
+        {kBitDiagonal, InputKind::Diagonal},           {kBitObjectToImage, InputKind::ObjectToImage},
+        {kBitWD, InputKind::WD},
+    };
+    for (const auto& [bit, kind] : kOrder)
+        if (bits & bit) return kind;
+    return InputKind::None;
+}
+
+int BoxIndex(InputKind kind) {
+    switch (kind) {
+    case InputKind::Vertical: return 0;
+    case InputKind::Horizontal: return 1;
+    case InputKind::Diagonal: return 2;
+    case InputKind::Magnification: return 3;
+    case InputKind::Ring: return 4;
+    case InputKind::WD: return 5;
+    case InputKind::ObjectToImage: return 6;
+    case InputKind::None: break;
+    }
+    return -1;
+}
+
+// ---- lists --------------------------------------------------------------
+
+std::vector<const CCCTVCCDData*> CoveredSensors(const CCCTVData& lens,
+                                                const std::vector<CCCTVCCDData*>& sensors) {
+    std::vector<const CCCTVCCDData*> covered;
+    for (const CCCTVCCDData* s : sensors)
+        if (s->m_dRadial <= lens.m_dImageCircle && (s->m_nSpecialFlag & lens.m_nSpecialFlag) != 0)
+            covered.push_back(s);
+    return covered;
+}
+
+int SensorIndexToSelect(const std::vector<std::wstring>& entries, const std::wstring& text, bool manual) {
+    int index = -1;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == text) index = static_cast<int>(i);
+    if (index < 0 && !manual && !entries.empty()) index = 0;
+    return index;
+}
+
+std::vector<std::wstring> RingEntries(double longestRing) {
+    std::vector<std::wstring> entries;
+    double value = 0.0;
+    for (int i = 0; i < tagLensCalcResult::kRingCount; ++i) {
+        entries.push_back(quorrel::FormatFixed(value, 1));
+        if (!(value < longestRing)) break;
+        value += 0.5;
+    }
+    return entries;
+}
+
+const std::vector<std::wstring>& DefaultFnoEntries() {
+    static const std::vector<std::wstring> list = {L"1.4", L"2.0", L"2.8", L"4.0",
+                                                   L"5.6", L"8.0", L"11.0", L"16.0"};
+    return list;
+}
+
+std::vector<std::wstring> FnoEntries(const std::wstring& model) {
+    const lens_lists::LensEntry* entry = lens_lists::Find(model);
+    if (entry && !entry->fnoList.empty()) return entry->fnoList;
+    return DefaultFnoEntries();
+}
+
+bool IsMcHrModel(const std::wstring& model) {
+    return model.find(L"-MC") != std::wstring::npos && model.find(L"HR") != std::wstring::npos;
+}
+
+FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100) {
+    const bool fixedType = lens.m_nParamType == kFixedMagnificationType ||
+                           (withType100 && lens.m_nParamType == kCatalogueDOFType);
+    const auto* fixed = dynamic_cast<const CFixedMagnificationLens*>(&lens);
+    if (!fixedType || !fixed) return {};
+    return {true, std::fabs(fixed->m_dFixedMagnification)};
+}
+
+// ---- sensor and checks --------------------------------------------------
+
+ManualSensor ReadManualSensor(double h, double v, double d) {
+    ManualSensor s;
+    if (v > 0.0 && h > 0.0) {
+        s = {true, true, h, v, std::sqrt(v * v + h * h)};
+    } else if (d > 0.0) {
+        s = {true, false, h, v, d};
+    }
+    return s;
+}
+
+int CheckBeforeCalculation(const CheckInputs& in) {
+    if (IsZero(in.coc)) return 20006;
+    if (!(in.lensSelected && in.sensorKnown && (in.fnoSelected || (in.bits & kBitDOF)))) return 20004;
+    if ((in.bits & kBitDOF) && IsZero(in.wantedDOF)) return 20005;
+    if (in.d > in.imageCircle) return 20017;
+    // Sizes the calculation divides by.
+    if (!(in.d > 0.0)) return 20017;
+    const InputKind kind = ChooseInput(in.bits);
+    if (kind == InputKind::Vertical && !(in.v > 0.0)) return 20017;
+    if (kind == InputKind::Horizontal && !(in.h > 0.0)) return 20017;
+    return 0;
+}
+
+// ---- the calculation ----------------------------------------------------
+
+Plan PlanCalculation(const Request& q) {
+    Plan plan;
+    plan.kind = ChooseInput(q.bits);
+    const int box = BoxIndex(plan.kind);
+    if (box < 0) return plan;  // NoInput
+    const double x = q.values[box];
+
+    auto calc = [&plan](double value, int mode) {
+        plan.action = Action::Calc;
+        plan.value = value;
+        plan.mode = mode;
+        plan.rangeMessages = true;
+    };
+    // A zero distance or field of view is only a request when it reads
+    // "Infinity".
+    auto atInfinity = [&] { plan.action = q.readsInfinity[box] ? Action::InfinityInput : Action::Nothing; };
+
+    switch (plan.kind) {
+    case InputKind::Magnification:
+        if (IsZero(x)) plan.action = Action::InfinityFocus;
+        else calc(x, kModeMagnification);
+        break;
+    case InputKind::Ring: {
+        const double position = q.values[BoxIndex(InputKind::Ring)];
+        if (q.drawoutDirection == 0 && IsZero(q.ring) && IsZero(position) && q.paramType != 21 && !q.mcHr) {
+            plan.action = Action::RingAtInfinity;
+        } else {
+            plan.action = Action::Calc;
+            plan.value = q.ring;
+            plan.mode = kModeRing;
+            plan.draw = std::fmin(q.maxDraw, position);
+        }
+        break;
+    }
+    case InputKind::Vertical:
+        if (IsZero(x)) atInfinity();
+        else calc(x * q.d / q.v, kModeFieldOfView);
+        break;
+    case InputKind::Horizontal:
+        if (IsZero(x)) atInfinity();
+        else calc(x * q.d / q.h, kModeFieldOfView);
+        break;
+    case InputKind::Diagonal:
+        if (IsZero(x)) atInfinity();
+        else calc(x, kModeFieldOfView);
+        break;
+    case InputKind::ObjectToImage:
+        if (IsZero(x)) atInfinity();
+        else calc(x, kModeObjectToImage);
+        break;
+    case InputKind::WD:
+        if (IsZero(x)) atInfinity();
+        else calc(x, kModeWorkingDistance);
+        break;
+    case InputKind::None:
+        break;
+    }
+    return plan;
+}
+
+int MessageForCode(int code, bool rangeMessages) {
+    if (code == kCalcInfeasible || code == kCalcNegativeDraw) return 20009;
+    if (rangeMessages && code == kCalcBelowRange) return 20119;
+    if (rangeMessages && code == kCalcAboveRange) return 20120;
+    return 0;
+}
+
+bool IsShowable(int code) { return code != kCalcInfeasible && code != kCalcNegativeDraw; }
+
+bool IsFnoTooSmall(unsigned bits, double openFno, double resultFno) {
+    return (bits & kBitDOF) && !(openFno < resultFno);
+}
+
+Fields ResultFields(const tagLensCalcResult& r, double h, double v, double d, bool sensorVH) {
+    Fields f;
+    f.magnification = r.dMagnification[0];
+    f.ringIndex = r.nRingIndex;
+    f.ring = r.nRingIndex >= 0 && r.nRingIndex < tagLensCalcResult::kRingCount ? r.dRing[r.nRingIndex] : 0.0;
+    f.focusDraw = r.dFocusDraw[0];
+    f.fovD = r.dFOV[0];
+    f.hasH = sensorVH && h > 0.0 && d > 0.0;
+    f.hasV = sensorVH && v > 0.0 && d > 0.0;
+    if (f.hasH) f.fovH = r.dFOV[0] * h / d;
+    if (f.hasV) f.fovV = r.dFOV[0] * v / d;
+    f.objectToImage = r.dObjectToImage[0];
+    f.wd = r.dWD[0];
+    f.dof = r.dDOF;
+    f.effectiveFno = r.dEffectiveFno;
+    f.fno = r.dFno;
+    return f;
+}
+
+bool IsCMountRingConflict(double ring, int paramType) {
+    return ring >= 2.5 && ring < 5.0 && paramType == kCMountType;
+}
+
+std::wstring RingCaution(double longestRing) {
+    const int id = longestRing > 0.0 ? 20007 : 20008;
+    return FormatWithValue(quorrel::LoadString(id), longestRing);
+}
+
+std::wstring FormatWithValue(const std::wstring& format, double value) {
+    const size_t percent = format.find(L'%');
+    if (percent == std::wstring::npos) return format;
+    size_t i = percent + 1;
+    int decimals = 6;
+    if (i < format.size() && format[i] == L'.') {
+        ++i;
+        decimals = 0;
+        while (i < format.size() && format[i] >= L'0' && format[i] <= L'9')
+            decimals = decimals * 10 + (format[i++] - L'0');
+    }
+    if (i >= format.size() || format[i] != L'f') return format;
+    return format.substr(0, percent) + quorrel::FormatFixed(value, decimals) + format.substr(i + 1);
+}
+
+// ---- focus marker ---------------------------------------------------------
+
+double FocusLimit(double maxDraw) {
+    return std::trunc(maxDraw * 1000.0 + 0.5) / 1000.0;
+}
+
+bool ForcesFocusLimit(double maxDraw, double p) { return maxDraw > 0.0 && p > FocusLimit(maxDraw); }
+
+int MarkerX(double maxDraw, double p, int direction) {
+    constexpr double kTravel = kScaleRight - kScaleLeft;  // 108 pixels
+    // Without a draw range the marker stays where position 0 puts it.
+    const double s = maxDraw > 0.0 ? kTravel / maxDraw * p : 0.0;
+    double x = direction == 0 ? kMarkerRight - s + 0.5 : s + kMarkerLeft + 0.5;
+    // Clamp before the conversion, so a huge position cannot overflow it.
+    if (!(x >= kMarkerLeft)) x = kMarkerLeft;
+    if (x > kMarkerRight + 1) x = kMarkerRight + 1;
+    const int xi = static_cast<int>(x);
+    return xi < kMarkerLeft ? kMarkerLeft : xi > kMarkerRight ? kMarkerRight : xi;
+}
+
+}  // namespace detail_calc
