@@ -10,6 +10,7 @@
 
 #include "optics/DrawPolynomialModels.h"
 #include "tests/optics/ModelProperties.h"
+#include "tests/optics/ModelTestSupport.h"
 
 namespace {
 
@@ -67,11 +68,8 @@ std::wstring Param200Text(const Curves& k = {}, const Limits& l = {},
 }
 
 std::unique_ptr<CCCTVData_Param20> MakeParam20(const std::wstring& text, int direction = 0) {
-    auto lens = std::make_unique<CCCTVData_Param20>();
-    lens->m_nParamType = 20;
+    auto lens = model_test::MakeLens<CCCTVData_Param20>(text, 20);
     lens->m_nDrawoutDirection = direction;
-    lens->m_strParameter = text;
-    lens->SetParameter();
     return lens;
 }
 
@@ -85,15 +83,7 @@ std::unique_ptr<CCCTVData_Param200> MakeParam200(const std::wstring& text, int p
     return std::make_unique<CCCTVData_Param200>(c);
 }
 
-struct DrawPolynomialTest : ::testing::Test {
-    tagLensCalcResult r;
-    void SetUp() override { r.PresetForSearch(); }
-    int Run(CCCTVData& lens, double sensor, double value, int mode, double fno = 2.8,
-            double wantedDOF = -1.0, double coc = 0.04, double draw = 0.0) {
-        r.PresetForSearch();
-        return lens.CalcOptics(sensor, value, mode, r, fno, wantedDOF, coc, draw);
-    }
-};
+struct DrawPolynomialTest : model_test::SearchFixture {};
 
 }  // namespace
 

@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "optics/FittedSingleLensModels.h"
-#include "tests/optics/FittedTestSupport.h"
+#include "tests/optics/ModelTestSupport.h"
 #include "tests/optics/ModelProperties.h"
 
-using fitted_test::SearchCalc;
+using model_test::SearchCalc;
 
 namespace {
 

@@ -5,6 +5,9 @@
 #include <cmath>
 
 #include "optics/FixedMagnificationModels.h"
+#include "tests/optics/ModelTestSupport.h"
+
+using model_test::LensFixture;
 
 namespace {
 
@@ -18,26 +21,11 @@ constexpr const wchar_t* kParam10Text =
 constexpr const wchar_t* kParam100Text =
     L"-0.5,35,3,4,120,6,200,8,9,1.2,11,12,13,14,10,8,17,18,19,11,0,28,4";
 
-template <class Model>
-struct FixedTest : ::testing::Test {
-    Model lens;
-    tagLensCalcResult r;
-
-    explicit FixedTest(const wchar_t* text) {
-        lens.m_strParameter = text;
-        lens.SetParameter();
-        r.PresetForSearch();
-    }
-    int Run(double value, int mode, double fno = -1.0, double wantedDOF = -1.0, double coc = 0.04) {
-        return lens.CalcOptics(11.0, value, mode, r, fno, wantedDOF, coc, 0.0);
-    }
+struct Param10Test : LensFixture<CCCTVData_Param10> {
+    Param10Test() { Load(kParam10Text); }
 };
-
-struct Param10Test : FixedTest<CCCTVData_Param10> {
-    Param10Test() : FixedTest(kParam10Text) {}
-};
-struct Param100Test : FixedTest<CCCTVData_Param100> {
-    Param100Test() : FixedTest(kParam100Text) {}
+struct Param100Test : LensFixture<CCCTVData_Param100> {
+    Param100Test() { Load(kParam100Text); }
 };
 
 }  // namespace
@@ -169,7 +157,7 @@ TEST_F(Param100Test, CatalogDepthOfFieldScalesWithTheCircleOfConfusionOnly) {
     EXPECT_EQ(r.dMagnification[0], 0.5);
 
     r.PresetForSearch();
-    ASSERT_EQ(Run(0.55, kModeMagnification, 4.0, -1.0, 0.02), kCalcOk);
+    ASSERT_EQ(Run(0.55, kModeMagnification, 4.0, -1.0, 0.0, 0.02), kCalcOk);
     EXPECT_EQ(r.dDOF, 0.6);  // 1.2 / (0.04 / 0.02)
     EXPECT_DOUBLE_EQ(r.dEffectiveFno, 4.5375000000000005);
 }
@@ -182,7 +170,7 @@ TEST_F(Param100Test, WantedDepthOfFieldScalesTheOpenFNumber) {
     EXPECT_DOUBLE_EQ(r.dEffectiveFno, 2.2687500000000003);
 
     r.PresetForSearch();
-    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.6, 0.02), kCalcOk);
+    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.6, 0.0, 0.02), kCalcOk);
     EXPECT_EQ(r.dFno, 4.0);
     EXPECT_DOUBLE_EQ(r.dEffectiveFno, 4.5375000000000005);
 }

@@ -9,10 +9,9 @@
 
 #include "optics/FocusDrawPolynomialModels.h"
 #include "tests/optics/ModelProperties.h"
+#include "tests/optics/ModelTestSupport.h"
 
 namespace {
-
-using model_properties::ParameterText;
 
 // phi(x) = 25, A(x, e) = (x + e) / phi, W(x, b) = phi / b;
 // ring estimates r(b) = 25 b - 1 and r(W) = 625 / W - 1 (the ring that full
@@ -61,31 +60,15 @@ struct Fit {
     }
 };
 
-template <class Lens>
-std::unique_ptr<Lens> Make(const std::vector<double>& values, int type) {
-    auto lens = std::make_unique<Lens>();
-    lens->m_nParamType = type;
-    lens->m_strParameter = ParameterText(values);
-    lens->SetParameter();
-    return lens;
-}
-
 std::unique_ptr<CCCTVData_Param19> Make19(const Fit& fit = {}) {
-    return Make<CCCTVData_Param19>(fit.Values19(), 19);
+    return model_test::MakeLens<CCCTVData_Param19>(fit.Values19(), 19);
 }
 
 std::unique_ptr<CCCTVData_Param119> Make119(const Fit& fit = {}) {
-    return Make<CCCTVData_Param119>(fit.Values119(), 119);
+    return model_test::MakeLens<CCCTVData_Param119>(fit.Values119(), 119);
 }
 
-struct FocusDrawTest : ::testing::Test {
-    tagLensCalcResult r;
-    int Run(CCCTVData& lens, double sensor, double value, int mode, double fno = 2.8,
-            double wantedDOF = -1.0, double coc = 0.04, double draw = 0.0) {
-        r.PresetForSearch();
-        return lens.CalcOptics(sensor, value, mode, r, fno, wantedDOF, coc, draw);
-    }
-};
+struct FocusDrawTest : model_test::SearchFixture {};
 
 }  // namespace
 
@@ -94,7 +77,7 @@ struct FocusDrawTest : ::testing::Test {
 TEST(FocusDrawReading, Param19ReadsSixtyFourTokensInOrder) {
     std::vector<double> v;
     for (int i = 1; i <= 64; ++i) v.push_back(i);
-    auto lens = Make<CCCTVData_Param19>(v, 19);
+    auto lens = model_test::MakeLens<CCCTVData_Param19>(v, 19);
     EXPECT_EQ(lens->m_adRingFromMag[0], 1.0);
     EXPECT_EQ(lens->m_adRingFromWD[0], 6.0);
     EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
@@ -123,7 +106,7 @@ TEST(FocusDrawReading, Param19ReadsSixtyFourTokensInOrder) {
 TEST(FocusDrawReading, Param119ReadsSixtyTokensInOrder) {
     std::vector<double> v;
     for (int i = 1; i <= 60; ++i) v.push_back(i);
-    auto lens = Make<CCCTVData_Param119>(v, 119);
+    auto lens = model_test::MakeLens<CCCTVData_Param119>(v, 119);
     EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
     EXPECT_EQ(lens->m_adMagCoef[0], 18.0);
     EXPECT_EQ(lens->m_adWDCoef[0], 23.0);

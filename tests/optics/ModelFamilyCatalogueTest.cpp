@@ -3,39 +3,17 @@
 // the sample catalogue's lenses of these types found by ordinary searches.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "catalogue/CCCTVCCDData.h"
-#include "catalogue/CCatalogDatabase.h"
 #include "catalogue/LensRecordFactory.h"
 #include "optics/FixedMagnificationModels.h"
 #include "optics/MotorStepModels.h"
 #include "optics/RinglessModels.h"
 #include "optics/TwoGroupModels.h"
 #include "platform/Message.h"
-#include "platform/Text.h"
-#include "support/TempCatalogue.h"
+#include "tests/optics/CatalogueTestSupport.h"
 
-namespace {
-
-tagLensColumns Columns(int paramType, const std::wstring& parameter) {
-    tagLensColumns c;
-    c.strType = L"QX-" + std::to_wstring(paramType);
-    c.nParamType = paramType;
-    c.strParameter = parameter;
-    c.nSpecialFlag = 1;
-    c.strFno = L"2,2.8,4";
-    return c;
-}
-
-template <class T>
-bool Is(const std::unique_ptr<CCCTVData>& lens) {
-    return dynamic_cast<const T*>(lens.get()) != nullptr;
-}
-
-}  // namespace
+using namespace catalogue_test;
 
 TEST(ModelFamilyFactory, EachParameterTypeGetsItsClassAndReadsItsText) {
     const std::wstring text = L"20,30,5,0.5,3,5,2,17.5,11,-0.004,3,0.004,0.2,0.5,3,12,0.2,13.3,1.4,4.5,60,25";
@@ -72,60 +50,10 @@ TEST(ModelFamilyFactory, ShortTextReplacesTheLoadersRingLimit) {
 
 // ---- the sample catalogue ------------------------------------------------------
 
-namespace {
-
-struct SampleCatalogue {
-    std::vector<std::unique_ptr<CCCTVData>> lenses;
-    std::vector<std::unique_ptr<CCCTVCCDData>> sensors;
-
-    CCCTVData* Lens(const std::wstring& name) const {
-        for (const auto& l : lenses)
-            if (l->m_strType == name) return l.get();
-        return nullptr;
-    }
-    const CCCTVCCDData* Sensor(const std::wstring& name) const {
-        for (const auto& s : sensors)
-            if (s->m_strType == name) return s.get();
-        return nullptr;
-    }
-};
-
-enum SearchKind { kHorizontalFov = 1, kMagnification = 3, kWorkingDistance = 4 };
-
-struct Search {
-    const wchar_t* sensor;
-    SearchKind kind;
-    double value;
-};
-
-// One lens of an ordinary search, as the lens search page makes it: the
-// sensor must fit the lens and its class; the request is calculated on the
-// sensor diagonal with F -1, no wanted depth of field, c 0.04 and draw 0.
-int RunSearch(CCCTVData& lens, const CCCTVCCDData& sensor, const Search& s, tagLensCalcResult& r) {
-    const double D = sensor.m_dRadial;
-    if (D > lens.m_dImageCircle || (lens.m_nSpecialFlag & sensor.m_nSpecialFlag) == 0) return 99;
-    r.PresetForSearch();
-    int mode = kModeWorkingDistance;
-    double value = s.value;
-    if (s.kind == kHorizontalFov) {
-        mode = kModeFieldOfView;
-        value = D * s.value / sensor.m_dHorizontal;
-    } else if (s.kind == kMagnification) {
-        mode = kModeMagnification;
-    }
-    return lens.Calc(D, value, mode, r, -1.0, -1.0, 0.04, 0.0);
-}
-
-}  // namespace
-
 TEST(ModelFamilySampleCatalogue, OrdinarySearchesFindEveryLensOfTheseTypes) {
     quorrel::CMessageRecorder messages;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(quorrel::test::SampleCataloguePath(L"quorrel_cctv.mdb"),
-                        quorrel::test::CTempCatalogue::kLensPassword));
     SampleCatalogue cat;
-    ASSERT_TRUE(db.LoadLensTable(cat.lenses));
-    ASSERT_TRUE(db.LoadCCDTable(cat.sensors));
+    ASSERT_TRUE(LoadSampleCatalogue(cat));
 
     const Search fov100{L"2/3\"", kHorizontalFov, 100.0};
     const Search wd300{L"1/2\"", kWorkingDistance, 300.0};
@@ -150,23 +78,6 @@ TEST(ModelFamilySampleCatalogue, OrdinarySearchesFindEveryLensOfTheseTypes) {
         {L"QV-20M24", 5, wd300},    {L"QY-27M20", 6, fov100},  {L"QY-27M20", 6, wd300},
         {L"QY-40M28", 6, fov100},   {L"QY-40M28", 6, wd300},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(quorrel::ToUtf8(c.lens) + " with " + quorrel::ToUtf8(c.search.sensor));
-        CCCTVData* lens = cat.Lens(c.lens);
-        const CCCTVCCDData* sensor = cat.Sensor(c.search.sensor);
-        ASSERT_NE(lens, nullptr);
-        ASSERT_NE(sensor, nullptr);
-        EXPECT_EQ(lens->m_nParamType, c.paramType);
-        tagLensCalcResult r;
-        ASSERT_EQ(RunSearch(*lens, *sensor, c.search, r), kCalcOk);
-        EXPECT_EQ(r.nValid, 1);
-        EXPECT_GT(r.dWD[0], 0.0);
-        EXPECT_GT(r.dMagnification[0], 0.0);
-        EXPECT_TRUE(r.AllFinite());
-        if (c.search.kind == kWorkingDistance) EXPECT_EQ(r.dWD[0], 300.0);
-        if (c.search.kind == kHorizontalFov) {
-            EXPECT_NEAR(r.dFOV[0] * sensor->m_dHorizontal / sensor->m_dRadial, 100.0, 1e-9);
-        }
-    }
+    for (const auto& c : cases) ExpectSearchFinds(cat, c.lens, c.paramType, c.search);
     EXPECT_EQ(messages.Count(), 0u);
 }

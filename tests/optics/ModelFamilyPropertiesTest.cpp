@@ -8,19 +8,15 @@
 #include "optics/RinglessModels.h"
 #include "optics/TwoGroupModels.h"
 #include "tests/optics/ModelProperties.h"
+#include "tests/optics/ModelTestSupport.h"
 
 using model_properties::CRandom;
-using model_properties::ParameterText;
 
 namespace {
 
 template <class Model>
 std::unique_ptr<CCCTVData> Make(int paramType, const std::vector<double>& values) {
-    auto lens = std::make_unique<Model>();
-    lens->m_nParamType = paramType;
-    lens->m_strParameter = ParameterText(values);
-    lens->SetParameter();
-    return lens;
+    return model_test::MakeLens<Model>(values, paramType);
 }
 
 }  // namespace

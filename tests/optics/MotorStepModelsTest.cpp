@@ -6,6 +6,9 @@
 #include <cmath>
 
 #include "optics/MotorStepModels.h"
+#include "tests/optics/ModelTestSupport.h"
+
+using model_test::LensFixture;
 
 namespace {
 
@@ -34,28 +37,13 @@ constexpr const wchar_t* kParam5Text =
 constexpr const wchar_t* kParam6Text =
     L"40,-40,25,2,0.5,3,4,0.5,17.5,1,2,2,1,0.5,21.2,3,10,11,-0.02,1,0.001,6,12,2,4,100,22";
 
-template <class Model>
-struct MotorStepTest : ::testing::Test {
-    Model lens;
-    tagLensCalcResult r;
-
-    void Load(const std::wstring& text) {
-        lens.m_strParameter = text;
-        lens.SetParameter();
-        r.PresetForSearch();
-    }
-    int Run(double value, int mode, double fno = -1.0, double wantedDOF = -1.0, double draw = 0.0) {
-        return lens.CalcOptics(11.0, value, mode, r, fno, wantedDOF, 0.04, draw);
-    }
-};
-
-struct Param4Test : MotorStepTest<CCCTVData_Param4> {
+struct Param4Test : LensFixture<CCCTVData_Param4> {
     Param4Test() { Load(Param4Text()); }
 };
-struct Param5Test : MotorStepTest<CCCTVData_Param5> {
+struct Param5Test : LensFixture<CCCTVData_Param5> {
     Param5Test() { Load(kParam5Text); }
 };
-struct Param6Test : MotorStepTest<CCCTVData_Param6> {
+struct Param6Test : LensFixture<CCCTVData_Param6> {
     Param6Test() { Load(kParam6Text); }
 };
 

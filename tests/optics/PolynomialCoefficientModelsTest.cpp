@@ -8,6 +8,7 @@
 
 #include "optics/PolynomialCoefficientModels.h"
 #include "tests/optics/ModelProperties.h"
+#include "tests/optics/ModelTestSupport.h"
 
 namespace {
 
@@ -42,21 +43,12 @@ struct Fit {
     }
 };
 
-template <class Lens>
-std::unique_ptr<Lens> Make(const std::wstring& text, int type) {
-    auto lens = std::make_unique<Lens>();
-    lens->m_nParamType = type;
-    lens->m_strParameter = text;
-    lens->SetParameter();
-    return lens;
-}
-
 std::unique_ptr<CCCTVData_Param18> Make18(const Fit& fit = {}) {
-    return Make<CCCTVData_Param18>(ParameterText(fit.Values(false)), 18);
+    return model_test::MakeLens<CCCTVData_Param18>(fit.Values(false), 18);
 }
 
 std::unique_ptr<CCCTVData_Param118> Make118(const Fit& fit = {}) {
-    return Make<CCCTVData_Param118>(ParameterText(fit.Values(true)), 118);
+    return model_test::MakeLens<CCCTVData_Param118>(fit.Values(true), 118);
 }
 
 struct PolynomialCoefficientTest : ::testing::Test {
@@ -76,7 +68,7 @@ struct PolynomialCoefficientTest : ::testing::Test {
 TEST(PolynomialCoefficientReading, TokensLandInTheirFields) {
     std::vector<double> v;
     for (int i = 1; i <= 55; ++i) v.push_back(i);
-    auto lens = Make<CCCTVData_Param118>(ParameterText(v), 118);
+    auto lens = model_test::MakeLens<CCCTVData_Param118>(ParameterText(v), 118);
     EXPECT_EQ(lens->m_adWDFromMag[0], 1.0);
     EXPECT_EQ(lens->m_adWDFromMag[7], 8.0);
     EXPECT_EQ(lens->m_adMagFromWD[0], 9.0);
@@ -105,7 +97,7 @@ TEST(PolynomialCoefficientReading, TokensLandInTheirFields) {
 
     // Param18 reads token 49 to the end of the text.
     v.resize(49);
-    auto lens18 = Make<CCCTVData_Param18>(ParameterText(v) + L" trailing", 18);
+    auto lens18 = model_test::MakeLens<CCCTVData_Param18>(ParameterText(v) + L" trailing", 18);
     EXPECT_EQ(lens18->m_dMinWD, 48.0);
     EXPECT_EQ(lens18->m_dOpenFno, 49.0);
 }

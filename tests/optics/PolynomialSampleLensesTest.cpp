@@ -5,17 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
-#include <vector>
 
-#include "catalogue/CCCTVCCDData.h"
-#include "catalogue/CCatalogDatabase.h"
 #include "optics/DrawPolynomialModels.h"
 #include "optics/FocusDrawPolynomialModels.h"
 #include "optics/PolynomialCoefficientModels.h"
 #include "platform/Message.h"
-#include "platform/Text.h"
-#include "tests/support/TempCatalogue.h"
+#include "tests/optics/CatalogueTestSupport.h"
+
+using namespace catalogue_test;
 
 namespace {
 
@@ -40,39 +37,20 @@ bool HasItsClass(CCCTVData& lens) {
     }
 }
 
-const CCCTVCCDData* FindSensor(const std::vector<std::unique_ptr<CCCTVCCDData>>& sensors,
-                               const wchar_t* type) {
-    for (const auto& s : sensors)
-        if (s->m_strType == type) return s.get();
-    return nullptr;
-}
-
-// One lens of the search: the search's preset, sensor length the diagonal,
-// no F-number, no wanted depth of field, circle of confusion 0.04, draw 0.
-int Search(CCCTVData& lens, double diagonal, double value, int mode, tagLensCalcResult& r) {
-    r.PresetForSearch();
-    return lens.Calc(diagonal, value, mode, r, -1.0, -1.0, 0.04, 0.0);
-}
-
 }  // namespace
 
 TEST(PolynomialSampleLenses, OrdinarySearchesFindEveryFittedCurveLens) {
     quorrel::CMessageRecorder messages;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(quorrel::test::SampleCataloguePath(L"quorrel_cctv.mdb"),
-                        quorrel::test::CTempCatalogue::kLensPassword));
-    std::vector<std::unique_ptr<CCCTVData>> lenses;
-    std::vector<std::unique_ptr<CCCTVCCDData>> sensors;
-    ASSERT_TRUE(db.LoadLensTable(lenses));
-    ASSERT_TRUE(db.LoadCCDTable(sensors));
-    const CCCTVCCDData* twoThirds = FindSensor(sensors, L"2/3\"");
-    const CCCTVCCDData* half = FindSensor(sensors, L"1/2\"");
+    SampleCatalogue cat;
+    ASSERT_TRUE(LoadSampleCatalogue(cat));
+    const CCCTVCCDData* twoThirds = cat.Sensor(L"2/3\"");
+    const CCCTVCCDData* half = cat.Sensor(L"1/2\"");
     ASSERT_NE(twoThirds, nullptr);
     ASSERT_NE(half, nullptr);
 
     std::map<int, int> perType;
     tagLensCalcResult r;
-    for (const auto& lens : lenses) {
+    for (const auto& lens : cat.lenses) {
         if (!IsPolynomialType(lens->m_nParamType)) continue;
         SCOPED_TRACE(quorrel::ToUtf8(lens->m_strType));
         ++perType[lens->m_nParamType];
@@ -83,14 +61,14 @@ TEST(PolynomialSampleLenses, OrdinarySearchesFindEveryFittedCurveLens) {
         // 2/3" with a horizontal field of view of 100 mm: the diagonal field
         // of view D x 100 / H.
         const double D = twoThirds->m_dRadial;
-        ASSERT_EQ(Search(*lens, D, D * 100.0 / twoThirds->m_dHorizontal, kModeFieldOfView, r), kCalcOk);
+        ASSERT_EQ(RunSearch(*lens, *twoThirds, {L"2/3\"", kHorizontalFov, 100.0}, r), kCalcOk);
         EXPECT_EQ(r.nValid, 1);
         EXPECT_NEAR(r.dFOV[0] * twoThirds->m_dHorizontal / D, 100.0, 1e-9);
         EXPECT_GT(r.dWD[0], 50.0);
         EXPECT_LT(r.dWD[0], 1000.0);
 
         // 1/2" at a working distance of 300 mm.
-        ASSERT_EQ(Search(*lens, half->m_dRadial, 300.0, kModeWorkingDistance, r), kCalcOk);
+        ASSERT_EQ(RunSearch(*lens, *half, {L"1/2\"", kWorkingDistance, 300.0}, r), kCalcOk);
         EXPECT_EQ(r.nValid, 1);
         EXPECT_DOUBLE_EQ(r.dWD[0], 300.0);
         EXPECT_GT(r.dMagnification[0], 0.0);

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "optics/PowerLawModel.h"
-#include "tests/optics/FittedTestSupport.h"
+#include "tests/optics/ModelTestSupport.h"
 #include "tests/optics/ModelProperties.h"
 
-using fitted_test::SearchCalc;
+using model_test::SearchCalc;
 
 namespace {
 

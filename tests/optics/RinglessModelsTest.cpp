@@ -6,6 +6,9 @@
 #include <limits>
 
 #include "optics/RinglessModels.h"
+#include "tests/optics/ModelTestSupport.h"
+
+using model_test::LensFixture;
 
 namespace {
 
@@ -15,26 +18,11 @@ constexpr const wchar_t* kParam11Text = L"16,2,30,0,8,4,0,0.8,1.4,1,0,11,25";
 // f 50, H -5, a 40, K 60, token 6 7 (not used), P 0.8, open F 2.8.
 constexpr const wchar_t* kParam16Text = L"50,-5,40,0,60,7,0,0.8,2.8,0,0,16,30";
 
-template <class Model>
-struct RinglessTest : ::testing::Test {
-    Model lens;
-    tagLensCalcResult r;
-
-    explicit RinglessTest(const wchar_t* text) {
-        lens.m_strParameter = text;
-        lens.SetParameter();
-        r.PresetForSearch();
-    }
-    int Run(double value, int mode, double fno = -1.0, double wantedDOF = -1.0) {
-        return lens.CalcOptics(11.0, value, mode, r, fno, wantedDOF, 0.04, 0.0);
-    }
+struct Param11Test : LensFixture<CCCTVData_Param11> {
+    Param11Test() { Load(kParam11Text); }
 };
-
-struct Param11Test : RinglessTest<CCCTVData_Param11> {
-    Param11Test() : RinglessTest(kParam11Text) {}
-};
-struct Param16Test : RinglessTest<CCCTVData_Param16> {
-    Param16Test() : RinglessTest(kParam16Text) {}
+struct Param16Test : LensFixture<CCCTVData_Param16> {
+    Param16Test() { Load(kParam16Text); }
 };
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <cmath>
 
 #include "optics/TwoGroupModels.h"
+#include "tests/optics/ModelTestSupport.h"
+
+using model_test::LensFixture;
 
 namespace {
 
@@ -27,25 +30,10 @@ std::wstring Param2Text(double D = 6.0, double Rmax = 100.0) {
 constexpr const wchar_t* kParam3Text =
     L"30,36,8,1,3,1,0.4,17.5,11,10,5,13.4,0.3,99,16,1.8,2,0.1,30,1.2,0.3,4,0.2,4,100,27";
 
-template <class Model>
-struct TwoGroupTest : ::testing::Test {
-    Model lens;
-    tagLensCalcResult r;
-
-    void Load(const std::wstring& text) {
-        lens.m_strParameter = text;
-        lens.SetParameter();
-        r.PresetForSearch();
-    }
-    int Run(double value, int mode, double fno = -1.0, double wantedDOF = -1.0, double draw = 0.0) {
-        return lens.CalcOptics(11.0, value, mode, r, fno, wantedDOF, 0.04, draw);
-    }
-};
-
-struct Param2Test : TwoGroupTest<CCCTVData_Param2> {
+struct Param2Test : LensFixture<CCCTVData_Param2> {
     Param2Test() { Load(Param2Text()); }
 };
-struct Param3Test : TwoGroupTest<CCCTVData_Param3> {
+struct Param3Test : LensFixture<CCCTVData_Param3> {
     Param3Test() { Load(kParam3Text); }
 };
 
