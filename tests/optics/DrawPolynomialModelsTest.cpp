@@ -407,7 +407,7 @@ TEST_F(DrawPolynomialTest, RingLongerThanTheLimitOrDrawBeyondTheRangeIsInfeasibl
     EXPECT_EQ(Run(*lens, 11.0, 40.5, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcInfeasible);
 }
 
-// ---- mends -------------------------------------------------------------------
+// ---- faults guarded against --------------------------------------------------
 
 TEST_F(DrawPolynomialTest, RangeWithMinimumAboveMaximumStopsAfterOneRerun) {
     Limits crossed;

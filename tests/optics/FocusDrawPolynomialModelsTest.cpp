@@ -304,7 +304,7 @@ TEST_F(FocusDrawTest, Param119FarMissKeepsThePresets) {
     EXPECT_EQ(r.dWD[0], 100.0);
 }
 
-// ---- mends -------------------------------------------------------------------
+// ---- faults guarded against --------------------------------------------------
 
 TEST_F(FocusDrawTest, Param19DrawThatMissesItsTargetIsInfeasible) {
     Fit fit;

@@ -1,4 +1,4 @@
-// The numeric helpers of the fitted models: the range-end re-run and its
+// The numeric helpers the optical models share: the range-end re-run and its
 // depth guard, ring indices from any estimate, bisection, the fitted curve
 // forms and the depth of field from a fitted curve.
 #include <gtest/gtest.h>

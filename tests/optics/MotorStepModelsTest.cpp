@@ -1,6 +1,6 @@
 // Motor-step focus models (parameter types 4, 5 and 6): the configuration at
 // a given draw against hand computation, the bisection modes against that
-// configuration, the ring search and its mends.
+// configuration, the ring search and the faults it guards against.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -175,7 +175,7 @@ TEST_F(Param4Test, GivenDrawBeyondTheRangeIsAnsweredAtDrawZero) {
     EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.006666666666666821);
 }
 
-// The mends: a given ring never loops, and no index beyond the table.
+// Guarded faults: a given ring never loops, and no index beyond the table.
 TEST_F(Param4Test, GivenRefusedRingIsInfeasibleWithoutAnotherEvaluation) {
     EXPECT_EQ(Run(3.0, kModeRing, -1.0, -1.0, 1.0), kCalcInfeasible);
     EXPECT_EQ(r.nRingIndex, 6);

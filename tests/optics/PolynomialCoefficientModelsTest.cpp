@@ -263,7 +263,7 @@ TEST_F(PolynomialCoefficientTest, Param118ScalesItsFittedDepthOfField) {
     EXPECT_NEAR(r.dEffectiveFno, 0.05 * 0.05 * 47.04 / 0.08, 1e-12);
 }
 
-// ---- mends -------------------------------------------------------------------
+// ---- faults guarded against --------------------------------------------------
 
 TEST_F(PolynomialCoefficientTest, RangeWithMinimumAboveMaximumStopsAfterOneRerun) {
     Fit crossed;

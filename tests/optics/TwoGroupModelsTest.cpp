@@ -181,7 +181,7 @@ TEST_F(Param2Test, GivenRingBelowItsOwnMinimumIsInfeasible) {
     EXPECT_DOUBLE_EQ(r.dMagnification[1], 0.14166666666666661);
 }
 
-// The mends: a given ring never loops, no index beyond the table.
+// Guarded faults: a given ring never loops, no index beyond the table.
 TEST_F(Param2Test, GivenRefusedRingIsInfeasibleWithoutAnotherEvaluation) {
     EXPECT_EQ(Run(3.0, kModeRing, -1.0, -1.0, 7.0), kCalcInfeasible);
     EXPECT_EQ(r.nRingIndex, 6);
