@@ -90,15 +90,36 @@ bool InWorkingDistanceWindow(const tagLensSearchRequest& q, const tagLensCalcRes
     return true;
 }
 
+namespace {
+
+// The models whose ring cell shows "--", gathered once per search (usually
+// none), so that the per-lens test does not walk the whole model table.
+class CNoRingModels {
+public:
+    CNoRingModels() {
+        for (const lens_lists::LensEntry& e : lens_lists::Table())
+            if (e.marks & lens_lists::kNoRingInResults) m_models.push_back(e.model);
+    }
+    bool Contains(const std::wstring& model) const {
+        for (const wchar_t* m : m_models)
+            if (model == m) return true;
+        return false;
+    }
+
+private:
+    std::vector<const wchar_t*> m_models;
+};
+
+// Writes the eight cell texts of `lens`'s row from its calculation result.
 void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
-               tagLensSearchRow& row) {
+               const CNoRingModels& noRing, tagLensSearchRow& row) {
     const bool single = lens.m_nParamType == kFixedMagnificationType;
     auto& cells = row.cells;
 
     cells[kColModel].assign(lens.m_strType, 0, kMaxCellLength);
 
     std::wstring& ring = cells[kColRing];
-    if (lens_lists::HasMark(lens.m_strType, lens_lists::kNoRingInResults)) {
+    if (noRing.Contains(lens.m_strType)) {
         ring = kNoRing;
     } else if (r.nRingIndex >= 0 && r.nRingIndex < tagLensCalcResult::kRingCount) {
         ring.clear();
@@ -134,10 +155,13 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         if (cell.size() > kMaxCellLength) cell.resize(kMaxCellLength);
 }
 
+}  // namespace
+
 int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchRequest& q,
                  std::vector<tagLensSearchRow>& rows) {
     if (std::fabs(q.dValue - 0.0) <= kZero) return -1;
 
+    const CNoRingModels noRing;
     tagLensCalcResult r;
     r.FillRingTable();
     // Rows of an earlier search are overwritten in place, so their texts
@@ -150,7 +174,7 @@ int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchReque
         if (code < 0 || code == kLensNotCalculated) continue;
         if (!InWorkingDistanceWindow(q, r)) continue;
         if (count == rows.size()) rows.emplace_back();
-        FormatRow(lens, q, r, rows[count]);
+        FormatRow(lens, q, r, noRing, rows[count]);
         ++count;
     }
     rows.resize(count);

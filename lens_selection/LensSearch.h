@@ -85,10 +85,6 @@ int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& request, tagL
 // bounds inclusive).
 bool InWorkingDistanceWindow(const tagLensSearchRequest& request, const tagLensCalcResult& result);
 
-// Writes the eight cell texts of `lens`'s row from its calculation result.
-void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& request,
-               const tagLensCalcResult& result, tagLensSearchRow& row);
-
 // The search. Returns -1 when the wanted value lies within 1e-9 of zero
 // (`rows` is then left as it is); otherwise replaces `rows` with one row per
 // kept lens, in catalogue order, and returns their count.

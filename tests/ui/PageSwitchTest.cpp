@@ -21,6 +21,10 @@ void AddRows(CPage& page, int listId, int rows) {
     auto* list = page.GetControlAs<wxListCtrl>(listId);
     ASSERT_NE(list, nullptr);
     list->DeleteAllItems();
+    if (list->HasFlag(wxLC_VIRTUAL)) {  // the page supplies the cells; only the count matters here
+        list->SetItemCount(rows);
+        return;
+    }
     for (int i = 0; i < rows; ++i) list->SetItemData(list->InsertItem(i, wxString::Format("row %d", i)), i);
 }
 

@@ -34,6 +34,13 @@ int main(int argc, char** argv) {
     quorrel::SetMessageSink([](const std::wstring& text, quorrel::MessageIcon) {
         ADD_FAILURE() << "unexpected message box: " << quorrel::ToUtf8(text);
     });
+    // A failed toolkit assertion would open a modal window too: it fails the
+    // running test instead.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
+                          const wxString& msg) {
+        ADD_FAILURE() << "toolkit assertion \"" << cond.utf8_string() << "\" failed in " << func.utf8_string()
+                      << ": " << msg.utf8_string() << " (" << file.utf8_string() << ":" << line << ")";
+    });
 
     int result = 1;
     if (wxTheApp->CallOnInit()) {
