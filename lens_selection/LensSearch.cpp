@@ -26,15 +26,11 @@ void PresetResult(tagLensCalcResult& r) {
     r.nValid = r.nMinValid = r.nMaxValid = r.nRingIndex = 0;
 }
 
-void AppendFixed(std::wstring& out, double value, int decimals) {
-    const std::string text = quorrel::FormatFixedA(value, decimals);  // short: no allocation
-    out.append(text.begin(), text.end());
-}
 
 // One part of a value cell: t * num / den with one decimal, or "+∞".
 void AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
     if (valid)
-        AppendFixed(out, t * num / den, 1);
+        quorrel::AppendFixed(out, t * num / den, 1);
     else
         out += kNoLimit;
 }
@@ -123,7 +119,7 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         ring = kNoRing;
     } else if (r.nRingIndex >= 0 && r.nRingIndex < tagLensCalcResult::kRingCount) {
         ring.clear();
-        AppendFixed(ring, r.dRing[r.nRingIndex], 2);
+        quorrel::AppendFixed(ring, r.dRing[r.nRingIndex], 2);
     } else {
         ring.clear();  // a model never leaves the ring table; nothing to show if it did
     }
@@ -139,12 +135,12 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
 
     std::wstring& magnification = cells[kColMagnification];
     magnification.clear();
-    AppendFixed(magnification, r.dMagnification[0], 2);
+    quorrel::AppendFixed(magnification, r.dMagnification[0], 2);
     if (!single) {
         magnification += L'(';
-        AppendFixed(magnification, r.dMagnification[1], 2);
+        quorrel::AppendFixed(magnification, r.dMagnification[1], 2);
         magnification += L'-';
-        AppendFixed(magnification, r.dMagnification[2], 2);
+        quorrel::AppendFixed(magnification, r.dMagnification[2], 2);
         magnification += L')';
     }
 

@@ -1,5 +1,6 @@
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -102,17 +103,69 @@ double ParseLeadingNumber(std::string_view text, size_t* consumed) {
     return ParseImpl(text, consumed);
 }
 
-std::string FormatFixedA(double value, int decimals) {
+namespace {
+
+// Fast path for the few decimals the pages use: writes the text into `out`
+// (room for 32 characters) and returns its length, or 0 when the general
+// path must run. The value is scaled and rounded to an integer; where the
+// scaled value lies so close to a rounding tie that the product's own
+// rounding could decide it, the general path is taken instead, so the text
+// always equals printf's.
+size_t FormatFixedFast(double value, int decimals, char* out) {
+    static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0};
+    if (decimals > 3 || !std::isfinite(value)) return 0;
+    const double scaled = std::fabs(value) * kScale[decimals];
+    if (scaled >= 9.0e15) return 0;
+    const double whole = std::floor(scaled);
+    const double frac = scaled - whole;  // exact below 2^53
+    // The product is within half an ulp of the exact one; stay clear of .5.
+    const double margin = std::max(scaled * 0x1p-51, 0x1p-60);
+    if (std::fabs(frac - 0.5) <= margin) return 0;
+    auto n = static_cast<unsigned long long>(whole) + (frac > 0.5 ? 1u : 0u);
+
+    char digits[24];
+    int len = 0;
+    do {
+        digits[len++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    while (len <= decimals) digits[len++] = '0';  // at least one integer digit
+
+    char* p = out;
+    if (std::signbit(value)) *p++ = '-';  // printf keeps the sign of -0.001 as "-0.00"
+    for (int i = len - 1; i >= 0; --i) {
+        *p++ = digits[i];
+        if (i == decimals && decimals > 0) *p++ = '.';
+    }
+    return static_cast<size_t>(p - out);
+}
+
+// Writes "%.Nf" of value into buf (size n); returns the length, 0 on failure.
+size_t FormatFixedTo(char* buf, size_t n, double value, int decimals) {
     if (decimals < 0) decimals = 0;
+    if (const size_t len = FormatFixedFast(value, decimals, buf)) return len;
+    const auto res = std::to_chars(buf, buf + n, value, std::chars_format::fixed, decimals);
+    if (res.ec != std::errc()) return 0;
+    return static_cast<size_t>(res.ptr - buf);
+}
+
+}  // namespace
+
+std::string FormatFixedA(double value, int decimals) {
     char buf[512];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    if (res.ec != std::errc()) return std::string();
-    return std::string(buf, res.ptr);
+    return std::string(buf, FormatFixedTo(buf, sizeof buf, value, decimals));
+}
+
+void AppendFixed(std::wstring& out, double value, int decimals) {
+    char buf[512];
+    const size_t len = FormatFixedTo(buf, sizeof buf, value, decimals);
+    out.append(buf, buf + len);
 }
 
 std::wstring FormatFixed(double value, int decimals) {
-    const std::string s = FormatFixedA(value, decimals);
-    return std::wstring(s.begin(), s.end());
+    std::wstring text;
+    AppendFixed(text, value, decimals);
+    return text;
 }
 
 }  // namespace quorrel

@@ -24,5 +24,7 @@ double ParseLeadingNumber(std::string_view text, size_t* consumed = nullptr);
 // printf-style "%.Nf" in the C locale.
 std::wstring FormatFixed(double value, int decimals);
 std::string FormatFixedA(double value, int decimals);
+// Appends "%.Nf" of value to `out`, without building a temporary string.
+void AppendFixed(std::wstring& out, double value, int decimals);
 
 }  // namespace quorrel

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 
 #include "platform/Numbers.h"
@@ -63,4 +66,27 @@ TEST(Numbers, DecimalPointUnderDecimalCommaLocale) {
     ASSERT_TRUE(have) << "the de_DE.UTF-8 locale should be installed by install-deps";
     EXPECT_EQ(read, 12.5);
     EXPECT_EQ(written, L"12.50");
+}
+
+TEST(FormatFixed, AgreesWithPrintfOnRandomAndTieValues) {
+    // The short path must give printf's text to the last digit, ties
+    // included (0.125 is an exact tie; 0.145 lies just below one).
+    std::mt19937_64 rng(12345);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> exponent(-8, 16);
+    const double ties[] = {0.125, 0.375, 2.5, 0.145, 1.005, 1.015, 1234.5675, -0.0, -0.001, 0.0,
+                           0.05, 0.95, 9.995, 99.995, 1e15, 8.999999999999999e15, 1e-300};
+    auto check = [](double v) {
+        for (int d = 0; d <= 3; ++d) {
+            char expected[512];
+            std::snprintf(expected, sizeof expected, "%.*f", d, v);
+            ASSERT_EQ(quorrel::FormatFixedA(v, d), expected) << "value " << v << " decimals " << d;
+        }
+    };
+    for (double v : ties) check(v);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        check(v);
+        check(std::round(v * 1000.0) / 1000.0 + 0.0005);  // near three-decimal ties
+    }
 }
