@@ -159,7 +159,10 @@ std::string FormatFixedA(double value, int decimals) {
 void AppendFixed(std::wstring& out, double value, int decimals) {
     char buf[512];
     const size_t len = FormatFixedTo(buf, sizeof buf, value, decimals);
-    out.append(buf, buf + len);
+    // Widen in place: appending a char range would build a temporary string.
+    const size_t at = out.size();
+    out.resize(at + len);
+    for (size_t i = 0; i < len; ++i) out[at + i] = static_cast<wchar_t>(buf[i]);
 }
 
 std::wstring FormatFixed(double value, int decimals) {
