@@ -130,7 +130,7 @@ void CDetailCalculationDlg::CreateControls() {
     const int comments[] = {kCommentRing, kCommentFocus, kCommentMount};
     for (int i = 0; i < 3; ++i) {
         auto* text = AddControl(comments[i], new wxStaticText(this, wxID_ANY, wxEmptyString,
-                                                              wxPoint(kLeftLabel, 430 + 24 * i),
+                                                              wxPoint(kLeftLabel, 420 + 22 * i),
                                                               wxSize(810, -1), wxST_NO_AUTORESIZE));
         text->SetForegroundColour(kCautionColour);
     }

@@ -72,28 +72,19 @@ TEST(DetailInput, MagnificationWinsOverRingOverTheFieldsOfViewThenObjectToImageT
     EXPECT_EQ(ChooseInput(0x80 | 0x100), InputKind::None);
 }
 
-TEST(DetailInput, EachKindBecomesItsModeAndValue) {
+TEST(DetailInput, FieldsOfViewBecomeTheDiagonalTheModelsTake) {
     // 2/3" sensor: H 8.8, V 6.6, D 11. A vertical field of view of 26.4 is
     // the diagonal 26.4 * 11 / 6.6 = 44; a horizontal one of 35.2 the same.
-    Plan p = PlanCalculation(WithValue(InputKind::Vertical, 26.4));
-    EXPECT_EQ(p.action, Action::Calc);
-    EXPECT_EQ(p.mode, kModeFieldOfView);
-    EXPECT_DOUBLE_EQ(p.value, 44.0);
-    EXPECT_TRUE(p.rangeMessages);
-    p = PlanCalculation(WithValue(InputKind::Horizontal, 35.2));
-    EXPECT_DOUBLE_EQ(p.value, 44.0);
-    p = PlanCalculation(WithValue(InputKind::Diagonal, 44.0));
-    EXPECT_EQ(p.mode, kModeFieldOfView);
-    EXPECT_DOUBLE_EQ(p.value, 44.0);
-    p = PlanCalculation(WithValue(InputKind::Magnification, 0.25));
-    EXPECT_EQ(p.mode, kModeMagnification);
-    EXPECT_DOUBLE_EQ(p.value, 0.25);
-    p = PlanCalculation(WithValue(InputKind::ObjectToImage, 154.25));
-    EXPECT_EQ(p.mode, kModeObjectToImage);
-    p = PlanCalculation(WithValue(InputKind::WD, 100.0));
-    EXPECT_EQ(p.mode, kModeWorkingDistance);
-    EXPECT_DOUBLE_EQ(p.value, 100.0);
-    EXPECT_DOUBLE_EQ(p.draw, 0.0);
+    for (auto [kind, value] : {std::pair{InputKind::Vertical, 26.4}, std::pair{InputKind::Horizontal, 35.2},
+                               std::pair{InputKind::Diagonal, 44.0}}) {
+        const Plan p = PlanCalculation(WithValue(kind, value));
+        EXPECT_EQ(p.action, Action::Calc);
+        EXPECT_EQ(p.mode, kModeFieldOfView);
+        EXPECT_DOUBLE_EQ(p.value, 44.0);
+        EXPECT_TRUE(p.rangeMessages);
+    }
+    EXPECT_EQ(PlanCalculation(WithValue(InputKind::ObjectToImage, 154.25)).mode, kModeObjectToImage);
+    EXPECT_EQ(PlanCalculation(WithValue(InputKind::WD, 100.0)).mode, kModeWorkingDistance);
     EXPECT_EQ(PlanCalculation(Request{}).action, Action::NoInput);
 }
 

@@ -17,7 +17,6 @@
 #include "UiHarness.h"
 #include "lens_selection/CDetailCalculationDlg.h"
 #include "platform/Message.h"
-#include "platform/Strings.h"
 
 namespace uitest {
 
@@ -65,12 +64,6 @@ inline void Type(CPage& page, int id, const std::wstring& text) {
     page.SetItemText(id, text);
     PumpEvents();
 }
-
-inline std::vector<std::wstring> Messages(const quorrel::CMessageRecorder& recorder) {
-    return recorder.Texts();
-}
-
-inline std::wstring Text(int stringId) { return quorrel::LoadString(stringId); }
 
 // The x of the focus marker.
 inline int MarkerX(const CPage& page) { return page.GetControl(Dlg::kFocusMarker)->GetPosition().x; }
