@@ -78,22 +78,9 @@ inline tagBenchCatalogue MakeBenchCatalogue() {
     CCatalogDatabase db;
     if (!db.Open(path, L"4817qz")) throw std::runtime_error("sample catalogue not readable");
     std::vector<tagLensColumns> rows;
-    const bool ok = db.RunLoader("SELECT * FROM LENS WHERE (Discontinued = 0) ORDER BY DispOrder, rowid", {},
-                                 [&rows](const CCatalogRow& row) {
-                                     tagLensColumns c;
-                                     c.strType = row.Text("Type");
-                                     c.nParamType = row.Int("ParamType");
-                                     c.strCatalogJP = row.Text("CatalogJP");
-                                     c.strCatalogEN = row.Text("CatalogEN");
-                                     c.strCatalogCN = row.Text("CatalogCN");
-                                     c.strParameter = row.Text("Parameter");
-                                     c.dPixelSize = row.Double("PixelSize");
-                                     c.strMountType = row.Text("MountType");
-                                     c.nSpecialFlag = row.Int("SpecialFalg");
-                                     c.nDrawoutDirection = row.Int("DrawoutDirection");
-                                     c.strFno = row.Text("Fno");
-                                     rows.push_back(std::move(c));
-                                 });
+    const bool ok = db.RunLoader(CCatalogDatabase::kLensTableSql, {}, [&rows](const CCatalogRow& row) {
+        rows.push_back(CCatalogDatabase::ReadCCTVLensColumns(row));
+    });
     tagBenchCatalogue cat;
     if (!ok || rows.empty() || !db.LoadCCDTable(cat.sensors)) throw std::runtime_error("sample catalogue not loaded");
     db.Close();

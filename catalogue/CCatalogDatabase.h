@@ -49,6 +49,8 @@
 // the raw column value. NULL reads as the empty text, 0 or 0.0.
 #pragma once
 
+#include "optics/CCCTVData.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -146,6 +148,11 @@ public:
 
     // Lens catalogue (quorrel_cctv.mdb).
     bool LoadLensTable(std::vector<std::unique_ptr<CCCTVData>>& arr);
+    // The lens table's query and the eleven columns of one of its rows, in
+    // the order the loader reads them.
+    static constexpr std::string_view kLensTableSql =
+        "SELECT * FROM LENS WHERE (Discontinued = 0) ORDER BY DispOrder, rowid";
+    static tagLensColumns ReadCCTVLensColumns(const CCatalogRow& row);
     bool LoadCCDTable(std::vector<std::unique_ptr<CCCTVCCDData>>& arr);
 
     // Telecentric catalogue (quorrel_tkl.mdb); defined in TelecentricTables.cpp.

@@ -10,23 +10,25 @@
 // Current lenses in display order. Lenses that share a display position keep
 // the order in which they are stored (the row id breaks the tie), so the list
 // does not depend on how the database happens to sort equal keys.
+tagLensColumns CCatalogDatabase::ReadCCTVLensColumns(const CCatalogRow& row) {
+    tagLensColumns c;
+    c.strType = row.Text("Type");
+    c.nParamType = row.Int("ParamType");
+    c.strCatalogJP = row.Text("CatalogJP");
+    c.strCatalogEN = row.Text("CatalogEN");
+    c.strCatalogCN = row.Text("CatalogCN");
+    c.strParameter = row.Text("Parameter");
+    c.dPixelSize = row.Double("PixelSize");
+    c.strMountType = row.Text("MountType");
+    c.nSpecialFlag = row.Int("SpecialFalg");
+    c.nDrawoutDirection = row.Int("DrawoutDirection");
+    c.strFno = row.Text("Fno");
+    return c;
+}
+
 bool CCatalogDatabase::LoadLensTable(std::vector<std::unique_ptr<CCCTVData>>& arr) {
-    return RunLoader("SELECT * FROM LENS WHERE (Discontinued = 0) ORDER BY DispOrder, rowid", {},
-                     [&arr](const CCatalogRow& row) {
-                         tagLensColumns c;
-                         c.strType = row.Text("Type");
-                         c.nParamType = row.Int("ParamType");
-                         c.strCatalogJP = row.Text("CatalogJP");
-                         c.strCatalogEN = row.Text("CatalogEN");
-                         c.strCatalogCN = row.Text("CatalogCN");
-                         c.strParameter = row.Text("Parameter");
-                         c.dPixelSize = row.Double("PixelSize");
-                         c.strMountType = row.Text("MountType");
-                         c.nSpecialFlag = row.Int("SpecialFalg");
-                         c.nDrawoutDirection = row.Int("DrawoutDirection");
-                         c.strFno = row.Text("Fno");
-                         arr.push_back(CreateLensRecord(c));
-                     });
+    return RunLoader(kLensTableSql, {},
+                     [&arr](const CCatalogRow& row) { arr.push_back(CreateLensRecord(ReadCCTVLensColumns(row))); });
 }
 
 // Every sensor format in display order (ties in storage order, as above).
