@@ -4,7 +4,7 @@
 #include <wx/notebook.h>
 
 #ifdef __WXGTK3__
-#include <dlfcn.h>
+#include <gtk/gtk.h>
 #endif
 
 namespace quorrel {
@@ -20,43 +20,28 @@ constexpr int kTabExtra = 8;
 constexpr int kBorder = 4;
 
 #ifdef __WXGTK3__
-// The theme's tab padding is only reachable through GTK's style sheets. The
-// GTK development headers are not part of the build, so the five functions
-// are looked up in the GTK library the toolkit has already loaded.
+// The theme's tab padding is only reachable through GTK's style sheets.
 constexpr char kWidgetName[] = "quorrel-tabs";
 constexpr char kCss[] =
     "#quorrel-tabs tab { padding: 3px 6px; min-width: 0; }"
     "#quorrel-tabs tab * { padding: 0; margin: 0; min-width: 0; border-width: 0; }";
-constexpr unsigned kProviderPriorityUser = 800;  // above the theme and the toolkit
 
 bool ApplyTabCss(wxNotebook* notebook) {
-    using CssProviderNew = void* (*)();
-    using CssProviderLoad = int (*)(void*, const char*, long, void**);
-    using DefaultScreen = void* (*)();
-    using AddProviderForScreen = void (*)(void*, void*, unsigned);
-    using SetWidgetName = void (*)(void*, const char*);
-
-    auto providerNew = reinterpret_cast<CssProviderNew>(dlsym(RTLD_DEFAULT, "gtk_css_provider_new"));
-    auto providerLoad =
-        reinterpret_cast<CssProviderLoad>(dlsym(RTLD_DEFAULT, "gtk_css_provider_load_from_data"));
-    auto defaultScreen = reinterpret_cast<DefaultScreen>(dlsym(RTLD_DEFAULT, "gdk_screen_get_default"));
-    auto addProvider = reinterpret_cast<AddProviderForScreen>(
-        dlsym(RTLD_DEFAULT, "gtk_style_context_add_provider_for_screen"));
-    auto setName = reinterpret_cast<SetWidgetName>(dlsym(RTLD_DEFAULT, "gtk_widget_set_name"));
-    if (!providerNew || !providerLoad || !defaultScreen || !addProvider || !setName) return false;
-
     // One provider for the whole process; it only matches the named notebook.
-    static void* const provider = [&]() -> void* {
-        void* screen = defaultScreen();
+    static GtkCssProvider* const provider = []() -> GtkCssProvider* {
+        GdkScreen* screen = gdk_screen_get_default();
         if (!screen) return nullptr;
-        void* p = providerNew();
-        void* error = nullptr;
-        if (!p || !providerLoad(p, kCss, -1, &error)) return nullptr;
-        addProvider(screen, p, kProviderPriorityUser);
+        GtkCssProvider* p = gtk_css_provider_new();
+        if (!gtk_css_provider_load_from_data(p, kCss, -1, nullptr)) {
+            g_object_unref(p);
+            return nullptr;
+        }
+        gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(p),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_USER);
         return p;
     }();
     if (!provider) return false;
-    setName(notebook->GetHandle(), kWidgetName);
+    gtk_widget_set_name(notebook->GetHandle(), kWidgetName);
     return true;
 }
 #endif
