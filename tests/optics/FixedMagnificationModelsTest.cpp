@@ -120,7 +120,7 @@ TEST_F(Param10Test, OtherModesUseThePresetMagnification) {
     EXPECT_EQ(Run(1.0, kModeRing), kCalcInfeasible);  // preset -1.0
     r.PresetForSearch();
     r.dMagnification[0] = 0.5;
-    EXPECT_EQ(Run(1.0, 5), kCalcOk);
+    EXPECT_EQ(RunOnRecord(1.0, 5), kCalcOk);
 }
 
 TEST_F(Param10Test, ZeroMagnificationLensIsRefusedInEveryMode) {

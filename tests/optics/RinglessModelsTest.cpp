@@ -122,7 +122,7 @@ TEST_F(Param11Test, RingInputUsesThePresetMagnification) {
 
     r = tagLensCalcResult{};  // the detail page's preset: magnification 0, inside [0, 0.3]
     r.FillRingTable();
-    EXPECT_EQ(Run(1.0, kModeRing), kCalcOk);
+    EXPECT_EQ(RunOnRecord(1.0, kModeRing), kCalcOk);
     EXPECT_EQ(r.nValid, 1);
     EXPECT_EQ(r.dMagnification[2], 0.3);
 }
@@ -217,7 +217,7 @@ TEST_F(Param16Test, RingInputUsesThePresetMagnification) {
     EXPECT_EQ(Run(1.0, kModeRing), kCalcBelowRange);
     r = tagLensCalcResult{};  // magnification 0 lies below [0.3, 1.0]
     r.FillRingTable();
-    EXPECT_EQ(Run(1.0, kModeRing), kCalcBelowRange);
+    EXPECT_EQ(RunOnRecord(1.0, kModeRing), kCalcBelowRange);
     EXPECT_EQ(r.dMagnification[0], 0.3);
 }
 
