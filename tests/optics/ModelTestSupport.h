@@ -78,13 +78,18 @@ inline ::testing::AssertionResult ResultIs(const tagLensCalcResult& r, const Exp
 }
 
 // Fields read from the parameter text "1,2,3,...": each must hold the
-// number of its token. `fields` lists them in token order from `first`.
-inline void ExpectTokenOrder(std::initializer_list<double> fields, int first = 1) {
-    int token = first;
-    for (double field : fields) {
-        EXPECT_EQ(field, token) << "field for token " << token;
-        ++token;
-    }
+// number of its token. The fields are listed in token order, scalars and
+// whole arrays alike.
+inline void AppendFields(std::vector<double>& v, double field) { v.push_back(field); }
+template <size_t N>
+void AppendFields(std::vector<double>& v, const double (&fields)[N]) {
+    v.insert(v.end(), fields, fields + N);
+}
+template <class... Fields>
+void ExpectTokenOrder(const Fields&... fields) {
+    std::vector<double> v;
+    (AppendFields(v, fields), ...);
+    for (size_t i = 0; i < v.size(); ++i) EXPECT_EQ(v[i], i + 1.0) << "field for token " << i + 1;
 }
 
 // The parameter text "1,2,...,n".

@@ -53,22 +53,22 @@ struct Param6Test : LensFixture<CCCTVData_Param6> {
 
 TEST(MotorStepReading, EachTokenLandsInItsField) {
     const auto p4 = MakeLens<CCCTVData_Param4>(CountingText(22), 4);
-    ExpectTokenOrder({p4->m_dT1, p4->m_dT2, p4->m_dT3, p4->m_dT4, p4->m_dT5, p4->m_dT6, p4->m_dT7, p4->m_dT8,
-                      p4->m_dImageCircle, p4->m_dT10, p4->m_dT11, p4->m_dT12, p4->m_dT13, p4->m_dT14,
-                      p4->m_dFrontDistA, p4->m_dExtensionOffset, p4->m_dT17, p4->m_dFocalLength, p4->m_dOpenFno,
-                      p4->m_dMaxDraw, p4->m_dMaxRingLength, p4->m_dEffectiveDiameter});
+    ExpectTokenOrder(p4->m_dT1, p4->m_dT2, p4->m_dT3, p4->m_dT4, p4->m_dT5, p4->m_dT6, p4->m_dT7, p4->m_dT8,
+                     p4->m_dImageCircle, p4->m_dT10, p4->m_dT11, p4->m_dT12, p4->m_dT13, p4->m_dT14,
+                     p4->m_dFrontDistA, p4->m_dExtensionOffset, p4->m_dT17, p4->m_dFocalLength, p4->m_dOpenFno,
+                     p4->m_dMaxDraw, p4->m_dMaxRingLength, p4->m_dEffectiveDiameter);
     const auto p5 = MakeLens<CCCTVData_Param5>(CountingText(28), 5);
-    ExpectTokenOrder({p5->m_dT1, p5->m_dT2, p5->m_dT3, p5->m_dT4, p5->m_dT5, p5->m_dT6, p5->m_dT7, p5->m_dT8,
-                      p5->m_dImageCircle, p5->m_dT10, p5->m_dT11, p5->m_dT12, p5->m_dT13, p5->m_dFrontDistA,
-                      p5->m_dExtensionOffset, p5->m_dT16, p5->m_dFocalLength, p5->m_dOpenFno, p5->m_dU1, p5->m_dU2,
-                      p5->m_dU3, p5->m_dU4, p5->m_dU5, p5->m_dU6, p5->m_dU7, p5->m_dMaxDraw, p5->m_dMaxRingLength,
-                      p5->m_dEffectiveDiameter});
+    ExpectTokenOrder(p5->m_dT1, p5->m_dT2, p5->m_dT3, p5->m_dT4, p5->m_dT5, p5->m_dT6, p5->m_dT7, p5->m_dT8,
+                     p5->m_dImageCircle, p5->m_dT10, p5->m_dT11, p5->m_dT12, p5->m_dT13, p5->m_dFrontDistA,
+                     p5->m_dExtensionOffset, p5->m_dT16, p5->m_dFocalLength, p5->m_dOpenFno, p5->m_dU1, p5->m_dU2,
+                     p5->m_dU3, p5->m_dU4, p5->m_dU5, p5->m_dU6, p5->m_dU7, p5->m_dMaxDraw, p5->m_dMaxRingLength,
+                     p5->m_dEffectiveDiameter);
     const auto p6 = MakeLens<CCCTVData_Param6>(CountingText(27), 6);
-    ExpectTokenOrder({p6->m_dT1, p6->m_dT2, p6->m_dT3, p6->m_dT4, p6->m_dT5, p6->m_dT6, p6->m_dT7, p6->m_dT8,
-                      p6->m_dT9, p6->m_dT10, p6->m_dT11, p6->m_dT12, p6->m_dT13, p6->m_dT14, p6->m_dT15,
-                      p6->m_dFrontDistA, p6->m_dExtensionOffset, p6->m_dImageCircle, p6->m_dT19, p6->m_dT20,
-                      p6->m_dT21, p6->m_dT22, p6->m_dFocalLength, p6->m_dOpenFno, p6->m_dMaxDraw,
-                      p6->m_dMaxRingLength, p6->m_dEffectiveDiameter});
+    ExpectTokenOrder(p6->m_dT1, p6->m_dT2, p6->m_dT3, p6->m_dT4, p6->m_dT5, p6->m_dT6, p6->m_dT7, p6->m_dT8,
+                     p6->m_dT9, p6->m_dT10, p6->m_dT11, p6->m_dT12, p6->m_dT13, p6->m_dT14, p6->m_dT15,
+                     p6->m_dFrontDistA, p6->m_dExtensionOffset, p6->m_dImageCircle, p6->m_dT19, p6->m_dT20,
+                     p6->m_dT21, p6->m_dT22, p6->m_dFocalLength, p6->m_dOpenFno, p6->m_dMaxDraw,
+                     p6->m_dMaxRingLength, p6->m_dEffectiveDiameter);
 }
 
 // -- Param4 --
@@ -82,10 +82,10 @@ TEST_F(Param4Test, GivenDrawIsHandComputed) {
     ASSERT_EQ(Run(0.0, kModeRing, 2.0, -1.0, 2.0), kCalcOk);
     EXPECT_TRUE(ResultIs(r, {.ring = 0, .beta = 0.07333333333333347, .fov = 149.99999999999972,
                              .wd = 195.81818181818204, .oi = 239.51818181818203, .ext = 0.0, .draw = 2.0,
-                             .fno = 2.0, .fe = 2.0247663493709647, .dof = 30.12049114766713,
-                             .minValid = 1, .beta1 = 0.006666666666666821, .wd1 = 2012.0000000000205,
-                             .oi1 = 2055.7000000000207, .maxValid = 1, .beta2 = 0.15666666666666673,
-                             .fov2 = 70.21276595744678, .wd2 = 101.60638297872335, .oi2 = 145.30638297872335}));
+                             .fno = 2.0, .fe = 2.0247663493709647, .dof = 30.12049114766713, .minValid = 1,
+                             .beta1 = 0.006666666666666821, .wd1 = 2012.0000000000205, .oi1 = 2055.7000000000207,
+                             .maxValid = 1, .beta2 = 0.15666666666666673, .fov2 = 70.21276595744678,
+                             .wd2 = 101.60638297872335, .oi2 = 145.30638297872335}));
 
     // A wanted depth of field of 0.2: Fe = beta^2 0.2 / 0.08; P at draw 2 is
     // independent of F, (1 - 1.7/20) / (1 - 5.5/30) = 1.1204081632653062, and
@@ -179,8 +179,7 @@ TEST_F(Param5Test, GivenDrawIsHandComputedAndFoundAgainByWorkingDistance) {
     ASSERT_EQ(Run(0.0, kModeRing, 2.8, -1.0, 2.0), kCalcOk);
     EXPECT_TRUE(ResultIs(r, {.beta = 0.06666666666666665, .wd = 214.00000000000003, .oi = 257.5,
                              .fe = 3.156915544675642, .dof = 56.82447980416158, .minValid = 0, .beta1 = 0.0,
-                             .wd1 = -1.0, .maxValid = 1, .beta2 = 0.1499999999999999,
-                             .wd2 = 105.38888888888894}));
+                             .wd1 = -1.0, .maxValid = 1, .beta2 = 0.1499999999999999, .wd2 = 105.38888888888894}));
 
     ASSERT_EQ(Run(214.00000000000003, kModeWorkingDistance), kCalcOk);
     EXPECT_NEAR(r.dMagnification[0], 0.06666666666666665, 1e-9);

@@ -39,16 +39,16 @@ struct Param3Test : LensFixture<CCCTVData_Param3> {
 
 TEST(TwoGroupReading, EachTokenLandsInItsField) {
     const auto p2 = MakeLens<CCCTVData_Param2>(CountingText(24), 2);
-    ExpectTokenOrder({p2->m_dF1, p2->m_dF2, p2->m_dT3, p2->m_dT4, p2->m_dT5, p2->m_dT6, p2->m_dT7, p2->m_dT8,
-                      p2->m_dImageCircle, p2->m_dT10, p2->m_dFrontDistA, p2->m_dExtensionOffset, p2->m_dT13,
-                      p2->m_dT14, p2->m_dFocalLength, p2->m_dT16, p2->m_dT17, p2->m_dOpenFno, p2->m_dT19,
-                      p2->m_dT20, p2->m_dT21, p2->m_dMaxDraw, p2->m_dMaxRingLength, p2->m_dEffectiveDiameter});
+    ExpectTokenOrder(p2->m_dF1, p2->m_dF2, p2->m_dT3, p2->m_dT4, p2->m_dT5, p2->m_dT6, p2->m_dT7, p2->m_dT8,
+                     p2->m_dImageCircle, p2->m_dT10, p2->m_dFrontDistA, p2->m_dExtensionOffset, p2->m_dT13,
+                     p2->m_dT14, p2->m_dFocalLength, p2->m_dT16, p2->m_dT17, p2->m_dOpenFno, p2->m_dT19, p2->m_dT20,
+                     p2->m_dT21, p2->m_dMaxDraw, p2->m_dMaxRingLength, p2->m_dEffectiveDiameter);
     const auto p3 = MakeLens<CCCTVData_Param3>(CountingText(26), 3);
-    ExpectTokenOrder({p3->m_dG2, p3->m_dG1, p3->m_dU3, p3->m_dU4, p3->m_dU5, p3->m_dU6, p3->m_dU7, p3->m_dU8,
-                      p3->m_dImageCircle, p3->m_dU10, p3->m_dFrontDistA, p3->m_dExtensionOffset, p3->m_dU13,
-                      p3->m_dToken14, p3->m_dFocalLength, p3->m_dOpenFno, p3->m_dU17, p3->m_dU18, p3->m_dU19,
-                      p3->m_dU20, p3->m_dU21, p3->m_dU22, p3->m_dU23, p3->m_dMaxDraw, p3->m_dMaxRingLength,
-                      p3->m_dEffectiveDiameter});
+    ExpectTokenOrder(p3->m_dG2, p3->m_dG1, p3->m_dU3, p3->m_dU4, p3->m_dU5, p3->m_dU6, p3->m_dU7, p3->m_dU8,
+                     p3->m_dImageCircle, p3->m_dU10, p3->m_dFrontDistA, p3->m_dExtensionOffset, p3->m_dU13,
+                     p3->m_dToken14, p3->m_dFocalLength, p3->m_dOpenFno, p3->m_dU17, p3->m_dU18, p3->m_dU19,
+                     p3->m_dU20, p3->m_dU21, p3->m_dU22, p3->m_dU23, p3->m_dMaxDraw, p3->m_dMaxRingLength,
+                     p3->m_dEffectiveDiameter);
 }
 
 // -- Param2 --
@@ -67,10 +67,9 @@ TEST_F(Param2Test, HandComputedConfigurations) {
     ASSERT_EQ(Run(0.2, kModeMagnification, 2.0), kCalcOk);
     EXPECT_TRUE(ResultIs(r, {.rel = 1e-13, .ring = 2, .fov = 55.0, .wd = 70.33333333333329,
                              .oi = 117.03333333333329, .ext = 1.0, .draw = 5.3333333333333375, .fno = 2.0,
-                             .fe = 2.618421052631579, .dof = 5.2368421052631575,
-                             .minValid = 1, .beta1 = 0.1, .fov1 = 110.0, .wd1 = 119.0, .oi1 = 165.7,
-                             .maxValid = 1, .beta2 = 0.2125, .fov2 = 51.76470588235296,
-                             .wd2 = 67.82352941176474, .oi2 = 114.52352941176474}));
+                             .fe = 2.618421052631579, .dof = 5.2368421052631575, .minValid = 1, .beta1 = 0.1,
+                             .fov1 = 110.0, .wd1 = 119.0, .oi1 = 165.7, .maxValid = 1, .beta2 = 0.2125,
+                             .fov2 = 51.76470588235296, .wd2 = 67.82352941176474, .oi2 = 114.52352941176474}));
     EXPECT_EQ(r.dExtension[1], -1.0);  // the extension columns [1] and [2] are not part of the result
 }
 
@@ -157,19 +156,18 @@ TEST_F(Param3Test, HandComputedConfigurations) {
     // Fe = (0.2/P + 1) Fs(6) / (P0 A0) with Fs(6) = 1080/60 = 18.
     // Ends: draw 0 (s 10, m 14) and draw 4 (s 6, m 18).
     ASSERT_EQ(Run(0.2, kModeMagnification, 2.8), kCalcOk);
-    EXPECT_TRUE(ResultIs(r, {.ring = 2, .wd = 91.9999999999999, .oi = 149.4999999999999, .ext = 1.0,
-                             .draw = 4.0, .fno = 2.8, .fe = 3.441666666666667, .dof = 6.883333333333333,
-                             .minValid = 1, .beta1 = 0.059259259259259345, .fov1 = 185.62499999999974,
-                             .wd1 = 326.3749999999995, .oi1 = 383.8749999999995,
-                             .maxValid = 1, .beta2 = 0.2, .wd2 = 91.9999999999999}));
+    EXPECT_TRUE(ResultIs(r, {.ring = 2, .wd = 91.9999999999999, .oi = 149.4999999999999, .ext = 1.0, .draw = 4.0,
+                             .fno = 2.8, .fe = 3.441666666666667, .dof = 6.883333333333333, .minValid = 1,
+                             .beta1 = 0.059259259259259345, .fov1 = 185.62499999999974, .wd1 = 326.3749999999995,
+                             .oi1 = 383.8749999999995, .maxValid = 1, .beta2 = 0.2, .wd2 = 91.9999999999999}));
 
     // Ring 0, draw 2: s = 8, m = 15, Fs(8) = 1080/58; F the open F-number.
     // The far end of ring 0 is near infinity, still above 1e-7.
     ASSERT_EQ(Run(0.0, kModeRing, -1.0, -1.0, 2.0), kCalcOk);
     EXPECT_TRUE(ResultIs(r, {.ring = 0, .beta = 0.07222222222222224, .wd = 259.30769230769164,
                              .oi = 315.80769230769164, .fno = 1.8, .fe = 1.8510775862068964,
-                             .dof = 28.390491736380312, .beta1 = 0.007407407407407446,
-                             .wd1 = 2604.4999999999573, .beta2 = 0.1444444444444445}));
+                             .dof = 28.390491736380312, .beta1 = 0.007407407407407446, .wd1 = 2604.4999999999573,
+                             .beta2 = 0.1444444444444445}));
 }
 
 TEST_F(Param3Test, WantedDepthOfFieldAndOpenFNumber) {
