@@ -11,6 +11,8 @@
 #include "tests/optics/ModelProperties.h"
 #include "tests/optics/ModelTestSupport.h"
 
+using namespace model_test;
+
 namespace {
 
 // phi(x) = 25, A(x, e) = (x + e) / phi, W(x, b) = phi / b;
@@ -61,72 +63,34 @@ struct Fit {
 };
 
 std::unique_ptr<CCCTVData_Param19> Make19(const Fit& fit = {}) {
-    return model_test::MakeLens<CCCTVData_Param19>(fit.Values19(), 19);
+    return MakeLens<CCCTVData_Param19>(fit.Values19(), 19);
 }
 
 std::unique_ptr<CCCTVData_Param119> Make119(const Fit& fit = {}) {
-    return model_test::MakeLens<CCCTVData_Param119>(fit.Values119(), 119);
+    return MakeLens<CCCTVData_Param119>(fit.Values119(), 119);
 }
 
-struct FocusDrawTest : model_test::SearchFixture {};
+struct FocusDrawTest : SearchFixture {};
 
 }  // namespace
 
 // ---- reading ---------------------------------------------------------------
 
-TEST(FocusDrawReading, Param19ReadsSixtyFourTokensInOrder) {
-    std::vector<double> v;
-    for (int i = 1; i <= 64; ++i) v.push_back(i);
-    auto lens = model_test::MakeLens<CCCTVData_Param19>(v, 19);
-    EXPECT_EQ(lens->m_adRingFromMag[0], 1.0);
-    EXPECT_EQ(lens->m_adRingFromWD[0], 6.0);
-    EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
-    EXPECT_EQ(lens->m_dLengthConstant, 18.0);
-    EXPECT_EQ(lens->m_adMagCoef[0], 19.0);
-    EXPECT_EQ(lens->m_adWDCoef[0], 24.0);
-    EXPECT_EQ(lens->m_adFocalFromDraw[0], 29.0);
-    EXPECT_EQ(lens->m_adPupilDenominator[0], 33.0);
-    EXPECT_EQ(lens->m_adPupilNumerator[0], 38.0);
-    EXPECT_EQ(lens->m_adMinMagFromRing[0], 43.0);
-    EXPECT_EQ(lens->m_adMinWDFromRing[4], 52.0);
-    EXPECT_EQ(lens->m_dOIConstant, 53.0);
-    EXPECT_EQ(lens->m_dMaxMagnification, 54.0);
-    EXPECT_EQ(lens->m_dMinMagnification, 55.0);
-    EXPECT_EQ(lens->m_dImageCircle, 56.0);
-    EXPECT_EQ(lens->m_dMaxRingLength, 57.0);
-    EXPECT_EQ(lens->m_dMaxDraw, 58.0);
-    EXPECT_EQ(lens->m_dEffectiveDiameter, 59.0);
-    EXPECT_EQ(lens->m_dMinWD, 60.0);
-    EXPECT_EQ(lens->m_dRingWD, 61.0);
-    EXPECT_EQ(lens->m_dOpenFno, 62.0);
-    EXPECT_EQ(lens->m_dLengthPerDraw, 63.0);
-    EXPECT_EQ(lens->m_dLengthPerRing, 64.0);
-}
-
-TEST(FocusDrawReading, Param119ReadsSixtyTokensInOrder) {
-    std::vector<double> v;
-    for (int i = 1; i <= 60; ++i) v.push_back(i);
-    auto lens = model_test::MakeLens<CCCTVData_Param119>(v, 119);
-    EXPECT_EQ(lens->m_adOIFromRing[6], 17.0);
-    EXPECT_EQ(lens->m_adMagCoef[0], 18.0);
-    EXPECT_EQ(lens->m_adWDCoef[0], 23.0);
-    EXPECT_EQ(lens->m_adFocalFromDraw[0], 28.0);
-    EXPECT_EQ(lens->m_adMinMagFromRing[0], 32.0);
-    EXPECT_EQ(lens->m_adMinWDFromRing[0], 37.0);
-    EXPECT_EQ(lens->m_dOIConstant, 42.0);
-    EXPECT_EQ(lens->m_dMaxMagnification, 43.0);
-    EXPECT_EQ(lens->m_dMinMagnification, 44.0);
-    EXPECT_EQ(lens->m_dImageCircle, 45.0);
-    EXPECT_EQ(lens->m_dMaxRingLength, 46.0);
-    EXPECT_EQ(lens->m_dMaxDraw, 47.0);
-    EXPECT_EQ(lens->m_dEffectiveDiameter, 48.0);
-    EXPECT_EQ(lens->m_dMinWD, 49.0);
-    EXPECT_EQ(lens->m_dRingWD, 50.0);
-    EXPECT_EQ(lens->m_dOpenFno, 51.0);
-    EXPECT_EQ(lens->m_adDOFFromMag[0], 52.0);
-    EXPECT_EQ(lens->m_adDOFFromMag[5], 57.0);
-    EXPECT_EQ(lens->m_adLengthFromDraw[0], 58.0);
-    EXPECT_EQ(lens->m_adLengthFromDraw[2], 60.0);
+TEST(FocusDrawReading, EachTokenLandsInItsField) {
+    const auto p19 = MakeLens<CCCTVData_Param19>(CountingText(64), 19);
+    ExpectTokenOrder(p19->m_adRingFromMag, p19->m_adRingFromWD, p19->m_adOIFromRing, p19->m_dLengthConstant,
+                     p19->m_adMagCoef, p19->m_adWDCoef, p19->m_adFocalFromDraw, p19->m_adPupilDenominator,
+                     p19->m_adPupilNumerator, p19->m_adMinMagFromRing, p19->m_adMinWDFromRing, p19->m_dOIConstant,
+                     p19->m_dMaxMagnification, p19->m_dMinMagnification, p19->m_dImageCircle, p19->m_dMaxRingLength,
+                     p19->m_dMaxDraw, p19->m_dEffectiveDiameter, p19->m_dMinWD, p19->m_dRingWD, p19->m_dOpenFno,
+                     p19->m_dLengthPerDraw, p19->m_dLengthPerRing);
+    const auto p119 = MakeLens<CCCTVData_Param119>(CountingText(60), 119);
+    ExpectTokenOrder(p119->m_adRingFromMag, p119->m_adRingFromWD, p119->m_adOIFromRing, p119->m_adMagCoef,
+                     p119->m_adWDCoef, p119->m_adFocalFromDraw, p119->m_adMinMagFromRing, p119->m_adMinWDFromRing,
+                     p119->m_dOIConstant, p119->m_dMaxMagnification, p119->m_dMinMagnification,
+                     p119->m_dImageCircle, p119->m_dMaxRingLength, p119->m_dMaxDraw, p119->m_dEffectiveDiameter,
+                     p119->m_dMinWD, p119->m_dRingWD, p119->m_dOpenFno, p119->m_adDOFFromMag,
+                     p119->m_adLengthFromDraw);
 }
 
 TEST(FocusDrawReading, FitsPutEachCoefficientOnItsOwnPower) {
@@ -138,184 +102,143 @@ TEST(FocusDrawReading, FitsPutEachCoefficientOnItsOwnPower) {
     auto lens = Make19(fit);
     const double phi = lens->Focal(1.0);  // 1 + 2 + 3 + 4
     EXPECT_EQ(phi, 10.0);
-    // u = 1 + 2: 3 + 2*10 + 3*100 + 4*3/10 + 5
-    EXPECT_DOUBLE_EQ(lens->Magnification(1.0, 2.0, phi), 329.2);
+    EXPECT_DOUBLE_EQ(lens->Magnification(1.0, 2.0, phi), 329.2);  // u = 1 + 2: 3 + 2*10 + 3*100 + 4*3/10 + 5
     // 10 + 2*4 + 3*10/4 + 4*A(1, 0) + 5, A(1, 0) = 1 + 20 + 300 + 0.4 + 5
-    EXPECT_DOUBLE_EQ(lens->WorkingDistance(1.0, 4.0, phi), 10 + 8 + 7.5 + 4 * 326.4 + 5);
+    EXPECT_DOUBLE_EQ(lens->WorkingDistance(1.0, 4.0, phi), 1336.1);
     // y = 3: 3 + 18 + 81 + 4/3 + 5/sqrt(3) + 6 x 3^-0.01 + 7
-    EXPECT_DOUBLE_EQ(lens->OIFromRing(2.0), 3 + 18 + 81 + 4.0 / 3.0 + 5 * std::pow(3.0, -0.5) +
-                                                6 * std::pow(3.0, -0.01) + 7);
-    EXPECT_DOUBLE_EQ(lens->LensLength(2.0, 3.0), 27.474 + 2 + 3);
-    EXPECT_DOUBLE_EQ(Make119()->LensLength(2.0, 3.0), 2 + 27.474 + 3);
+    EXPECT_DOUBLE_EQ(lens->OIFromRing(2.0), 119.15452870431449);
+    EXPECT_DOUBLE_EQ(lens->LensLength(2.0, 3.0), 32.474);    // 27.474 + 2 + 3
+    EXPECT_DOUBLE_EQ(Make119()->LensLength(2.0, 3.0), 32.474);  // 2 + 27.474 + 3
 }
 
 // ---- hand-checked configurations ---------------------------------------------
 
 TEST_F(FocusDrawTest, MagnificationWithARing) {
-    auto lens = Make19();
-    ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification), kCalcOk);
-    // r(0.2) = 4: index int(9) = 9, e = 4.5; (x + 4.5) / 25 = 0.2 at the first midpoint x = 0.5.
-    EXPECT_EQ(r.nRingIndex, 9);
-    EXPECT_EQ(r.dFocusDraw[0], 0.5);
-    EXPECT_DOUBLE_EQ(r.dFOV[0], 55.0);
-    EXPECT_DOUBLE_EQ(r.dWD[0], 125.0);
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);  // 27.474 + 0.5 + 4.5 + 125 + 17.526
-    EXPECT_EQ(r.dExtension[0], -1.0);              // never written
-    // m = 1.2, Fe = 3.36, DOF = 2 x 3.36 x 0.04 / (0.04 - 2.8^2 x 0.04^2 / 625)
-    EXPECT_NEAR(r.dEffectiveFno, 3.36, 1e-12);
-    EXPECT_NEAR(r.dDOF, 6.7233735198973426, 1e-12);
-    // Draw 0 with the 4.5 mm ring: 0.18, Wmin 625 / 4.5.
-    EXPECT_EQ(r.nMinValid, 1);
-    EXPECT_DOUBLE_EQ(r.dMagnification[1], 0.18);
-    EXPECT_DOUBLE_EQ(r.dFOV[1], 61.111111111111114);
-    EXPECT_DOUBLE_EQ(r.dWD[1], 138.88888888888889);
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[1], 188.38888888888889);
-    // Full draw: 5.5 / 25 = 0.22, W = 25 / 0.22.
-    EXPECT_EQ(r.nMaxValid, 1);
-    EXPECT_DOUBLE_EQ(r.dMagnification[2], 0.22);
-    EXPECT_DOUBLE_EQ(r.dFOV[2], 50.0);
-    EXPECT_DOUBLE_EQ(r.dWD[2], 113.63636363636364);
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[2], 164.13636363636365);
+    // r(0.2) = 4: index int(9) = 9, e = 4.5; (x + 4.5) / 25 = 0.2 at the
+    // first midpoint x = 0.5. OI = 27.474 + 0.5 + 4.5 + 125 + 17.526; the
+    // extension is never written. m = 1.2, Fe = 3.36,
+    // DOF = 2 x 3.36 x 0.04 / (0.04 - 2.8^2 x 0.04^2 / 625). Draw 0 with the
+    // 4.5 mm ring: 0.18, Wmin 625 / 4.5; full draw: 5.5 / 25 = 0.22, W = 25 / 0.22.
+    ASSERT_EQ(Run(*Make19(), 11.0, 0.2, kModeMagnification), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-12, .ring = 9, .fov = 55.0, .wd = 125.0, .oi = 175.0, .ext = -1.0,
+                             .draw = 0.5, .fe = 3.36, .dof = 6.7233735198973426, .minValid = 1, .beta1 = 0.18,
+                             .fov1 = 61.111111111111114, .wd1 = 138.88888888888889, .oi1 = 188.38888888888889,
+                             .maxValid = 1, .beta2 = 0.22, .fov2 = 50.0, .wd2 = 113.63636363636364,
+                             .oi2 = 164.13636363636365}));
 }
 
 TEST_F(FocusDrawTest, WorkingDistanceAndDistanceFindTheSameDraw) {
     auto lens = Make19();
     // r(125) = 4: the same ring; 625 / (x + 4.5) = 125 at x = 0.5.
     ASSERT_EQ(Run(*lens, 11.0, 125.0, kModeWorkingDistance), kCalcOk);
-    EXPECT_EQ(r.nRingIndex, 9);
-    EXPECT_EQ(r.dFocusDraw[0], 0.5);
-    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.2);
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);
+    EXPECT_TRUE(ResultIs(r, {.ring = 9, .beta = 0.2, .oi = 175.0, .draw = 0.5}));
 
     // E(y) = 170 at y + 625 / y = 125: y = 5.2178, ring estimate 4.2178,
     // index int(9.4356) = 9, e = 4.5. Then 49.5 + x + 625 / (x + 4.5) = 170
-    // at u = x + 4.5 = (125 - sqrt(13125)) / 2, the same u as y.
-    const double u = (125.0 - std::sqrt(13125.0)) / 2.0;
-    EXPECT_NEAR(lens->RingForDistance(170.0), u - 1.0, 1e-4);
+    // at u = x + 4.5 = (125 - sqrt(13125)) / 2 = 5.217803813052001, the same u as y.
+    EXPECT_NEAR(lens->RingForDistance(170.0), 4.217803813052001, 1e-4);
     ASSERT_EQ(Run(*lens, 11.0, 170.0, kModeObjectToImage), kCalcOk);
     EXPECT_EQ(r.nRingIndex, 9);
-    EXPECT_NEAR(r.dFocusDraw[0], u - 4.5, 1e-6);
-    EXPECT_NEAR(r.dWD[0], 625.0 / u, 1e-4);
-    EXPECT_NEAR(r.dMagnification[0], u / 25.0, 1e-7);
     EXPECT_EQ(r.dObjectToImage[0], 170.0);
+    EXPECT_NEAR(r.dFocusDraw[0], 0.7178038130520008, 1e-6);
+    EXPECT_NEAR(r.dWD[0], 119.78219618694798, 1e-4);  // 625 / u
+    EXPECT_NEAR(r.dMagnification[0], 0.20871215252208003, 1e-7);  // u / 25
 }
 
 TEST_F(FocusDrawTest, Param119DepthOfFieldFromItsFit) {
     auto lens = Make119();
+    // D(0.2) = 0.112 / 0.04 + 0.112 / 0.2 = 3.36, the same for every F-number;
+    // Fe = 3.36 x 0.04 / 0.08 x (F / 1.4); lens length 0.5 + 27.474 + 4.5.
     ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, 2.8), kCalcOk);
-    // D(0.2) = 0.112 / 0.04 + 0.112 / 0.2 = 3.36; Fe = 3.36 x 0.04 / 0.08 x (2.8 / 1.4)
-    EXPECT_NEAR(r.dDOF, 3.36, 1e-12);
-    EXPECT_NEAR(r.dEffectiveFno, 3.36, 1e-12);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-12, .fe = 3.36, .dof = 3.36}));
     ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, 5.6), kCalcOk);
-    EXPECT_NEAR(r.dDOF, 3.36, 1e-12);  // the same for every F-number
-    EXPECT_NEAR(r.dEffectiveFno, 6.72, 1e-12);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-12, .fe = 6.72, .dof = 3.36}));
     ASSERT_EQ(Run(*lens, 11.0, 0.2, kModeMagnification, -1.0, 3.36), kCalcOk);
-    EXPECT_NEAR(r.dFno, 1.4, 1e-12);
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 175.0);  // lens length 0.5 + 27.474 + 4.5
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-12, .oi = 175.0, .fno = 1.4}));
 }
 
 // ---- edge cases --------------------------------------------------------------
 
 TEST_F(FocusDrawTest, RingIndexFromTheEstimate) {
     auto lens = Make19();
-    Run(*lens, 11.0, 0.04, kModeMagnification);  // estimate 0.0: index 1
-    EXPECT_EQ(r.nRingIndex, 1);
-    Run(*lens, 11.0, 0.028, kModeMagnification);  // -0.3: index 0
-    EXPECT_EQ(r.nRingIndex, 0);
-    Run(*lens, 11.0, 0.0696, kModeMagnification);  // 0.74: index 2
-    EXPECT_EQ(r.nRingIndex, 2);
+    const struct {
+        double beta;
+        int ring;
+    } cases[] = {{0.04, 1}, {0.028, 0}, {0.0696, 2}};  // estimates 0.0, -0.3 and 0.74
+    for (const auto& c : cases) {
+        Run(*lens, 11.0, c.beta, kModeMagnification);
+        EXPECT_EQ(r.nRingIndex, c.ring) << c.beta;
+    }
+    // A far working distance takes no ring: r(700) would be -0.107, but
+    // 700 >= W_ring gives index 0 anyway; no ring, no fitted far end, and
+    // W_ring at full draw.
+    ASSERT_EQ(Run(*lens, 11.0, 700.0, kModeWorkingDistance), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.ring = 0, .minValid = 0, .beta1 = 0.0, .wd2 = 625.0}));
+    EXPECT_NEAR(r.dFocusDraw[0], 0.8928571428571429, 1e-6);  // 625 / 700
 
+    // 60.0 with Rmax 20: index 40. The 20 mm ring and full draw reach only
+    // 21 / 25, so no draw in range gives 2.44.
     Fit shortRings;
     shortRings.maxRing = 20.0;
     shortRings.betaMax = 3.0;
     shortRings.wdShort = 0.0;
-    auto other = Make19(shortRings);
-    // 60.0 with Rmax 20: index 40. The 20 mm ring and full draw reach only
-    // 21 / 25, so no draw in range gives 2.44.
-    EXPECT_EQ(Run(*other, 11.0, 2.44, kModeMagnification), kCalcInfeasible);
+    EXPECT_EQ(Run(*Make19(shortRings), 11.0, 2.44, kModeMagnification), kCalcInfeasible);
     EXPECT_EQ(r.nRingIndex, 40);
-}
 
-TEST_F(FocusDrawTest, FarWorkingDistanceTakesNoRing) {
-    auto lens = Make19();
-    // r(700) would be -0.107, but 700 >= W_ring gives index 0 anyway.
-    ASSERT_EQ(Run(*lens, 11.0, 700.0, kModeWorkingDistance), kCalcOk);
-    EXPECT_EQ(r.nRingIndex, 0);
-    EXPECT_NEAR(r.dFocusDraw[0], 625.0 / 700.0, 1e-6);
-    EXPECT_EQ(r.dMagnification[1], 0.0);  // no ring: no fitted far end
-    EXPECT_EQ(r.nMinValid, 0);
-    EXPECT_EQ(r.dWD[2], 625.0);  // W_ring at full draw without a ring
-}
-
-TEST_F(FocusDrawTest, DistanceBeyondEveryRingNeedsNoRing) {
+    // A distance beyond every ring needs none: 45 + x + 625 / x = 5000.
     Fit fit;
     fit.betaMin = 0.001;
-    auto lens = Make19(fit);
-    EXPECT_EQ(lens->RingForDistance(5000.0), -1.0);
-    ASSERT_EQ(Run(*lens, 11.0, 5000.0, kModeObjectToImage), kCalcOk);
+    auto far = Make19(fit);
+    EXPECT_EQ(far->RingForDistance(5000.0), -1.0);
+    ASSERT_EQ(Run(*far, 11.0, 5000.0, kModeObjectToImage), kCalcOk);
     EXPECT_EQ(r.nRingIndex, 0);
-    // 45 + x + 625 / x = 5000
-    EXPECT_NEAR(r.dFocusDraw[0], (4955.0 - std::sqrt(4955.0 * 4955.0 - 2500.0)) / 2.0, 1e-6);
+    EXPECT_NEAR(r.dFocusDraw[0], 0.1261384280328457, 1e-6);
 }
 
-TEST_F(FocusDrawTest, DistanceShorterThanTheLensReachesIsAboveTheRange) {
+TEST_F(FocusDrawTest, RangeEndsAndGivenRings) {
     auto lens = Make19();
-    // 100 < 27.474 + 1 + 40 + 15.24 + 17.526 = 101.24
+    // 100 < 27.474 + 1 + 40 + 15.24 + 17.526 = 101.24: shorter than the lens reaches.
     ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeObjectToImage), kCalcAboveRange);
-    EXPECT_EQ(r.nValid, 0);
-    EXPECT_EQ(r.dMagnification[0], 1.0);
-    EXPECT_DOUBLE_EQ(r.dWD[0], 25.0);
-}
-
-TEST_F(FocusDrawTest, RingModeTruncatesTheIndexButUsesTheThickness) {
-    auto lens = Make19();
-    ASSERT_EQ(Run(*lens, 11.0, 1.5, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
-    EXPECT_EQ(r.nRingIndex, 3);
-    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.06);
-    ASSERT_EQ(Run(*lens, 11.0, 1.25, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
-    EXPECT_EQ(r.nRingIndex, 2);
-    EXPECT_DOUBLE_EQ(r.dMagnification[0], 0.05);  // 1.25 / 25
-    EXPECT_DOUBLE_EQ(r.dObjectToImage[0], 546.0);  // lens length with the 1.0 mm ring
-}
-
-TEST_F(FocusDrawTest, RangeEndsThemselvesAreInRange) {
-    auto lens = Make19();
-    EXPECT_EQ(Run(*lens, 11.0, 0.0, kModeRing, 2.8, -1.0, 0.04, 0.25), kCalcOk);  // 0.25 / 25
+    EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = 1.0, .wd = 25.0}));
+    // The range ends themselves are inside (0.25 / 25 in ring mode).
+    EXPECT_EQ(Run(*lens, 11.0, 0.0, kModeRing, 2.8, -1.0, 0.04, 0.25), kCalcOk);
     EXPECT_EQ(r.dMagnification[0], 0.01);
     EXPECT_EQ(Run(*lens, 11.0, 1.0, kModeMagnification), kCalcOk);
     EXPECT_EQ(r.dMagnification[0], 1.0);
     EXPECT_EQ(Run(*lens, 11.0, 0.009, kModeMagnification), kCalcBelowRange);
     EXPECT_EQ(r.dMagnification[0], 0.01);
+    // Ring mode truncates the index but uses the thickness: 1.25 / 25, the
+    // lens length with the 1.0 mm ring.
+    ASSERT_EQ(Run(*lens, 11.0, 1.5, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.ring = 3, .beta = 0.06}));
+    ASSERT_EQ(Run(*lens, 11.0, 1.25, kModeRing, 2.8, -1.0, 0.04, 0.0), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.ring = 2, .beta = 0.05, .oi = 546.0}));
 }
 
-TEST_F(FocusDrawTest, Param119FarMissKeepsThePresets) {
-    Fit fit;
-    fit.maxRing = 5.0;  // with a 5 mm ring and 1 mm draw W spans 104.2 to 125
-    fit.wdShort = 0.0;
-    auto lens = Make119(fit);
-    // 30 mm is missed by far more than 10 mm: magnification and draw keep
-    // the search's -1.0, which is below the range.
-    ASSERT_EQ(Run(*lens, 11.0, 30.0, kModeWorkingDistance), kCalcBelowRange);
-    EXPECT_EQ(r.dMagnification[0], 0.01);
-    // 100 mm is missed by 4.2 mm: close enough for this model.
-    ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeWorkingDistance), kCalcOk);
-    EXPECT_EQ(r.nRingIndex, 10);
-    EXPECT_NEAR(r.dFocusDraw[0], 1.0, 1e-9);
-    EXPECT_EQ(r.dWD[0], 100.0);
-}
-
-// ---- faults guarded against --------------------------------------------------
-
-TEST_F(FocusDrawTest, Param19DrawThatMissesItsTargetIsInfeasible) {
+TEST_F(FocusDrawTest, WorkingDistanceMissedByTheDraw) {
+    // With a 5 mm ring and 1 mm draw W spans 104.2 to 125.
     Fit fit;
     fit.maxRing = 5.0;
     fit.wdShort = 0.0;
-    auto lens = Make19(fit);
-    ASSERT_EQ(Run(*lens, 11.0, 100.0, kModeWorkingDistance), kCalcInfeasible);
+    // Param119: 30 mm is missed by far more than 10 mm: magnification and
+    // draw keep the search's -1.0, which is below the range. 100 mm is missed
+    // by 4.2 mm: close enough for this model.
+    auto lens119 = Make119(fit);
+    ASSERT_EQ(Run(*lens119, 11.0, 30.0, kModeWorkingDistance), kCalcBelowRange);
+    EXPECT_EQ(r.dMagnification[0], 0.01);
+    ASSERT_EQ(Run(*lens119, 11.0, 100.0, kModeWorkingDistance), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.ring = 10, .wd = 100.0}));
+    EXPECT_NEAR(r.dFocusDraw[0], 1.0, 1e-9);
+
+    // Param19 guards against taking a draw that misses its target, and
+    // against a magnification beyond the 5 mm ring at full draw (6 / 25).
+    auto lens19 = Make19(fit);
+    ASSERT_EQ(Run(*lens19, 11.0, 100.0, kModeWorkingDistance), kCalcInfeasible);
     EXPECT_EQ(r.nValid, 1);
-    // A magnification beyond the 5 mm ring at full draw (6 / 25).
-    EXPECT_EQ(Run(*lens, 11.0, 0.3, kModeMagnification), kCalcInfeasible);
+    EXPECT_EQ(Run(*lens19, 11.0, 0.3, kModeMagnification), kCalcInfeasible);
 }
+
+// ---- faults guarded against --------------------------------------------------
 
 TEST_F(FocusDrawTest, RangeWithMinimumAboveMaximumStopsAfterOneRerun) {
     Fit crossed;
@@ -323,8 +246,7 @@ TEST_F(FocusDrawTest, RangeWithMinimumAboveMaximumStopsAfterOneRerun) {
     crossed.betaMax = 0.2;
     auto lens = Make19(crossed);
     EXPECT_EQ(Run(*lens, 11.0, 0.3, kModeMagnification), kCalcBelowRange);
-    EXPECT_EQ(r.nValid, 0);
-    EXPECT_EQ(r.dMagnification[0], 0.5);
+    EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = 0.5}));
     EXPECT_EQ(Run(*lens, 11.0, 0.6, kModeMagnification), kCalcAboveRange);
     EXPECT_EQ(r.dMagnification[0], 0.2);
 }
@@ -335,18 +257,23 @@ TEST_F(FocusDrawTest, RingIndexStaysInTheTable) {
     wide.betaMax = 10.0;
     wide.wdShort = 0.0;
     auto lens = Make19(wide);
-    Run(*lens, 11.0, 5.0, kModeMagnification);  // estimate 124: int(249)
-    EXPECT_EQ(r.nRingIndex, 200);
-    Run(*lens, 11.0, 150.0, kModeRing);  // a given 150 mm ring: int(300)
-    EXPECT_EQ(r.nRingIndex, 200);
-    Run(*lens, 11.0, -3.0, kModeRing);
-    EXPECT_EQ(r.nRingIndex, 0);
+    const struct {
+        double value;
+        int mode;
+        int ring;
+    } cases[] = {
+        {5.0, kModeMagnification, 200},  // estimate 124: int(249)
+        {150.0, kModeRing, 200},         // a given 150 mm ring: int(300)
+        {-3.0, kModeRing, 0},
+    };
+    for (const auto& c : cases) {
+        Run(*lens, 11.0, c.value, c.mode);
+        EXPECT_EQ(r.nRingIndex, c.ring) << c.value;
+    }
 }
 
 TEST_F(FocusDrawTest, DegenerateValuesNeverSucceed) {
-    auto lens = Make19();
-    EXPECT_EQ(Run(*lens, 0.0, 0.0, kModeFieldOfView), kCalcInfeasible);  // 0 / 0
-
+    EXPECT_EQ(Run(*Make19(), 0.0, 0.0, kModeFieldOfView), kCalcInfeasible);  // 0 / 0
     Fit noPupil;
     noPupil.d = {0, 0, 0, 0, 0};
     EXPECT_EQ(Run(*Make19(noPupil), 11.0, 0.2, kModeMagnification), kCalcInfeasible);
@@ -394,6 +321,13 @@ Fit RandomFit(model_properties::CRandom& rnd) {
     return fit;
 }
 
+void ExpectEveryCodeReached(const model_properties::Stats& stats) {
+    EXPECT_GT(stats.Count(kCalcOk), 500);
+    EXPECT_GT(stats.Count(kCalcInfeasible), 200);
+    EXPECT_GT(stats.Count(kCalcBelowRange), 200);
+    EXPECT_GT(stats.Count(kCalcAboveRange), 200);
+}
+
 }  // namespace
 
 TEST(FocusDrawProperties, Param19KeepsTheContract) {
@@ -404,10 +338,7 @@ TEST(FocusDrawProperties, Param19KeepsTheContract) {
             return std::unique_ptr<CCCTVData>(Make19(RandomFit(rnd)));
         },
         options);
-    EXPECT_GT(stats.Count(kCalcOk), 500);
-    EXPECT_GT(stats.Count(kCalcInfeasible), 200);
-    EXPECT_GT(stats.Count(kCalcBelowRange), 200);
-    EXPECT_GT(stats.Count(kCalcAboveRange), 200);
+    ExpectEveryCodeReached(stats);
 }
 
 TEST(FocusDrawProperties, Param119KeepsTheContract) {
@@ -418,8 +349,5 @@ TEST(FocusDrawProperties, Param119KeepsTheContract) {
             return std::unique_ptr<CCCTVData>(Make119(RandomFit(rnd)));
         },
         options);
-    EXPECT_GT(stats.Count(kCalcOk), 500);
-    EXPECT_GT(stats.Count(kCalcInfeasible), 200);
-    EXPECT_GT(stats.Count(kCalcBelowRange), 200);
-    EXPECT_GT(stats.Count(kCalcAboveRange), 200);
+    ExpectEveryCodeReached(stats);
 }
