@@ -12,7 +12,7 @@
 #include "tests/optics/ModelTestSupport.h"
 #include "tests/optics/ModelProperties.h"
 
-using model_test::SearchCalc;
+using namespace model_test;
 
 namespace {
 
@@ -50,131 +50,80 @@ std::unique_ptr<CCCTVData_Param17> MacroWith(int token, double value) {
 TEST(PowerLawParam17, SetParameterReadsThirtyFiveTokensInOrder) {
     std::vector<double> v;
     for (int k = 1; k <= 35; ++k) v.push_back(k);
-    const auto lens = Lens(v);
-    const double members[] = {
-        lens->m_dBetaSplit,         lens->m_dWdCoefHigh,        lens->m_dWdExpHigh,
-        lens->m_dWdCoefLow,         lens->m_dWdExpLow,          lens->m_dOiSlope,
-        lens->m_dOiOffset,          lens->m_dWdSplit,           lens->m_dBetaCoefNear,
-        lens->m_dBetaExpNear,       lens->m_dBetaCoefFar,       lens->m_dBetaExpFar,
-        lens->m_dWdFromOiSlope,     lens->m_dWdFromOiOffset,    lens->m_dBetaFromDrawSlope,
-        lens->m_dBetaFromDrawOffset, lens->m_dBetaMax,          lens->m_dBetaMin,
-        lens->m_adG[0],             lens->m_adG[1],             lens->m_adG[2],
-        lens->m_adPupilDen[0],      lens->m_adPupilDen[1],      lens->m_adPupilDen[2],
-        lens->m_adPupilNum[0],      lens->m_adPupilNum[1],      lens->m_adPupilNum[2],
-        lens->m_dDrawSlope,         lens->m_dDrawOffset,        lens->m_dImageCircle,
-        lens->m_dMaxRingLength,     lens->m_dMaxDraw,           lens->m_dEffectiveDiameter,
-        lens->m_dWdMin,             lens->m_dOpenFno};
-    for (int k = 1; k <= 35; ++k) EXPECT_EQ(members[k - 1], k) << "token " << k;
-    EXPECT_EQ(lens->m_dFocalLength, 0.0);
+    const auto l = Lens(v);
+    ExpectTokenOrder(l->m_dBetaSplit, l->m_dWdCoefHigh, l->m_dWdExpHigh, l->m_dWdCoefLow, l->m_dWdExpLow,
+                     l->m_dOiSlope, l->m_dOiOffset, l->m_dWdSplit, l->m_dBetaCoefNear, l->m_dBetaExpNear,
+                     l->m_dBetaCoefFar, l->m_dBetaExpFar, l->m_dWdFromOiSlope, l->m_dWdFromOiOffset,
+                     l->m_dBetaFromDrawSlope, l->m_dBetaFromDrawOffset, l->m_dBetaMax, l->m_dBetaMin, l->m_adG,
+                     l->m_adPupilDen, l->m_adPupilNum, l->m_dDrawSlope, l->m_dDrawOffset, l->m_dImageCircle,
+                     l->m_dMaxRingLength, l->m_dMaxDraw, l->m_dEffectiveDiameter, l->m_dWdMin, l->m_dOpenFno);
+    EXPECT_EQ(l->m_dFocalLength, 0.0);
 }
 
 TEST(PowerLawParam17, WorkingDistanceGivesTheFittedConfiguration) {
     const auto lens = Lens(MacroValues());
     tagLensCalcResult r;
+    // beta = 69.57 * 300^-1.0989, draw 35 beta - 1.75; g = 35.2638417094953,
+    // P = 0.809114224207552. Far end at 0.05x: WD = 47.49 * 0.05^-0.91; near
+    // end at 0.5x: WD = 48.1 * 0.5^-0.903, above the floor.
     ASSERT_EQ(SearchCalc(*lens, r, 8.0, 300.0, kModeWorkingDistance, 2.8), kCalcOk);
-    EXPECT_EQ(r.nValid, 1);
-    EXPECT_CLOSE(r.dMagnification[0], 0.131920854747625);  // 69.57 * 300^-1.0989
-    EXPECT_CLOSE(r.dFOV[0], 60.6424209068736);
-    EXPECT_EQ(r.dWD[0], 300.0);
-    EXPECT_EQ(r.dObjectToImage[0], 395.0);
-    EXPECT_EQ(r.dExtension[0], 0.0);
-    EXPECT_CLOSE(r.dFocusDraw[0], 2.86722991616687);  // 35 beta - 1.75
-    // g = 35.2638417094953, P = 0.809114224207552.
-    EXPECT_EQ(r.dFno, 2.8);
-    EXPECT_CLOSE(r.dEffectiveFno, 3.25652193749915);
-    EXPECT_CLOSE(r.dDOF, 14.9785193420441);
-    EXPECT_EQ(r.nRingIndex, 0);
-    // Far end at 0.05x, near end at 0.5x.
-    EXPECT_EQ(r.dMagnification[1], 0.05);
-    EXPECT_CLOSE(r.dWD[1], 725.336388579724);  // 47.49 * 0.05^-0.91
-    EXPECT_CLOSE(r.dObjectToImage[1], 820.336388579724);
-    EXPECT_EQ(r.dFOV[1], 160.0);
-    EXPECT_EQ(r.nMinValid, 1);
-    EXPECT_EQ(r.dMagnification[2], 0.5);
-    EXPECT_CLOSE(r.dWD[2], 89.9446140236900);  // 48.1 * 0.5^-0.903, above the floor
-    EXPECT_CLOSE(r.dObjectToImage[2], 184.944614023690);
-    EXPECT_EQ(r.dFOV[2], 16.0);
-    EXPECT_EQ(r.nMaxValid, 1);
-}
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .valid = 1, .ring = 0, .beta = 0.131920854747625,
+                             .fov = 60.6424209068736, .wd = 300.0, .oi = 395.0, .ext = 0.0,
+                             .draw = 2.86722991616687, .fno = 2.8, .fe = 3.25652193749915, .dof = 14.9785193420441,
+                             .minValid = 1, .beta1 = 0.05, .fov1 = 160.0, .wd1 = 725.336388579724,
+                             .oi1 = 820.336388579724, .maxValid = 1, .beta2 = 0.5, .fov2 = 16.0,
+                             .wd2 = 89.9446140236900, .oi2 = 184.944614023690}));
 
-TEST(PowerLawParam17, WantedDepthOfFieldGivesBackTheFNumber) {
-    const auto lens = Lens(MacroValues());
-    tagLensCalcResult r;
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 300.0, kModeWorkingDistance, -1.0, 14.9785193420441),
-              kCalcOk);
+    // The wanted depth of field of that configuration gives back its F-number.
+    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 300.0, kModeWorkingDistance, -1.0, 14.9785193420441), kCalcOk);
     EXPECT_NEAR(r.dFno, 2.8, 1e-9);
     EXPECT_NEAR(r.dEffectiveFno, 3.25652193749915, 1e-9);
 }
 
-TEST(PowerLawParam17, ObjectToImageWithoutWorkingDistanceIsAboveTheRange) {
+TEST(PowerLawParam17, RangeEnds) {
     const auto lens = Lens(MacroValues());
     tagLensCalcResult r;
-    for (double oi : {95.0, 50.0}) {  // WD 0 and -45
-        EXPECT_EQ(SearchCalc(*lens, r, 8.0, oi, kModeObjectToImage), kCalcAboveRange) << oi;
-        EXPECT_EQ(r.nValid, 0);
-        EXPECT_EQ(r.dMagnification[0], 0.5);
-        EXPECT_CLOSE(r.dWD[0], 89.9446140236900);
-        EXPECT_EQ(r.dFOV[0], 16.0);
-    }
-}
-
-TEST(PowerLawParam17, TheRangeEndsAreInside) {
-    const auto lens = Lens(MacroValues());
-    tagLensCalcResult r;
+    // Both ends are inside.
     EXPECT_EQ(SearchCalc(*lens, r, 8.0, 16.0, kModeFieldOfView), kCalcOk);  // beta exactly 0.5
     EXPECT_EQ(r.dMagnification[0], 0.5);
     EXPECT_EQ(SearchCalc(*lens, r, 8.0, 0.05, kModeMagnification), kCalcOk);
     EXPECT_EQ(SearchCalc(*lens, r, 8.0, 0.04, kModeMagnification), kCalcBelowRange);
-    EXPECT_EQ(r.dMagnification[0], 0.05);
-    EXPECT_CLOSE(r.dWD[0], 725.336388579724);
-    EXPECT_EQ(r.nValid, 0);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .valid = 0, .beta = 0.05, .wd = 725.336388579724}));
+    // An object-to-image distance without working distance (WD 0 and -45) is above the range.
+    for (double oi : {95.0, 50.0}) {
+        EXPECT_EQ(SearchCalc(*lens, r, 8.0, oi, kModeObjectToImage), kCalcAboveRange) << oi;
+        EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .valid = 0, .beta = 0.5, .fov = 16.0, .wd = 89.9446140236900}));
+    }
+    // A smallest magnification of 0 leaves the far end invalid.
+    ASSERT_EQ(SearchCalc(*MacroWith(18, 0.0), r, 8.0, 0.2, kModeMagnification), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.minValid = 0, .beta1 = 0.0, .fov1 = -1.0, .wd1 = -1.0, .oi1 = -1.0}));
 }
 
-TEST(PowerLawParam17, ZeroSmallestMagnificationLeavesTheFarEndInvalid) {
-    const auto lens = MacroWith(18, 0.0);
+TEST(PowerLawParam17, FocusDraw) {
     tagLensCalcResult r;
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 0.2, kModeMagnification), kCalcOk);
-    EXPECT_EQ(r.dMagnification[1], 0.0);
-    EXPECT_EQ(r.nMinValid, 0);
-    EXPECT_EQ(r.dFOV[1], -1.0);
-    EXPECT_EQ(r.dWD[1], -1.0);
-    EXPECT_EQ(r.dObjectToImage[1], -1.0);
-}
-
-TEST(PowerLawParam17, WithoutDrawRangeTheDrawIsOnlyTheGivenOne) {
-    const auto lens = MacroWith(32, 0.0);
-    tagLensCalcResult r;
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 0.2, kModeMagnification), kCalcOk);
+    // Without a draw range the draw is only the given one: 7 * 0.0285714 + 0.05.
+    const auto noRange = MacroWith(32, 0.0);
+    ASSERT_EQ(SearchCalc(*noRange, r, 8.0, 0.2, kModeMagnification), kCalcOk);
     EXPECT_EQ(r.dFocusDraw[0], -1.0);
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 300.0, kModeWorkingDistance), kCalcOk);
+    ASSERT_EQ(SearchCalc(*noRange, r, 8.0, 300.0, kModeWorkingDistance), kCalcOk);
     EXPECT_EQ(r.dFocusDraw[0], -1.0);
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 2.0, kModeRing, -1.0, -1.0, 0.04, 7.0), kCalcOk);
-    EXPECT_EQ(r.dFocusDraw[0], 7.0);
-    EXPECT_CLOSE(r.dMagnification[0], 0.2499998);  // 7 * 0.0285714 + 0.05
-    EXPECT_CLOSE(r.dWD[0], 168.192088068925);
-    EXPECT_EQ(r.nRingIndex, 0);
-}
+    ASSERT_EQ(SearchCalc(*noRange, r, 8.0, 2.0, kModeRing, -1.0, -1.0, 0.04, 7.0), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .ring = 0, .beta = 0.2499998, .wd = 168.192088068925, .draw = 7.0}));
 
-TEST(PowerLawParam17, TheDrawFollowsTheMagnificationUpToTheDrawRange) {
-    tagLensCalcResult r;
-    const auto lens = Lens(MacroValues());
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 2.0, kModeRing, -1.0, -1.0, 0.04, 7.0), kCalcOk);
+    // With one, the draw follows the magnification up to the draw range.
+    ASSERT_EQ(SearchCalc(*Lens(MacroValues()), r, 8.0, 2.0, kModeRing, -1.0, -1.0, 0.04, 7.0), kCalcOk);
     EXPECT_CLOSE(r.dFocusDraw[0], 6.999993);  // 35 * 0.2499998 - 1.75, not the given 7
-    const auto shortDraw = MacroWith(32, 10.0);
-    ASSERT_EQ(SearchCalc(*shortDraw, r, 8.0, 0.5, kModeMagnification), kCalcOk);
+    ASSERT_EQ(SearchCalc(*MacroWith(32, 10.0), r, 8.0, 0.5, kModeMagnification), kCalcOk);
     EXPECT_EQ(r.dFocusDraw[0], 10.0);  // 15.75 lowered to the range
 }
 
 TEST(PowerLawParam17, AWorkingDistanceBelowTheFloorIsRaisedToIt) {
-    const auto lens = MacroWith(34, 100.0);
     tagLensCalcResult r;
-    ASSERT_EQ(SearchCalc(*lens, r, 8.0, 0.45, kModeMagnification), kCalcOk);
-    EXPECT_EQ(r.dWD[0], 100.0);  // 48.1 * 0.45^-0.903 = 98.92
-    EXPECT_EQ(r.dObjectToImage[0], 195.0);
-    EXPECT_EQ(r.dMagnification[0], 0.45);
-    EXPECT_EQ(r.dWD[2], 100.0);  // 89.94 raised as well
-    EXPECT_EQ(r.dObjectToImage[2], 195.0);
-    EXPECT_CLOSE(r.dWD[1], 725.336388579724);  // no floor at the far end
+    // 48.1 * 0.45^-0.903 = 98.92 and 89.94 at the near end raised to 100;
+    // no floor at the far end.
+    ASSERT_EQ(SearchCalc(*MacroWith(34, 100.0), r, 8.0, 0.45, kModeMagnification), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .beta = 0.45, .wd = 100.0, .oi = 195.0, .wd1 = 725.336388579724,
+                             .wd2 = 100.0, .oi2 = 195.0}));
 }
 
 // ---- failures the model reports itself ---------------------------------------
