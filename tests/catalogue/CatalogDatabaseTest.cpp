@@ -1,27 +1,31 @@
-// The catalogue connection and the loader frame, against real encrypted
-// files written by the catalogue builder.
+// The catalogue connection, the loader frame every loader runs in, and the
+// value conversions, against real encrypted files.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <stdexcept>
 
 #include "catalogue/CCCTVCCDData.h"
-#include "catalogue/CCatalogDatabase.h"
-#include "optics/CCCTVData.h"
-#include "platform/Message.h"
+#include "illumination/LedTypes.h"
+#include "illumination/LedVocabulary.h"
 #include "platform/Text.h"
-#include "support/TempCatalogue.h"
+#include "support/LoadedCatalogue.h"
+#include "telecentric/CTKLData.h"
+#include "telecentric/CTKLExtraData.h"
 
+using namespace quorrel::test;
 using quorrel::CMessageRecorder;
-using quorrel::test::CTempCatalogue;
-using Texts = std::vector<std::wstring>;
+using V = CCatalogValue;
+using DB = CCatalogDatabase;
 
 namespace {
 
 const wchar_t kPassword[] = L"4817qz";
 
+// Row 3 holds a Count that is no number.
 const char kNumbersSql[] =
     "CREATE TABLE T(ID INTEGER PRIMARY KEY, Name TEXT, Count INTEGER, Size REAL);"
     "INSERT INTO T VALUES (1, 'one', 1, 1.5);"
@@ -30,427 +34,318 @@ const char kNumbersSql[] =
     "INSERT INTO T VALUES (4, 'four', 4, 4.5);"
     "CREATE TABLE Empty(ID INTEGER PRIMARY KEY, Name TEXT);";
 
-// Reads Name, Count, Size of every row of T in ID order.
-struct Row {
-    std::wstring name;
-    int count;
-    double size;
-};
-bool LoadT(CCatalogDatabase& db, std::vector<Row>& rows) {
-    return db.RunLoader("SELECT * FROM T ORDER BY ID", {}, [&rows](const CCatalogRow& r) {
-        Row row;
-        row.name = r.Text("Name");
-        row.count = r.Int("Count");
-        row.size = r.Double("Size");
-        rows.push_back(row);
-    });
-}
-
-std::vector<std::wstring> LoadNames(CCatalogDatabase& db, const char* sql) {
-    std::vector<std::wstring> names;
+Texts Names(DB& db, const char* sql) {
+    Texts names;
     db.RunLoader(sql, {}, [&names](const CCatalogRow& r) { names.push_back(r.Text("Name")); });
     return names;
-}
-
-std::uintmax_t FileSize(const std::filesystem::path& p) { return std::filesystem::file_size(p); }
-
-void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::string ReadBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace
 
 // ---- Open and Close ----
 
-TEST(CatalogOpen, OpenOnAnOpenObjectIsRefusedAndKeepsTheConnection) {
+TEST(CatalogOpen, OpenIsRefusedWhileOpenAndCloseSucceedsOnlyWhenOpen) {
     CTempCatalogue first(kNumbersSql);
     CTempCatalogue second("CREATE TABLE T(ID INTEGER PRIMARY KEY, Name TEXT);"
                           "INSERT INTO T VALUES (1, 'other');");
     CMessageRecorder rec;
-    CCatalogDatabase db;
+    DB never, failed, db;
+    EXPECT_FALSE(never.Close());
+    EXPECT_FALSE(failed.Open(first.Path(), L"wrong!"));
+    rec.Clear();
+    EXPECT_FALSE(failed.Close());
+
     ASSERT_TRUE(db.Open(first.Path(), kPassword));
     EXPECT_FALSE(db.Open(second.Path(), kPassword));
     EXPECT_FALSE(db.Open(L"/no/such/file.mdb", L"wrong"));
     EXPECT_TRUE(db.IsOpen());
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM T ORDER BY ID"),
-              (Texts{L"one", L"two", L"three", L"four"}));
-    EXPECT_EQ(rec.Count(), 0u);
-}
-
-TEST(CatalogOpen, CloseReturnsTrueOnlyWhenOpen) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-
-    CCatalogDatabase never;
-    EXPECT_FALSE(never.Close());
-
-    CCatalogDatabase failed;
-    EXPECT_FALSE(failed.Open(cat.Path(), L"wrong!"));
-    rec.Clear();
-    EXPECT_FALSE(failed.Close());
-
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
+    EXPECT_EQ(Names(db, "SELECT * FROM T ORDER BY ID"), (Texts{L"one", L"two", L"three", L"four"}));
     EXPECT_TRUE(db.Close());
     EXPECT_FALSE(db.Close());
+    EXPECT_TRUE(db.Open(second.Path(), kPassword));  // a closed object opens again
+    EXPECT_EQ(Names(db, "SELECT * FROM T"), Texts{L"other"});
     EXPECT_EQ(rec.Count(), 0u);
-
-    // Closed objects can be opened again.
-    EXPECT_TRUE(db.Open(cat.Path(), kPassword));
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM Empty").size(), 0u);
-}
-
-TEST(CatalogOpen, TheBuiltFileIsEncrypted) {
-    CTempCatalogue cat(kNumbersSql);
-    std::string bytes = ReadBytes(cat.FsPath());
-    ASSERT_GE(bytes.size(), 16u);
-    EXPECT_NE(bytes.substr(0, 16), std::string("SQLite format 3\0", 16));
-    EXPECT_EQ(bytes.find("three"), std::string::npos);
 }
 
 // Every way of failing to open shows exactly one message, SQLCipher's own
-// text, and leaves the object closed.
-struct OpenFailure {
-    const char* name;
-    std::wstring password;
-    std::function<std::wstring(const CTempCatalogue&)> prepare;  // returns the path to open
-    std::wstring text;
-};
-
-class CatalogOpenFailure : public ::testing::TestWithParam<OpenFailure> {};
-
-TEST_P(CatalogOpenFailure, ShowsOneComponentMessageAndStaysClosed) {
-    CTempCatalogue cat(kNumbersSql);
-    std::wstring path = GetParam().prepare(cat);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    EXPECT_FALSE(db.Open(path, GetParam().password));
-    EXPECT_EQ(rec.Texts(), Texts{GetParam().text});
-    EXPECT_FALSE(db.IsOpen());
-
-    std::vector<std::unique_ptr<CCCTVData>> lenses;
-    EXPECT_FALSE(db.LoadLensTable(lenses));
-    EXPECT_FALSE(db.Close());
-    EXPECT_EQ(rec.Count(), 1u);
+// text, leaves the object closed and creates no file.
+TEST(CatalogOpen, EachFailureShowsOneComponentMessageAndStaysClosed) {
+    using Prepare = std::function<std::wstring(const CTempCatalogue&)>;
+    const Prepare same = [](const CTempCatalogue& c) { return c.Path(); };
+    const auto resized = [](std::function<std::uintmax_t(std::uintmax_t)> size) -> Prepare {
+        return [size](const CTempCatalogue& c) {
+            std::filesystem::resize_file(c.FsPath(), size(std::filesystem::file_size(c.FsPath())));
+            return c.Path();
+        };
+    };
+    const auto rewritten = [](std::function<void(std::string&)> change) -> Prepare {
+        return [change](const CTempCatalogue& c) {
+            std::string bytes = ReadFileBytes(c.FsPath());
+            change(bytes);
+            WriteFileBytes(c.FsPath(), bytes);
+            return c.Path();
+        };
+    };
+    const std::wstring notADb = L"file is encrypted or is not a database";
+    const struct {
+        const char* what;
+        std::wstring password;
+        Prepare prepare;
+        std::wstring text;
+    } cases[] = {
+        {"wrong password", L"4817qZ", same, notADb},
+        {"the other catalogue's password", L"3062mh", same, notADb},
+        {"empty password", L"", same, notADb},
+        {"missing file", kPassword, [](const CTempCatalogue& c) { return c.Path() + L".missing"; },
+         L"unable to open database file"},
+        {"a folder", kPassword,
+         [](const CTempCatalogue& c) { return quorrel::FromUtf8(c.Folder().string()); },
+         L"disk I/O error"},
+        {"truncated inside the first page", kPassword, resized([](auto) { return 500; }), notADb},
+        {"truncated to half", kPassword, resized([](auto n) { return n / 2; }),
+         L"database disk image is malformed"},
+        {"truncated to nothing", kPassword, resized([](auto) { return 0; }), notADb},
+        {"first page overwritten", kPassword,
+         rewritten([](std::string& b) { b.replace(100, 8, "XXXXXXXX"); }), notADb},
+        {"not a database", kPassword, rewritten([](std::string& b) { b.assign(4096, 'Q'); }), notADb},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CTempCatalogue cat(kNumbersSql);
+        const std::wstring path = c.prepare(cat);
+        const bool existed = std::filesystem::exists(quorrel::ToUtf8(path));
+        CMessageRecorder rec;
+        DB db;
+        EXPECT_FALSE(db.Open(path, c.password));
+        EXPECT_EQ(rec.Texts(), Texts{c.text});
+        EXPECT_FALSE(db.IsOpen());
+        std::vector<std::unique_ptr<CCCTVData>> lenses;
+        EXPECT_FALSE(db.LoadLensTable(lenses));
+        EXPECT_FALSE(db.Close());
+        EXPECT_EQ(rec.Count(), 1u);
+        EXPECT_EQ(std::filesystem::exists(quorrel::ToUtf8(path)), existed);
+    }
 }
 
-const OpenFailure kOpenFailures[] = {
-    {"WrongPassword", L"4817qZ", [](const CTempCatalogue& c) { return c.Path(); },
-     L"file is encrypted or is not a database"},
-    {"OtherCataloguesPassword", L"3062mh", [](const CTempCatalogue& c) { return c.Path(); },
-     L"file is encrypted or is not a database"},
-    {"EmptyPassword", L"", [](const CTempCatalogue& c) { return c.Path(); },
-     L"file is encrypted or is not a database"},
-    {"MissingFile", kPassword,
-     [](const CTempCatalogue& c) { return c.Path() + L".missing"; },
-     L"unable to open database file"},
-    {"Folder", kPassword,
-     [](const CTempCatalogue& c) { return quorrel::FromUtf8(c.Folder().string()); },
-     L"disk I/O error"},
-    {"TruncatedInsideTheFirstPage", kPassword,
-     [](const CTempCatalogue& c) {
-         std::filesystem::resize_file(c.FsPath(), 500);
-         return c.Path();
-     },
-     L"file is encrypted or is not a database"},
-    {"TruncatedToHalf", kPassword,
-     [](const CTempCatalogue& c) {
-         std::filesystem::resize_file(c.FsPath(), FileSize(c.FsPath()) / 2);
-         return c.Path();
-     },
-     L"database disk image is malformed"},
-    {"TruncatedToNothing", kPassword,
-     [](const CTempCatalogue& c) {
-         std::filesystem::resize_file(c.FsPath(), 0);
-         return c.Path();
-     },
-     L"file is encrypted or is not a database"},
-    {"FirstPageOverwritten", kPassword,
-     [](const CTempCatalogue& c) {
-         std::string bytes = ReadBytes(c.FsPath());
-         for (size_t i = 100; i < 108; ++i) bytes[i] = 'X';
-         WriteBytes(c.FsPath(), bytes);
-         return c.Path();
-     },
-     L"file is encrypted or is not a database"},
-    {"NotADatabase", kPassword,
-     [](const CTempCatalogue& c) {
-         WriteBytes(c.FsPath(), std::string(4096, 'Q'));
-         return c.Path();
-     },
-     L"file is encrypted or is not a database"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Catalog, CatalogOpenFailure, ::testing::ValuesIn(kOpenFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CatalogOpen, FailedOpenCreatesNoFile) {
+TEST(CatalogOpen, TheFileIsOnlyRead) {
     CTempCatalogue cat(kNumbersSql);
-    std::filesystem::path missing = cat.Folder() / "missing.mdb";
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    EXPECT_FALSE(db.Open(quorrel::FromUtf8(missing.string()), kPassword));
-    EXPECT_FALSE(std::filesystem::exists(missing));
-}
-
-TEST(CatalogOpen, FileIsOnlyRead) {
-    CTempCatalogue cat(kNumbersSql);
-    std::string before = ReadBytes(cat.FsPath());
+    const std::string before = ReadFileBytes(cat.FsPath());
     CMessageRecorder rec;
     {
-        CCatalogDatabase db;
+        DB db;
         ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-        std::vector<Row> rows;
-        LoadT(db, rows);
-        // A statement that would write is refused by the read-only connection.
+        EXPECT_EQ(Names(db, "SELECT * FROM T WHERE ID = 1"), Texts{L"one"});
         EXPECT_FALSE(db.RunLoader("INSERT INTO Empty VALUES (9, 'x')", {}, [](const CCatalogRow&) {}));
     }  // the destructor closes
-    EXPECT_EQ(rec.Texts(), (Texts{L"Type mismatch.", L"attempt to write a readonly database"}));
-    EXPECT_EQ(ReadBytes(cat.FsPath()), before);
+    EXPECT_EQ(rec.Texts(), Texts{L"attempt to write a readonly database"});
+    EXPECT_EQ(ReadFileBytes(cat.FsPath()), before);
     EXPECT_FALSE(std::filesystem::exists(cat.FsPath().string() + "-journal"));
 }
 
 // ---- the loader frame ----
 
-TEST(CatalogLoader, LoaderOnAClosedObjectTouchesNothing) {
+namespace {
+
+// Runs `loader` on an array that already holds `kept`; the loader must
+// return `result` and leave that one record in place.
+template <class T>
+void ExpectKept(DB& db, bool (DB::*loader)(std::vector<std::unique_ptr<T>>&),
+                std::type_identity_t<std::unique_ptr<T>> kept, bool result) {
+    std::vector<std::unique_ptr<T>> arr;
+    const T* before = kept.get();
+    arr.push_back(std::move(kept));
+    EXPECT_EQ((db.*loader)(arr), result);
+    ASSERT_EQ(arr.size(), 1u);
+    EXPECT_EQ(arr[0].get(), before);
+}
+
+void ExpectEveryLoaderKeepsItsArray(DB& db, bool result) {
+    ExpectKept(db, &DB::LoadLensTable, std::make_unique<CCCTVData>(), result);
+    ExpectKept(db, &DB::LoadCCDTable, std::make_unique<CCCTVCCDData>(), result);
+    ExpectKept(db, &DB::LoadTKLLensTable, std::make_unique<CTKLData>(L"KEPT", tagTKLColumns{}), result);
+    ExpectKept(db, &DB::LoadTKLExtraTable, std::make_unique<CTKLExtraData>(), result);
+    ExpectKept(db, &DB::LoadLedCommonTable, std::make_unique<CLedData_BackLight>(), result);
+    ExpectKept(db, &DB::LoadIlluminationTypeTable, std::make_unique<CLedTypeData>(), result);
+    ExpectKept(db, &DB::LoadColorTable, std::make_unique<CLedColorData>(), result);
+}
+
+}  // namespace
+
+TEST(CatalogLoader, OnAClosedObjectEveryLoaderFailsSilentlyAndTouchesNothing) {
     CMessageRecorder rec;
-    CCatalogDatabase db;
-    std::vector<std::unique_ptr<CCCTVData>> lenses;
-    lenses.push_back(std::make_unique<CCCTVData>());
-    CCCTVData* kept = lenses[0].get();
-    std::vector<std::unique_ptr<CCCTVCCDData>> sensors;
+    DB db;
+    ExpectEveryLoaderKeepsItsArray(db, false);
     bool called = false, seen = true;
-    EXPECT_FALSE(db.LoadLensTable(lenses));
-    EXPECT_FALSE(db.LoadCCDTable(sensors));
     EXPECT_FALSE(db.RunLoader("SELECT 1", {}, [&](const CCatalogRow&) { called = true; },
-                              CCatalogDatabase::RowLimit::AllRows, &seen));
-    ASSERT_EQ(lenses.size(), 1u);
-    EXPECT_EQ(lenses[0].get(), kept);
-    EXPECT_TRUE(sensors.empty());
+                              DB::RowLimit::AllRows, &seen));
     EXPECT_FALSE(called);
     EXPECT_FALSE(seen);
+    double a = 7, b = 7, c = 7, d = 7;
+    EXPECT_FALSE(db.GetSpecDirectRing(L"x", &a, &b, &c, &d));
+    EXPECT_EQ((std::vector<double>{a, b, c, d}), std::vector<double>(4, 7.0));
     EXPECT_EQ(rec.Count(), 0u);
 }
 
-TEST(CatalogLoader, EmptyTableReturnsTrueAndLeavesTheArray) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    std::vector<std::wstring> names{L"before"};
+TEST(CatalogLoader, EmptyTablesSucceedAndAppendNothing) {
+    COpenCatalogue cat(
+        "CREATE TABLE LENS(ID INTEGER PRIMARY KEY, Discontinued INTEGER, DispOrder INTEGER);"
+        "CREATE TABLE CCD(ID INTEGER PRIMARY KEY, DispOrder INTEGER);"
+        "CREATE TABLE LENS_EXTRA(ID INTEGER PRIMARY KEY, REARCON_Type TEXT);"
+        "CREATE TABLE Common(ID INTEGER PRIMARY KEY, Discontinued INTEGER, DispOrder INTEGER);"
+        "CREATE TABLE IlluminationType(ID INTEGER PRIMARY KEY, Discontinued INTEGER,"
+        " DispOrder INTEGER);"
+        "CREATE TABLE Color(ID INTEGER PRIMARY KEY);");
+    ExpectEveryLoaderKeepsItsArray(cat.db, true);
     bool seen = true;
-    EXPECT_TRUE(db.RunLoader("SELECT * FROM Empty", {},
-                             [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); },
-                             CCatalogDatabase::RowLimit::AllRows, &seen));
-    EXPECT_EQ(names, Texts{L"before"});
+    EXPECT_TRUE(cat.db.RunLoader("SELECT * FROM Color", {}, [](const CCatalogRow&) {},
+                                 DB::RowLimit::AllRows, &seen));
     EXPECT_FALSE(seen);
-    EXPECT_EQ(rec.Count(), 0u);
+    EXPECT_EQ(cat.messages.Count(), 0u);
 }
 
 TEST(CatalogLoader, BadValueMidTableKeepsEarlierRowsAndTheNextLoaderRuns) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-
-    std::vector<Row> rows;
-    EXPECT_FALSE(LoadT(db, rows));  // row 3 holds Count 'many'
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].name, L"one");
-    EXPECT_EQ(rows[1].name, L"two");
-    EXPECT_EQ(rows[1].count, 2);
-    EXPECT_EQ(rows[1].size, 2.5);
-    EXPECT_EQ(rec.Texts(), Texts{L"Type mismatch."});
-
-    // The transaction was committed: the next loader begins its own.
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM T ORDER BY ID DESC"),
-              (Texts{L"four", L"three", L"two", L"one"}));
-    EXPECT_EQ(rec.Count(), 1u);
-}
-
-TEST(CatalogLoader, MissingColumnIsOneComponentMessage) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    std::vector<std::wstring> names{L"before"};
-    EXPECT_FALSE(db.RunLoader("SELECT * FROM T", {}, [&](const CCatalogRow& r) {
-        std::wstring name = r.Text("Name");
-        r.Int("DispOrder");
-        names.push_back(name);
+    COpenCatalogue cat(kNumbersSql);
+    std::vector<std::tuple<std::wstring, int, double>> rows;
+    EXPECT_FALSE(cat.db.RunLoader("SELECT * FROM T ORDER BY ID", {}, [&](const CCatalogRow& r) {
+        rows.emplace_back(r.Text("Name"), r.Int("Count"), r.Double("Size"));
     }));
-    EXPECT_EQ(names, Texts{L"before"});
-    EXPECT_EQ(rec.Texts(), Texts{L"no such column: DispOrder"});
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM T WHERE ID = 1"), Texts{L"one"});
+    EXPECT_EQ(rows, (std::vector<std::tuple<std::wstring, int, double>>{{L"one", 1, 1.5},
+                                                                        {L"two", 2, 2.5}}));
+    EXPECT_EQ(cat.messages.Texts(), Texts{L"Type mismatch."});
+    // The transaction was ended: the next loader begins its own.
+    EXPECT_EQ(Names(cat.db, "SELECT * FROM T ORDER BY ID DESC"),
+              (Texts{L"four", L"three", L"two", L"one"}));
+    EXPECT_EQ(cat.messages.Count(), 1u);
 }
 
 TEST(CatalogLoader, RejectedStatementShowsSQLCipherText) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
+    COpenCatalogue cat(kNumbersSql);
+    std::vector<std::unique_ptr<CCCTVData>> lenses;
     bool called = false;
     auto handler = [&](const CCatalogRow&) { called = true; };
-    EXPECT_FALSE(db.RunLoader("SELECT * FROM LENS ORDER BY DispOrder", {}, handler));
-    EXPECT_FALSE(db.RunLoader("SELECT * FROM T ORDER BY DispOrder", {}, handler));
-    EXPECT_FALSE(db.RunLoader("SELEKT 1", {}, handler));
+    EXPECT_FALSE(cat.db.LoadLensTable(lenses));
+    EXPECT_FALSE(cat.db.RunLoader("SELECT * FROM T ORDER BY DispOrder", {}, handler));
+    EXPECT_FALSE(cat.db.RunLoader("SELEKT 1", {}, handler));
     EXPECT_FALSE(called);
-    EXPECT_EQ(rec.Texts(), (Texts{L"no such table: LENS", L"no such column: DispOrder",
-                                  L"near \"SELEKT\": syntax error"}));
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM T WHERE ID = 4"), Texts{L"four"});
-}
-
-TEST(CatalogLoader, ColumnNamesMatchWithoutCase) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    std::vector<std::wstring> names;
-    EXPECT_TRUE(db.RunLoader("SELECT * FROM T WHERE ID = 2", {},
-                             [&](const CCatalogRow& r) { names.push_back(r.Text("nAME")); }));
-    EXPECT_EQ(names, Texts{L"two"});
+    EXPECT_TRUE(lenses.empty());
+    EXPECT_EQ(cat.messages.Texts(), (Texts{L"no such table: LENS", L"no such column: DispOrder",
+                                           L"near \"SELEKT\": syntax error"}));
+    EXPECT_EQ(Names(cat.db, "SELECT * FROM T WHERE ID = 4"), Texts{L"four"});
 }
 
 TEST(CatalogLoader, ParametersAreBoundNotPasted) {
-    CTempCatalogue cat("CREATE TABLE P(ProductName TEXT, Name TEXT);"
+    COpenCatalogue cat("CREATE TABLE P(ProductName TEXT, Name TEXT);"
                        "INSERT INTO P VALUES ('QL-R''70', 'apostrophe');"
                        "INSERT INTO P VALUES ('x'' OR ''1''=''1', 'injection');"
                        "INSERT INTO P VALUES ('QL-B100', 'bar');");
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
     auto find = [&](const std::wstring& product) {
-        std::vector<std::wstring> names;
-        db.RunLoader("SELECT * FROM P WHERE ProductName = ?", {product},
-                     [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); });
+        Texts names;
+        cat.db.RunLoader("SELECT * FROM P WHERE ProductName = ?", {product},
+                         [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); });
         return names;
     };
     EXPECT_EQ(find(L"QL-R'70"), Texts{L"apostrophe"});
     EXPECT_EQ(find(L"x' OR '1'='1"), Texts{L"injection"});
     EXPECT_EQ(find(L"' OR '1'='1"), Texts{});
-    EXPECT_EQ(rec.Count(), 0u);
-
+    EXPECT_EQ(cat.messages.Count(), 0u);
     // A parameter count that does not fit the statement is a component error.
-    EXPECT_FALSE(db.RunLoader("SELECT * FROM P WHERE ProductName = ?", {}, [](const CCatalogRow&) {}));
-    EXPECT_EQ(rec.Texts(), Texts{L"bind or column index out of range"});
+    EXPECT_FALSE(cat.db.RunLoader("SELECT * FROM P WHERE ProductName = ?", {},
+                                  [](const CCatalogRow&) {}));
+    EXPECT_EQ(cat.messages.Texts(), Texts{L"bind or column index out of range"});
 }
 
 TEST(CatalogLoader, FirstRowLimitReadsOneRowAndReportsWhetherOneWasSeen) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    std::vector<std::wstring> names;
+    COpenCatalogue cat(kNumbersSql);
+    Texts names;
+    auto add = [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); };
     bool seen = false;
-    EXPECT_TRUE(db.RunLoader("SELECT * FROM T WHERE Size > ? ORDER BY ID", {L"2"},
-                             [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); },
-                             CCatalogDatabase::RowLimit::FirstRow, &seen));
+    EXPECT_TRUE(cat.db.RunLoader("SELECT * FROM T WHERE Size > ? ORDER BY ID", {L"2"}, add,
+                                 DB::RowLimit::FirstRow, &seen));
     EXPECT_EQ(names, Texts{L"two"});
     EXPECT_TRUE(seen);
-
-    EXPECT_TRUE(db.RunLoader("SELECT * FROM T WHERE Name = ?", {L"five"},
-                             [&](const CCatalogRow& r) { names.push_back(r.Text("Name")); },
-                             CCatalogDatabase::RowLimit::FirstRow, &seen));
+    EXPECT_TRUE(cat.db.RunLoader("SELECT * FROM T WHERE Name = ?", {L"five"}, add,
+                                 DB::RowLimit::FirstRow, &seen));
     EXPECT_FALSE(seen);
     EXPECT_EQ(names.size(), 1u);
-    EXPECT_EQ(rec.Count(), 0u);
+    EXPECT_EQ(cat.messages.Count(), 0u);
 }
 
 TEST(CatalogLoader, DamagedDataPageFailsTheLoaderThatReadsIt) {
-    // A LENS table large enough to spread over several pages; the schema on
-    // the first page stays readable, so Open succeeds.
+    // A table spread over several pages; the schema on the first page stays
+    // readable, so Open succeeds.
     std::string sql = "CREATE TABLE Big(ID INTEGER PRIMARY KEY, Name TEXT);";
     for (int i = 1; i <= 200; ++i)
         sql += "INSERT INTO Big VALUES (" + std::to_string(i) + ", '" + std::string(40, 'n') + "');";
     sql += "CREATE TABLE Small(ID INTEGER PRIMARY KEY, Name TEXT);"
            "INSERT INTO Small VALUES (1, 'small');";
     CTempCatalogue cat(sql);
-    std::string bytes = ReadBytes(cat.FsPath());
+    std::string bytes = ReadFileBytes(cat.FsPath());
     ASSERT_GT(bytes.size(), 6000u);
     for (size_t i = 5000; i < 5008; ++i) bytes[i] ^= 0x5a;
-    WriteBytes(cat.FsPath(), bytes);
+    WriteFileBytes(cat.FsPath(), bytes);
 
     CMessageRecorder rec;
-    CCatalogDatabase db;
+    DB db;
     ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    std::vector<std::wstring> names = LoadNames(db, "SELECT * FROM Big ORDER BY ID");
-    EXPECT_LT(names.size(), 200u);
+    EXPECT_LT(Names(db, "SELECT * FROM Big ORDER BY ID").size(), 200u);
     ASSERT_EQ(rec.Count(), 1u);
     EXPECT_TRUE(rec.Texts()[0] == L"database disk image is malformed" ||
                 rec.Texts()[0] == L"file is encrypted or is not a database")
         << quorrel::ToUtf8(rec.Texts()[0]);
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM Small"), Texts{L"small"});
+    EXPECT_EQ(Names(db, "SELECT * FROM Small"), Texts{L"small"});
     EXPECT_EQ(rec.Count(), 1u);
 }
 
 TEST(CatalogLoader, ExceptionFromTheHandlerStillEndsTheTransaction) {
-    CTempCatalogue cat(kNumbersSql);
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
-    EXPECT_THROW(db.RunLoader("SELECT * FROM T", {},
-                              [](const CCatalogRow&) { throw std::runtime_error("out of memory"); }),
+    COpenCatalogue cat(kNumbersSql);
+    EXPECT_THROW(cat.db.RunLoader("SELECT * FROM T", {},
+                                  [](const CCatalogRow&) { throw std::runtime_error("out of memory"); }),
                  std::runtime_error);
-    EXPECT_EQ(LoadNames(db, "SELECT * FROM T WHERE ID = 3"), Texts{L"three"});
-    EXPECT_EQ(rec.Count(), 0u);
+    EXPECT_EQ(Names(cat.db, "SELECT * FROM T WHERE ID = 3"), Texts{L"three"});
+    EXPECT_EQ(cat.messages.Count(), 0u);
 }
 
 // ---- conversions ----
 
-TEST(CatalogConversion, NullGivesEmptyZeroAndZero) {
-    const CCatalogValue null = CCatalogValue::Null();
-    EXPECT_EQ(CCatalogDatabase::VariantToCString(null), L"");
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(null), 0);
-    EXPECT_EQ(CCatalogDatabase::VariantToDouble(null), 0.0);
+TEST(CatalogConversion, NullGivesEmptyZeroAndZeroAndTargetTypesPassUnchanged) {
+    EXPECT_EQ(DB::VariantToCString(V::Null()), L"");
+    EXPECT_EQ(DB::VariantToInt(V::Null()), 0);
+    EXPECT_EQ(DB::VariantToDouble(V::Null()), 0.0);
+    EXPECT_EQ(DB::VariantToCString(V::TextUtf8("QF-25M14 \xe3\x83\xac")), L"QF-25M14 \u30ec");
+    EXPECT_EQ(DB::VariantToInt(V::Int(INT_MIN)), INT_MIN);
+    EXPECT_EQ(DB::VariantToInt(V::Int(INT_MAX)), INT_MAX);
+    EXPECT_EQ(DB::VariantToDouble(V::Real(17.526)), 17.526);
 }
 
-TEST(CatalogConversion, ValuesOfTheTargetTypePassUnchanged) {
-    EXPECT_EQ(CCatalogDatabase::VariantToCString(CCatalogValue::TextUtf8("QF-25M14 \xe3\x83\xac")),
-              L"QF-25M14 \u30ec");
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Int(-2147483647 - 1)), -2147483647 - 1);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Int(2147483647)), 2147483647);
-    EXPECT_EQ(CCatalogDatabase::VariantToDouble(CCatalogValue::Real(17.526)), 17.526);
+TEST(CatalogConversion, IntRoundsToNearestWithTiesToEven) {
+    const std::pair<V, int> cases[] = {
+        {V::Real(2.5), 2},       {V::Real(3.5), 4},         {V::Real(-2.5), -2},
+        {V::Real(-3.5), -4},     {V::Real(0.5), 0},         {V::Real(2.4999), 2},
+        {V::Real(2.5001), 3},    {V::Real(-0.7), -1},       {V::TextUtf8("2.5"), 2},
+        {V::TextUtf8("3.5"), 4}, {V::TextUtf8(" 42 "), 42}, {V::TextUtf8("-7"), -7},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(DB::VariantToInt(cases[i].first), cases[i].second) << "case " << i;
 }
 
-TEST(CatalogConversion, RealToIntRoundsToNearestWithTiesToEven) {
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(2.5)), 2);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(3.5)), 4);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(-2.5)), -2);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(-3.5)), -4);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(0.5)), 0);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(2.4999)), 2);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(2.5001)), 3);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::Real(-0.7)), -1);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::TextUtf8("2.5")), 2);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::TextUtf8("3.5")), 4);
-}
-
-TEST(CatalogConversion, NumericTextConverts) {
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::TextUtf8(" 42 ")), 42);
-    EXPECT_EQ(CCatalogDatabase::VariantToInt(CCatalogValue::TextUtf8("-7")), -7);
-    EXPECT_EQ(CCatalogDatabase::VariantToDouble(CCatalogValue::TextUtf8("12.5")), 12.5);
-    EXPECT_EQ(CCatalogDatabase::VariantToDouble(CCatalogValue::TextUtf8("1e-3")), 0.001);
-    EXPECT_EQ(CCatalogDatabase::VariantToDouble(CCatalogValue::Int(3)), 3.0);
-    EXPECT_EQ(CCatalogDatabase::VariantToCString(CCatalogValue::Int(-42)), L"-42");
-    EXPECT_EQ(CCatalogDatabase::VariantToCString(CCatalogValue::Real(12.5)), L"12.5");
-    EXPECT_EQ(CCatalogDatabase::VariantToCString(CCatalogValue::Real(0.1)), L"0.1");
+TEST(CatalogConversion, NumbersAndTextsConvertToEachOther) {
+    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("12.5")), 12.5);
+    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("1e-3")), 0.001);
+    EXPECT_EQ(DB::VariantToDouble(V::Int(3)), 3.0);
+    EXPECT_EQ(DB::VariantToCString(V::Int(-42)), L"-42");
+    EXPECT_EQ(DB::VariantToCString(V::Real(12.5)), L"12.5");
+    EXPECT_EQ(DB::VariantToCString(V::Real(0.1)), L"0.1");
 }
 
 TEST(CatalogConversion, NumbersIgnoreTheUserLocale) {
     const char* old = std::setlocale(LC_ALL, nullptr);
-    std::string saved = old ? old : "C";
+    const std::string saved = old ? old : "C";
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 not installed";
-    double d = CCatalogDatabase::VariantToDouble(CCatalogValue::TextUtf8("12.5"));
-    std::wstring t = CCatalogDatabase::VariantToCString(CCatalogValue::Real(12.5));
+    const double d = DB::VariantToDouble(V::TextUtf8("12.5"));
+    const std::wstring t = DB::VariantToCString(V::Real(12.5));
     bool commaRejected = false;
     try {
-        CCatalogDatabase::VariantToDouble(CCatalogValue::TextUtf8("12,5"));
+        DB::VariantToDouble(V::TextUtf8("12,5"));
     } catch (const CCatalogError&) {
         commaRejected = true;
     }
@@ -461,51 +356,49 @@ TEST(CatalogConversion, NumbersIgnoreTheUserLocale) {
 }
 
 TEST(CatalogConversion, UnconvertibleValuesAreComponentErrors) {
-    auto intError = [](const CCatalogValue& v) {
-        try {
-            CCatalogDatabase::VariantToInt(v);
-        } catch (const CCatalogError& e) {
-            return e.Text();
-        }
-        return std::wstring(L"no error");
-    };
-    auto doubleError = [](const CCatalogValue& v) {
-        try {
-            CCatalogDatabase::VariantToDouble(v);
-        } catch (const CCatalogError& e) {
-            return e.Text();
-        }
-        return std::wstring(L"no error");
-    };
-    EXPECT_EQ(intError(CCatalogValue::TextUtf8("many")), L"Type mismatch.");
-    EXPECT_EQ(intError(CCatalogValue::TextUtf8("")), L"Type mismatch.");
-    EXPECT_EQ(intError(CCatalogValue::TextUtf8("12mm")), L"Type mismatch.");
-    EXPECT_EQ(intError(CCatalogValue::Int(2147483648LL)), L"Overflow.");
-    EXPECT_EQ(intError(CCatalogValue::Real(1e10)), L"Overflow.");
-    EXPECT_EQ(doubleError(CCatalogValue::TextUtf8("1.4,2")), L"Type mismatch.");
-    EXPECT_EQ(doubleError(CCatalogValue::TextUtf8("nan")), L"Type mismatch.");
-    CCatalogValue blob;
-    blob.kind = CCatalogValue::Kind::Blob;
+    using Convert = std::function<void(const V&)>;
+    const Convert toInt = [](const V& v) { DB::VariantToInt(v); };
+    const Convert toDouble = [](const V& v) { DB::VariantToDouble(v); };
+    const Convert toText = [](const V& v) { DB::VariantToCString(v); };
+    V blob;
+    blob.kind = V::Kind::Blob;
     blob.text = "\x01\x02";
-    EXPECT_EQ(doubleError(blob), L"Type mismatch.");
-    EXPECT_THROW(CCatalogDatabase::VariantToCString(blob), CCatalogError);
+    const struct {
+        Convert convert;
+        V value;
+        std::wstring text;
+    } cases[] = {
+        {toInt, V::TextUtf8("many"), L"Type mismatch."},
+        {toInt, V::TextUtf8(""), L"Type mismatch."},
+        {toInt, V::TextUtf8("12mm"), L"Type mismatch."},
+        {toInt, V::Int(2147483648LL), L"Overflow."},
+        {toInt, V::Real(1e10), L"Overflow."},
+        {toDouble, V::TextUtf8("1.4,2"), L"Type mismatch."},
+        {toDouble, V::TextUtf8("nan"), L"Type mismatch."},
+        {toDouble, blob, L"Type mismatch."},
+        {toText, blob, L"Type mismatch."},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        std::wstring text = L"no error";
+        try {
+            cases[i].convert(cases[i].value);
+        } catch (const CCatalogError& e) {
+            text = e.Text();
+        }
+        EXPECT_EQ(text, cases[i].text) << "case " << i;
+    }
 }
 
-TEST(CatalogConversion, ColumnsReadFromAFileFollowTheSameRules) {
-    CTempCatalogue cat("CREATE TABLE V(ID INTEGER PRIMARY KEY, I INTEGER, R REAL, S TEXT);"
+TEST(CatalogConversion, ColumnsReadFromAFileFollowTheSameRulesAndMatchWithoutCase) {
+    COpenCatalogue cat("CREATE TABLE V(ID INTEGER PRIMARY KEY, I INTEGER, R REAL, S TEXT);"
                        "INSERT INTO V VALUES (1, NULL, NULL, NULL);"
                        "INSERT INTO V VALUES (2, 2.5, '7', 12);"
                        "INSERT INTO V VALUES (3, -3.5, 1.25, 1.25);");
-    CMessageRecorder rec;
-    CCatalogDatabase db;
-    ASSERT_TRUE(db.Open(cat.Path(), kPassword));
     std::vector<std::tuple<int, double, std::wstring>> rows;
-    EXPECT_TRUE(db.RunLoader("SELECT * FROM V ORDER BY ID", {}, [&](const CCatalogRow& r) {
-        rows.emplace_back(r.Int("I"), r.Double("R"), r.Text("S"));
+    EXPECT_TRUE(cat.db.RunLoader("SELECT * FROM V ORDER BY ID", {}, [&](const CCatalogRow& r) {
+        rows.emplace_back(r.Int("i"), r.Double("R"), r.Text("s"));
     }));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0], std::make_tuple(0, 0.0, std::wstring()));
-    EXPECT_EQ(rows[1], std::make_tuple(2, 7.0, std::wstring(L"12")));
-    EXPECT_EQ(rows[2], std::make_tuple(-4, 1.25, std::wstring(L"1.25")));
-    EXPECT_EQ(rec.Count(), 0u);
+    EXPECT_EQ(rows, (std::vector<std::tuple<int, double, std::wstring>>{
+                        {0, 0.0, L""}, {2, 7.0, L"12"}, {-4, 1.25, L"1.25"}}));
+    EXPECT_EQ(cat.messages.Count(), 0u);
 }

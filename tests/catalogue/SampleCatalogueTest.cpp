@@ -1,103 +1,115 @@
-// The sample lens catalogue the default build places beside the program
-// (the test programs run in the build folder).
+// The three sample catalogues the default build places beside the program
+// (the test programs run in the build folder): each loads completely without
+// a message, and its data is consistent enough for ordinary searches.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <map>
 
 #include "catalogue/CCCTVCCDData.h"
-#include "catalogue/CCatalogDatabase.h"
+#include "illumination/LedTypes.h"
+#include "illumination/LedVocabulary.h"
 #include "optics/CCCTVData_Param1.h"
-#include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/Text.h"
-#include "support/TempCatalogue.h"
+#include "support/LoadedCatalogue.h"
+#include "telecentric/CTKLData.h"
+#include "telecentric/CTKLExtraData.h"
+#include "telecentric/TelecentricNames.h"
 
+using namespace quorrel::test;
 using quorrel::CMessageRecorder;
-using quorrel::test::SampleCataloguePath;
-using Texts = std::vector<std::wstring>;
 
 namespace {
 
-// The thin-lens rows of the sample, in display order.
+template <class T>
+using Array = std::vector<std::unique_ptr<T>>;
+
+class SampleCatalogues : public ::testing::Test {
+protected:
+    // Opens one sample file, runs `load` on it, closes it; false on any
+    // failure or message.
+    template <class Loaders>
+    static bool LoadSample(const wchar_t* file, const wchar_t* password, Loaders load) {
+        CMessageRecorder rec;
+        CCatalogDatabase db;
+        const bool ok = db.Open(SampleCataloguePath(file), password) && load(db) && db.Close();
+        for (const auto& text : rec.Texts()) ADD_FAILURE() << quorrel::ToUtf8(text);
+        return ok && rec.Count() == 0;
+    }
+
+    static void SetUpTestSuite() {
+        lensOk = LoadSample(L"quorrel_cctv.mdb", CTempCatalogue::kLensPassword,
+                            [](CCatalogDatabase& db) { return db.LoadLensTable(lenses) && db.LoadCCDTable(sensors); });
+        tklOk = LoadSample(L"quorrel_tkl.mdb", CTempCatalogue::kLensPassword, [](CCatalogDatabase& db) {
+            return db.LoadTKLLensTable(tkl) && db.LoadTKLExtraTable(extras);
+        });
+        ledOk = LoadSample(L"quorrel_led.mdb", CTempCatalogue::kLedPassword, [](CCatalogDatabase& db) {
+            return db.LoadLedCommonTable(lights) && db.LoadIlluminationTypeTable(types) &&
+                   db.LoadColorTable(colors);
+        });
+    }
+    static void TearDownTestSuite() {
+        lenses.clear(), sensors.clear(), tkl.clear(), extras.clear();
+        lights.clear(), types.clear(), colors.clear();
+    }
+
+    template <class T, class M>
+    static const T* Named(const Array<T>& arr, M T::*name, const std::wstring& wanted) {
+        for (const auto& r : arr)
+            if ((*r).*name == wanted) return r.get();
+        return nullptr;
+    }
+    static CCCTVData* Lens(const std::wstring& n) {
+        return const_cast<CCCTVData*>(Named(lenses, &CCCTVData::m_strType, n));
+    }
+    static const CCCTVCCDData* Sensor(const std::wstring& n) {
+        return Named(sensors, &CCCTVCCDData::m_strType, n);
+    }
+    static int Calc(CCCTVData& lens, double sensor, double value, int mode, tagLensCalcResult& r) {
+        r.PresetForSearch();
+        return lens.Calc(sensor, value, mode, r, 2.8, -1.0, 0.01, 0.0);
+    }
+
+    static inline bool lensOk, tklOk, ledOk;
+    static inline Array<CCCTVData> lenses;
+    static inline Array<CCCTVCCDData> sensors;
+    static inline Array<CTKLData> tkl;
+    static inline Array<CTKLExtraData> extras;
+    static inline Array<CLedData> lights;
+    static inline Array<CLedTypeData> types;
+    static inline Array<CLedColorData> colors;
+};
+
+// The thin-lens rows of the lens sample, in display order.
 const Texts kThinLenses = {
     L"QF-4M18",  L"QF-6M14",  L"QF-8M14",  L"QF-12M14", L"QF-16M14", L"QF-25M14", L"QF-35M14",
     L"QF-50M18", L"QF-75M25", L"QH-8M18",  L"QH-12M18", L"QH-16M18", L"QH-25M18", L"QH-35M20",
     L"QH-50M28", L"QH-75M28", L"QC-12M28", L"QC-16M28", L"QC-25M28", L"QC-35M28", L"QC-50M28"};
 
-class SampleLensCatalogue : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        CMessageRecorder rec;
-        CCatalogDatabase db;
-        opened = db.Open(SampleCataloguePath(L"quorrel_cctv.mdb"), L"4817qz");
-        lensResult = db.LoadLensTable(lenses);
-        ccdResult = db.LoadCCDTable(sensors);
-        closed = db.Close();
-        messages = rec.Texts();
-    }
-    static void TearDownTestSuite() {
-        lenses.clear();
-        sensors.clear();
-    }
-
-    static const CCCTVData* Lens(const std::wstring& name) {
-        for (const auto& l : lenses)
-            if (l->m_strType == name) return l.get();
-        return nullptr;
-    }
-    static const CCCTVCCDData* Sensor(const std::wstring& name) {
-        for (const auto& s : sensors)
-            if (s->m_strType == name) return s.get();
-        return nullptr;
-    }
-    static int Calc(const CCCTVData& lens, double sensor, double value, int mode,
-                    tagLensCalcResult& r) {
-        r.PresetForSearch();
-        return const_cast<CCCTVData&>(lens).Calc(sensor, value, mode, r, 2.8, -1.0, 0.01, 0.0);
-    }
-
-    static inline bool opened, lensResult, ccdResult, closed;
-    static inline Texts messages;
-    static inline std::vector<std::unique_ptr<CCCTVData>> lenses;
-    static inline std::vector<std::unique_ptr<CCCTVCCDData>> sensors;
-};
-
 }  // namespace
 
-TEST(SampleCatalogueFiles, TheDefaultBuildPlacesTheLensCatalogueBesideTheProgram) {
-    const std::filesystem::path file = std::filesystem::current_path() / "quorrel_cctv.mdb";
-    ASSERT_TRUE(std::filesystem::is_regular_file(file)) << file;
-    EXPECT_GT(std::filesystem::file_size(file), 4096u);
+TEST_F(SampleCatalogues, EachLoadsCompletelyWithoutAMessage) {
+    EXPECT_TRUE(lensOk);
+    EXPECT_TRUE(tklOk);
+    EXPECT_TRUE(ledOk);
 }
 
-TEST_F(SampleLensCatalogue, LoadsCompletelyWithoutAMessage) {
-    EXPECT_TRUE(opened);
-    EXPECT_TRUE(lensResult);
-    EXPECT_TRUE(ccdResult);
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(messages, Texts{});
-}
+// ---- lenses and sensors ----------------------------------------------------
 
-TEST_F(SampleLensCatalogue, SensorFormatsInDisplayOrderWithTheirSizes) {
-    Texts names;
-    for (const auto& s : sensors) names.push_back(s->m_strType);
-    EXPECT_EQ(names, (Texts{L"1/4\"", L"1/3\"", L"1/2.9\"", L"1/2.5\"", L"1/2\"", L"1/1.8\"",
-                            L"2/3\"", L"1/1.2\"", L"1\"", L"1.1\"", L"4/3\"",
-                            L"I/F 14.3mm (2k x 7um line)"}));
+TEST_F(SampleCatalogues, SensorFormatsInDisplayOrderWithTheirSizes) {
+    EXPECT_EQ(Field(sensors, &CCCTVCCDData::m_strType),
+              (Texts{L"1/4\"", L"1/3\"", L"1/2.9\"", L"1/2.5\"", L"1/2\"", L"1/1.8\"", L"2/3\"",
+                     L"1/1.2\"", L"1\"", L"1.1\"", L"4/3\"", L"I/F 14.3mm (2k x 7um line)"}));
     for (const auto& s : sensors) {
         SCOPED_TRACE(quorrel::ToUtf8(s->m_strType));
-        if (s->m_nAreaFlag == 3) {
-            // Area sensors: the diagonal agrees with width and height to 0.01 mm.
+        if (s->m_nAreaFlag == 3) {  // area sensors: the diagonal agrees to 0.01 mm
             EXPECT_NEAR(std::hypot(s->m_dHorizontal, s->m_dVertical), s->m_dRadial, 0.01);
             EXPECT_EQ(s->m_nSpecialFlag, 1);
         } else {
-            EXPECT_EQ(s->m_nAreaFlag, 2);
-            EXPECT_EQ(s->m_dHorizontal, 0.0);
-            EXPECT_EQ(s->m_dVertical, 0.0);
-            EXPECT_EQ(s->m_nSpecialFlag, 2);
+            EXPECT_EQ(std::make_tuple(s->m_nAreaFlag, s->m_dHorizontal, s->m_dVertical, s->m_nSpecialFlag),
+                      std::make_tuple(2, 0.0, 0.0, 2));
         }
     }
     EXPECT_EQ(Sensor(L"2/3\"")->m_dHorizontal, 8.8);
@@ -105,25 +117,22 @@ TEST_F(SampleLensCatalogue, SensorFormatsInDisplayOrderWithTheirSizes) {
     EXPECT_EQ(Sensor(L"1\"")->m_dRadial, 16.0);
 }
 
-TEST_F(SampleLensCatalogue, ThinLensRowsAreCurrentAndDiscontinuedOnesAreNot) {
+// Each thin lens is current and physically consistent: the working distance
+// computed from a magnification gives that magnification back, the open
+// F-number is the first of its list, the entrance pupil fits the front
+// diameter, and the image circle covers at least a 2/3" sensor.
+TEST_F(SampleCatalogues, ThinLensesAreCurrentAndConsistent) {
     Texts thin;
     for (const auto& l : lenses)
         if (std::find(kThinLenses.begin(), kThinLenses.end(), l->m_strType) != kThinLenses.end())
             thin.push_back(l->m_strType);
     EXPECT_EQ(thin, kThinLenses);
-    EXPECT_EQ(Lens(L"QF-25M16"), nullptr);
-    EXPECT_EQ(Lens(L"QF-50M20"), nullptr);
-    EXPECT_EQ(Lens(L"QH-16M20"), nullptr);
-}
+    for (const wchar_t* discontinued : {L"QF-25M16", L"QF-50M20", L"QH-16M20"})
+        EXPECT_EQ(Lens(discontinued), nullptr);
 
-// Each thin lens is physically consistent: the working distance computed
-// from a magnification gives that magnification back, the open F-number is
-// the first of its list, the entrance pupil fits the front diameter, and the
-// image circle covers at least a 2/3" sensor.
-TEST_F(SampleLensCatalogue, ThinLensesAreConsistent) {
     for (const auto& name : kThinLenses) {
         SCOPED_TRACE(quorrel::ToUtf8(name));
-        const CCCTVData* lens = Lens(name);
+        CCCTVData* lens = Lens(name);
         ASSERT_NE(lens, nullptr);
         EXPECT_NE(dynamic_cast<const CCCTVData_Param1*>(lens), nullptr);
         EXPECT_GE(lens->m_dFocalLength, 4.0);
@@ -134,17 +143,23 @@ TEST_F(SampleLensCatalogue, ThinLensesAreConsistent) {
         EXPECT_GE(lens->m_dEffectiveDiameter, lens->m_dFocalLength / lens->m_dOpenFno);
         EXPECT_GT(lens->m_dMaxDraw, 0.0);
         EXPECT_EQ(lens->m_strMountType, L"C");
-
         tagLensCalcResult byMag, byWd;
         Calc(*lens, 8.8, 0.05, kModeMagnification, byMag);
         Calc(*lens, 8.8, byMag.dWD[0], kModeWorkingDistance, byWd);
         EXPECT_NEAR(byWd.dMagnification[0], 0.05, 1e-12);
         EXPECT_NEAR(byWd.dObjectToImage[0], byMag.dObjectToImage[0], 1e-9);
     }
+    // Only the line-scan series suits the line-scan sensor.
+    const CCCTVCCDData* line = Sensor(L"I/F 14.3mm (2k x 7um line)");
+    ASSERT_NE(line, nullptr);
+    Texts suited;
+    for (const auto& name : kThinLenses)
+        if (Lens(name)->m_nSpecialFlag & line->m_nSpecialFlag) suited.push_back(name);
+    EXPECT_EQ(suited, (Texts{L"QC-12M28", L"QC-16M28", L"QC-25M28", L"QC-35M28", L"QC-50M28"}));
 }
 
 // 2/3" sensor (8.8 mm wide), 100 mm horizontal field of view: beta = 0.088.
-TEST_F(SampleLensCatalogue, TwoThirdsInchSensorAndHundredMillimetreField) {
+TEST_F(SampleCatalogues, TwoThirdsInchSensorAndHundredMillimetreField) {
     const CCCTVCCDData* sensor = Sensor(L"2/3\"");
     ASSERT_NE(sensor, nullptr);
     std::map<std::wstring, int> codes;
@@ -176,15 +191,15 @@ TEST_F(SampleLensCatalogue, TwoThirdsInchSensorAndHundredMillimetreField) {
 }
 
 // 1/2" sensor (6.4 mm wide) at 300 mm working distance.
-TEST_F(SampleLensCatalogue, HalfInchSensorAtThreeHundredMillimetres) {
+TEST_F(SampleCatalogues, HalfInchSensorAtThreeHundredMillimetres) {
     const CCCTVCCDData* sensor = Sensor(L"1/2\"");
     ASSERT_NE(sensor, nullptr);
     int found = 0;
     for (const auto& l : lenses) {
-        if (!(l->m_nSpecialFlag & sensor->m_nSpecialFlag) || l->m_dImageCircle < sensor->m_dRadial)
-            continue;
         tagLensCalcResult r;
-        if (Calc(*l, sensor->m_dHorizontal, 300.0, kModeWorkingDistance, r) == 1) ++found;
+        if ((l->m_nSpecialFlag & sensor->m_nSpecialFlag) && l->m_dImageCircle >= sensor->m_dRadial &&
+            Calc(*l, sensor->m_dHorizontal, 300.0, kModeWorkingDistance, r) == 1)
+            ++found;
     }
     EXPECT_GE(found, 15);
 
@@ -205,11 +220,113 @@ TEST_F(SampleLensCatalogue, HalfInchSensorAtThreeHundredMillimetres) {
     EXPECT_NEAR(r.dFocusDraw[0], 5625.0 / 235.526 - 18.0, 1e-9);
 }
 
-TEST_F(SampleLensCatalogue, OnlyTheLineScanSeriesSuitsTheLineScanSensor) {
-    const CCCTVCCDData* line = Sensor(L"I/F 14.3mm (2k x 7um line)");
-    ASSERT_NE(line, nullptr);
-    Texts suited;
-    for (const auto& name : kThinLenses)
-        if (Lens(name)->m_nSpecialFlag & line->m_nSpecialFlag) suited.push_back(name);
-    EXPECT_EQ(suited, (Texts{L"QC-12M28", L"QC-16M28", L"QC-25M28", L"QC-35M28", L"QC-50M28"}));
+// ---- telecentric lenses ----------------------------------------------------
+
+TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
+    // 19 rows, one discontinued, two of them split in two.
+    EXPECT_EQ(Field(tkl, &CTKLData::Type),
+              (Texts{L"TKL005-450", L"TKL01-300", L"GUX-02", L"TKL025-110", L"QEV-035X", L"GUX-05",
+                     L"TKL05-65", L"TKL05-65D", L"TKL05-110NIR", L"QEV-0.75X", L"QEV-1X", L"QEV-1XD",
+                     L"TKL1-110D", L"GUXD-10", L"LSC-1X-16K", L"TKL1.5-65", L"QEV-2X-D", L"TKL2-65D",
+                     L"TKL3-65", L"TKL4-45D"}));
+    EXPECT_EQ(extras.size(), tkl.size());
+    for (const auto& lens : tkl) {
+        SCOPED_TRACE(quorrel::ToUtf8(lens->Type));
+        EXPECT_EQ(std::count_if(extras.begin(), extras.end(),
+                                [&](const auto& e) { return e->LENS_Type == lens->Type; }),
+                  1);
+        // No hold length for the GUX series and the listed lenses, else a
+        // positive holding section L - C - Mount.
+        const bool listed =
+            std::find(CTKLData::kNoHoldLengthTypes.begin(), CTKLData::kNoHoldLengthTypes.end(),
+                      lens->Type) != CTKLData::kNoHoldLengthTypes.end();
+        if (lens->Kind == L"GUX" || listed) {
+            EXPECT_EQ(lens->HoldLength, 0.0);
+        } else {
+            EXPECT_EQ(lens->HoldLength, lens->L - lens->HoldC - lens->Mount);
+            EXPECT_GT(lens->HoldLength, 0.0);
+        }
+        // The name states the magnification the optics have (within 1 %),
+        // except for the line-scan lens of no series.
+        std::wstring text;
+        if (lens->Kind == L"LSC") {
+            EXPECT_FALSE(ParseTelecentricMagnification(lens->Type, text));
+        } else {
+            ASSERT_TRUE(ParseTelecentricMagnification(lens->Type, text));
+            EXPECT_NEAR(quorrel::ParseLeadingNumber(text), std::fabs(lens->Pmag),
+                        0.01 * std::fabs(lens->Pmag));
+        }
+        // Catalogue optics: Feff = |m| / (2 NA), OI = WD + L + LB.
+        EXPECT_NEAR(lens->Feff, std::fabs(lens->Pmag) / (2.0 * lens->NA), 0.05);
+        EXPECT_NEAR(lens->OI, lens->WD + lens->L + lens->LB, 1e-9);
+        EXPECT_GT(lens->CCDLimit, 0.0);
+        EXPECT_GT(lens->EFDI, 0.0);
+        EXPECT_NE(lens->SpecialFlag, 0);
+    }
+    // The listed lenses are in the catalogue and not of the GUX series, so
+    // the list is what gives them no hold length.
+    for (std::wstring_view name : CTKLData::kNoHoldLengthTypes) {
+        const CTKLData* lens = Named(tkl, &CTKLData::Type, std::wstring(name));
+        ASSERT_NE(lens, nullptr);
+        EXPECT_NE(lens->Kind, L"GUX");
+        EXPECT_NE(lens->L - lens->HoldC - lens->Mount, 0.0);
+    }
+}
+
+// ---- illuminations ---------------------------------------------------------
+
+TEST_F(SampleCatalogues, EveryIlluminationTypeHasLightsWithGeometryAndAGrowingField) {
+    EXPECT_EQ(types.size(), 9u);
+    EXPECT_EQ(colors.size(), 6u);
+    EXPECT_GE(lights.size(), 27u);
+    for (const auto& t : types) {
+        EXPECT_NE(t->m_nTypeNum, 4);  // discontinued
+        EXPECT_FALSE(t->m_strTypeNameJP.empty() || t->m_strTypeNameEN.empty() || t->m_strTypeNameCN.empty());
+    }
+    std::map<int, int> perType;
+    for (const auto& led : lights) {
+        SCOPED_TRACE(quorrel::ToUtf8(led->ProductName));
+        ++perType[led->Type];
+        EXPECT_TRUE(std::any_of(types.begin(), types.end(), [&](const auto& t) { return t->m_nTypeNum == led->Type; }));
+        EXPECT_TRUE(std::any_of(colors.begin(), colors.end(), [&](const auto& c) { return c->m_nColorNum == led->Color; }));
+        EXPECT_TRUE(led->ControlMethod == L"CC" || led->ControlMethod == L"CV");
+        EXPECT_FALSE(led->Controller.empty());
+        double height = 0;
+        if (auto* r = dynamic_cast<const CLedData_DirectRing*>(led.get())) height = r->Height;
+        if (auto* r = dynamic_cast<const CLedData_LowAngleRing*>(led.get())) height = r->Height;
+        if (auto* r = dynamic_cast<const CLedData_ShadowlessRing*>(led.get())) height = r->Height;
+        if (auto* r = dynamic_cast<const CLedData_SimCoaxial*>(led.get())) height = r->Height;
+        if (auto* r = dynamic_cast<const CLedData_SimpleDome*>(led.get())) height = r->Height;
+        if (auto* r = dynamic_cast<const CLedData_Bar*>(led.get())) height = r->Tickness;
+        if (auto* r = dynamic_cast<const CLedData_BackLight*>(led.get())) height = r->Tickness;
+        EXPECT_GT(height, 0.0);
+        if (led->Type == 8) continue;
+        EXPECT_GT(led->WD_H_b, 1e-9);
+        EXPECT_LT(led->MinWD, led->MaxWD);
+        for (const tagLedAreaCoef& f : {led->CoefH(), led->CoefV(), led->CoefD()})
+            EXPECT_GT(f.At(led->MaxWD), f.At(led->MinWD));
+    }
+    for (int type : {1, 2, 3, 5, 6, 7, 8, 11, 12}) EXPECT_GE(perType[type], 3) << type;
+
+    const auto* apostrophe = dynamic_cast<const CLedData_DirectRing*>(Named(lights, &CLedData::ProductName, L"QR-D65'S"));
+    ASSERT_NE(apostrophe, nullptr);
+    EXPECT_EQ(apostrophe->InternalDiameter, 40.0);
+    EXPECT_TRUE(std::any_of(lights.begin(), lights.end(), [](const auto& l) { return l->MTO != 0; }));
+    EXPECT_EQ(Named(lights, &CLedData::ProductName, L"QR-D40"), nullptr);  // discontinued
+}
+
+TEST_F(SampleCatalogues, LensOfAHundredMillimetreFieldFindsRingsBarsAndBackLights) {
+    // A 2/3" sensor over 100 x 75 mm (diagonal 125), lens 300 mm away with a
+    // 30 mm front; every type, colour and control method.
+    Texts found;
+    for (const auto& led : lights) {
+        tagLedWDRange range;
+        if (led->MatchSearch(100, 75, 125, 300, 30, 0x7FFFFFFF, -1, -1, -1, -1, 63, 3, -1, -1, range) > 0)
+            found.push_back(led->ProductName);
+    }
+    auto has = [&](const wchar_t* name) { return std::find(found.begin(), found.end(), name) != found.end(); };
+    for (const wchar_t* name : {L"QR-D80", L"QR-D120", L"QB-100", L"QK-10080", L"QK-200150"})
+        EXPECT_TRUE(has(name)) << quorrel::ToUtf8(name);
+    EXPECT_FALSE(has(L"QR-D50"));   // its 30 mm hole cuts the cone everywhere
+    EXPECT_FALSE(has(L"QK-5050"));  // a 50 mm surface is too small
 }
