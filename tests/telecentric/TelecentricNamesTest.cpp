@@ -5,87 +5,66 @@
 
 #include "telecentric/TelecentricNames.h"
 
-namespace {
-
-// The magnification text of a name, or "<none>" when the reader declines
-// (the text then keeps its preset "<none>").
-std::wstring Magnification(const std::wstring& name) {
-    std::wstring text = L"<none>";
-    const bool read = ParseTelecentricMagnification(name, text);
-    EXPECT_EQ(read, text != L"<none>") << "for " << std::string(name.begin(), name.end());
-    return text;
-}
-
-}  // namespace
-
 TEST(ModelNameHasD, CapitalDAnywhereMeansCoaxial) {
-    EXPECT_TRUE(ModelNameHasD(L"TKL05-65D"));
-    EXPECT_TRUE(ModelNameHasD(L"QEV-2X-D"));
-    EXPECT_TRUE(ModelNameHasD(L"GUXD-10"));  // in the series part
-    EXPECT_TRUE(ModelNameHasD(L"D"));
-    EXPECT_FALSE(ModelNameHasD(L"TKL05-65d"));  // lower case only
-    EXPECT_FALSE(ModelNameHasD(L"TKL05-65"));
-    EXPECT_FALSE(ModelNameHasD(L""));
+    for (const wchar_t* name : {L"TKL05-65D", L"QEV-2X-D", L"GUXD-10", L"D"})
+        EXPECT_TRUE(ModelNameHasD(name)) << testing::PrintToString(std::wstring(name));
+    for (const wchar_t* name : {L"TKL05-65d", L"TKL05-65", L""})
+        EXPECT_FALSE(ModelNameHasD(name)) << testing::PrintToString(std::wstring(name));
 }
 
-TEST(TelecentricMagnification, QevReadsBetweenFirstDashAndFirstX) {
-    EXPECT_EQ(Magnification(L"QEV-05X"), L"0.5");
-    EXPECT_EQ(Magnification(L"QEV-035X"), L"0.35");
-    EXPECT_EQ(Magnification(L"QEV-1X"), L"1");
-    EXPECT_EQ(Magnification(L"QEV-2X-D"), L"2");
-    EXPECT_EQ(Magnification(L"QEV-0.75X"), L"0.75");   // point already there
-    EXPECT_EQ(Magnification(L"QEV-10X"), L"10");
-    EXPECT_EQ(Magnification(L"QEV-A5X"), L"A.5");      // a non-digit first counts as 0
-    EXPECT_EQ(Magnification(L"QEV-.5X"), L"..5");      // a point at the start is no point
-    EXPECT_EQ(Magnification(L"QEV-0.7.5X"), L"0.7.5"); // kept as it stands
-}
-
-TEST(TelecentricMagnification, QevWithoutDigitsBetweenDashAndXReadsNothing) {
-    EXPECT_EQ(Magnification(L"QEVX-05"), L"<none>");   // X before the dash
-    EXPECT_EQ(Magnification(L"QEV-X"), L"<none>");     // nothing between
-    EXPECT_EQ(Magnification(L"QEV-05"), L"<none>");    // no X
-    EXPECT_EQ(Magnification(L"QEV05X"), L"<none>");    // no dash
-    EXPECT_EQ(Magnification(L"QEV-05x"), L"<none>");   // lower-case x does not count
-}
-
-TEST(TelecentricMagnification, TklReadsBetweenFirstLAndFirstDash) {
-    EXPECT_EQ(Magnification(L"TKL05-65"), L"0.5");
-    EXPECT_EQ(Magnification(L"TKL1.5-65"), L"1.5");
-    EXPECT_EQ(Magnification(L"TKL2-65D"), L"2");
-    EXPECT_EQ(Magnification(L"TKL005-450"), L"0.05");
-    EXPECT_EQ(Magnification(L"TKL10-45"), L"10");
-    EXPECT_EQ(Magnification(L"TKL05-110NIR"), L"0.5");
-    // The first capital L decides, even in front of the series name.
-    EXPECT_EQ(Magnification(L"LTKL05-65"), L"T.KL05");
-}
-
-TEST(TelecentricMagnification, TklWithoutDigitsBetweenLAndDashReadsNothing) {
-    EXPECT_EQ(Magnification(L"TKL-65"), L"<none>");
-    EXPECT_EQ(Magnification(L"TKL05"), L"<none>");
-    EXPECT_EQ(Magnification(L"A-TKL05"), L"<none>");  // dash before the L
-}
-
-TEST(TelecentricMagnification, GuxPutsAPointAfterTheFirstCharacterAfterTheDash) {
-    EXPECT_EQ(Magnification(L"GUX-05"), L"0.5");
-    EXPECT_EQ(Magnification(L"GUX-025"), L"0.25");
-    EXPECT_EQ(Magnification(L"GUXD-10"), L"1.0");
-    EXPECT_EQ(Magnification(L"GUX-1"), L"1.");
-    EXPECT_EQ(Magnification(L"GUX-"), L".");
-    EXPECT_EQ(Magnification(L"GUX05"), L"G.UX05");  // no dash: the whole name
-    EXPECT_EQ(Magnification(L"GUX-05-2"), L"0.5-2");
-}
-
-TEST(TelecentricMagnification, SeriesPriorityIsQevThenTklThenGux) {
-    EXPECT_EQ(Magnification(L"TKLQEV-05X"), L"0.5");    // QEV rule, although TKL comes first
-    EXPECT_EQ(Magnification(L"GUXTKL2-1"), L"2");        // TKL rule before GUX
-    EXPECT_EQ(Magnification(L"QEVX-GUX-05"), L"<none>"); // QEV decides and fails: no GUX fallback
-}
-
-TEST(TelecentricMagnification, NameOfNoSeriesLeavesTheTextAlone) {
-    EXPECT_EQ(Magnification(L"LSC-1X-16K"), L"<none>");
-    EXPECT_EQ(Magnification(L"qev-05X"), L"<none>");  // case-sensitive series search
-    EXPECT_EQ(Magnification(L""), L"<none>");
-    std::wstring text = L"-";
-    EXPECT_FALSE(ParseTelecentricMagnification(L"ABC-05X", text));
-    EXPECT_EQ(text, L"-");
+TEST(TelecentricMagnification, EachSeriesReadsItsOwnPartOfTheName) {
+    // nullptr: the reader declines and the text keeps what it held.
+    const struct {
+        const wchar_t* name;
+        const wchar_t* text;
+    } cases[] = {
+        // QEV: between the first "-" and the first "X".
+        {L"QEV-05X", L"0.5"},
+        {L"QEV-035X", L"0.35"},
+        {L"QEV-1X", L"1"},
+        {L"QEV-2X-D", L"2"},
+        {L"QEV-0.75X", L"0.75"},   // point already there
+        {L"QEV-10X", L"10"},
+        {L"QEV-A5X", L"A.5"},      // a non-digit first counts as 0
+        {L"QEV-.5X", L"..5"},      // a point at the start is no point
+        {L"QEV-0.7.5X", L"0.7.5"}, // kept as it stands
+        {L"QEVX-05", nullptr},     // X before the dash
+        {L"QEV-X", nullptr},       // nothing between
+        {L"QEV-05", nullptr},      // no X
+        {L"QEV05X", nullptr},      // no dash
+        {L"QEV-05x", nullptr},     // lower-case x does not count
+        // TKL: between the first "L" and the first "-".
+        {L"TKL05-65", L"0.5"},
+        {L"TKL1.5-65", L"1.5"},
+        {L"TKL2-65D", L"2"},
+        {L"TKL005-450", L"0.05"},
+        {L"TKL10-45", L"10"},
+        {L"TKL05-110NIR", L"0.5"},
+        {L"LTKL05-65", L"T.KL05"},  // the first capital L decides
+        {L"TKL-65", nullptr},
+        {L"TKL05", nullptr},
+        {L"A-TKL05", nullptr},      // dash before the L
+        // GUX: everything after the first "-", a point after its first character.
+        {L"GUX-05", L"0.5"},
+        {L"GUX-025", L"0.25"},
+        {L"GUXD-10", L"1.0"},
+        {L"GUX-1", L"1."},
+        {L"GUX-", L"."},
+        {L"GUX05", L"G.UX05"},      // no dash: the whole name
+        {L"GUX-05-2", L"0.5-2"},
+        // The series is found as QEV, then TKL, then GUX, anywhere in the name.
+        {L"TKLQEV-05X", L"0.5"},    // QEV rule, although TKL comes first
+        {L"GUXTKL2-1", L"2"},       // TKL rule before GUX
+        {L"QEVX-GUX-05", nullptr},  // QEV decides and fails: no GUX fallback
+        {L"LSC-1X-16K", nullptr},   // no series
+        {L"qev-05X", nullptr},      // case-sensitive series search
+        {L"ABC-05X", nullptr},
+        {L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+        std::wstring text = L"<kept>";
+        EXPECT_EQ(ParseTelecentricMagnification(c.name, text), c.text != nullptr);
+        EXPECT_EQ(text, c.text ? c.text : L"<kept>");
+    }
 }
