@@ -179,7 +179,8 @@ TEST_F(FittedTest, TheUpperRangeEndIsInside) {
     EXPECT_EQ(r.nValid, 1);
     // Above it: the configuration at the end, written by the re-run with its ends.
     EXPECT_EQ(SearchCalc(p7, r, 11.0, 0.050331, kModeMagnification), kCalcAboveRange);
-    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .valid = 0, .beta = 0.05033, .wd = 101.54089997106912, .maxValid = 1}));  // 3.5595 / 0.05033^1.121
+    // WD = 3.5595 / 0.05033^1.121.
+    EXPECT_TRUE(ResultIs(r, {.rel = 1e-10, .valid = 0, .beta = 0.05033, .wd = 101.54089997106912, .maxValid = 1}));
 }
 
 TEST_F(FittedTest, Param15OtherModesTestTheMagnificationAlreadyInTheRecord) {

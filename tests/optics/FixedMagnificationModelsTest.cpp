@@ -2,12 +2,10 @@
 // bands, the lens's own configuration and the two depth-of-field forms.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "optics/FixedMagnificationModels.h"
 #include "tests/optics/ModelTestSupport.h"
 
-using model_test::LensFixture;
+using namespace model_test;
 
 namespace {
 
@@ -30,156 +28,95 @@ struct Param100Test : LensFixture<CCCTVData_Param100> {
 
 }  // namespace
 
-TEST_F(Param10Test, SetParameterFillsTheBlockThenTheSharedValues) {
-    EXPECT_EQ(lens.m_dFixedMagnification, -0.5);
-    EXPECT_EQ(lens.m_dFixedFocalLength, 35.0);
-    EXPECT_EQ(lens.m_dFixedToken3, 3.0);
-    EXPECT_EQ(lens.m_dFixedToken4, 4.0);
-    EXPECT_EQ(lens.m_dFixedWD, 120.0);
-    EXPECT_EQ(lens.m_dFixedToken6, 6.0);
-    EXPECT_EQ(lens.m_dFixedObjectToImage, 200.0);
-    EXPECT_EQ(lens.m_dFixedToken9, 9.0);
-    EXPECT_EQ(lens.m_dCatalogDOF, 1.2);
-    EXPECT_EQ(lens.m_dFixedToken14, 14.0);
-    EXPECT_EQ(lens.m_dEntrancePupil, 10.0);
-    EXPECT_EQ(lens.m_dExitPupil, 8.0);
-    EXPECT_EQ(lens.m_dFixedToken19, 19.0);
-    EXPECT_EQ(lens.m_dImageCircle, 11.0);
-    EXPECT_EQ(lens.m_dMaxRingLength, 0.0);
-    EXPECT_EQ(lens.m_dEffectiveDiameter, 28.0);
-    EXPECT_EQ(lens.m_dOpenFno, 0.0);
-    EXPECT_EQ(lens.m_dMaxDraw, 0.0);
+TEST(FixedMagnificationReading, TheBlockThenTheSharedValues) {
+    const auto p10 = MakeLens<CCCTVData_Param10>(CountingText(22), 10);
+    ExpectTokenOrder(p10->m_dFixedMagnification, p10->m_dFixedFocalLength, p10->m_dFixedToken3, p10->m_dFixedToken4,
+                     p10->m_dFixedWD, p10->m_dFixedToken6, p10->m_dFixedObjectToImage, p10->m_dFixedToken8,
+                     p10->m_dFixedToken9, p10->m_dCatalogDOF, p10->m_dFixedToken11, p10->m_dFixedToken12,
+                     p10->m_dFixedToken13, p10->m_dFixedToken14, p10->m_dEntrancePupil, p10->m_dExitPupil,
+                     p10->m_dFixedToken17, p10->m_dFixedToken18, p10->m_dFixedToken19, p10->m_dImageCircle,
+                     p10->m_dMaxRingLength, p10->m_dEffectiveDiameter);
+    EXPECT_EQ(p10->m_dOpenFno, 0.0);
+    EXPECT_EQ(p10->m_dMaxDraw, 0.0);
+    // Type 100 reads the open F-number as token 23.
+    const auto p100 = MakeLens<CCCTVData_Param100>(CountingText(23), 100);
+    EXPECT_EQ(p100->m_dEffectiveDiameter, 22.0);
+    EXPECT_EQ(p100->m_dOpenFno, 23.0);
 }
 
 TEST_F(Param10Test, MagnificationNearTheLensReportsItsOwnConfiguration) {
     // 1.1 B0: accepted; the answer is the lens's, not the input.
-    ASSERT_EQ(Run(0.55, kModeMagnification, 4.0), kCalcOk);
-    EXPECT_EQ(r.nValid, 1);
-    EXPECT_EQ(r.dMagnification[0], 0.5);
-    EXPECT_EQ(r.dFOV[0], 22.0);
-    EXPECT_EQ(r.dWD[0], 120.0);
-    EXPECT_EQ(r.dObjectToImage[0], 200.0);
-    EXPECT_EQ(r.dExtension[0], 0.0);
     // k = 0.55/0.8 + 1 = 1.6875 (input beta), Fe = 4 k = 6.75;
     // DOF = 2 Fe 0.04 / (0.5^2 - 4^2 0.04^2 / 35^2) with the lens's own B0.
-    EXPECT_EQ(r.dFno, 4.0);
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 6.75);
-    EXPECT_DOUBLE_EQ(r.dDOF, 2.1601805734618145);
     // No range, no ring, no draw.
-    EXPECT_EQ(r.nMinValid, 0);
-    EXPECT_EQ(r.nMaxValid, 0);
-    EXPECT_EQ(r.dMagnification[1], -1.0);
-    EXPECT_EQ(r.dFocusDraw[0], -1.0);
-    EXPECT_EQ(r.nRingIndex, 0);
-}
-
-TEST_F(Param10Test, WantedDepthOfFieldUsesTheLensMagnificationInTheRoot) {
-    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.5), kCalcOk);
+    ASSERT_EQ(Run(0.55, kModeMagnification, 4.0), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.valid = 1, .ring = 0, .beta = 0.5, .fov = 22.0, .wd = 120.0, .oi = 200.0, .ext = 0.0,
+                             .draw = -1.0, .fno = 4.0, .fe = 6.75, .dof = 2.1601805734618145, .minValid = 0,
+                             .beta1 = -1.0, .maxValid = 0}));
     // g = 1.6875 35 = 59.0625; Fe = (sqrt(0.25 0.25 + g^2) g - g^2) / (0.5 0.04);
-    // F = Fe / (0.5/0.8 + 1).
-    EXPECT_EQ(r.dDOF, 0.5);
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 1.5624930013927951);
-    EXPECT_DOUBLE_EQ(r.dFno, 0.9615341547032585);
-}
-
-TEST_F(Param10Test, FieldOfViewAndWorkingDistanceModes) {
-    EXPECT_EQ(Run(22.0, kModeFieldOfView), kCalcOk);  // beta = 0.5
+    // F = Fe / (0.5/0.8 + 1): the lens's magnification in the root.
+    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.5), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.fno = 0.9615341547032585, .fe = 1.5624930013927951, .dof = 0.5}));
+    // Field of view 22 gives beta 0.5; a working distance is answered with the lens's.
+    EXPECT_EQ(Run(22.0, kModeFieldOfView), kCalcOk);
     EXPECT_EQ(r.dMagnification[0], 0.5);
-
-    r.PresetForSearch();
     EXPECT_EQ(Run(100.0, kModeWorkingDistance), kCalcOk);
-    EXPECT_EQ(r.dWD[0], 120.0);  // the lens's, not the input
+    EXPECT_EQ(r.dWD[0], 120.0);
 }
 
-TEST_F(Param10Test, WorkingDistanceBandIncludesItsEnds) {
-    // 1.26 W = 120 exactly for W = 95.23809523809524.
+TEST_F(Param10Test, AcceptanceBands) {
+    // 1.26 W = 120 exactly for W = 95.23809523809524; 0.74 W = 120 for W =
+    // 162.16216216216216: the working-distance band includes its ends.
     EXPECT_EQ(Run(95.23809523809524, kModeWorkingDistance), kCalcOk);
-    r.PresetForSearch();
     EXPECT_EQ(Run(95.23809523809523, kModeWorkingDistance), kCalcInfeasible);
-    // Refused before anything is written.
-    EXPECT_EQ(r.nValid, 0);
-    EXPECT_EQ(r.dMagnification[0], -1.0);
-    // Upper end: 0.74 W = 120 for W = 162.16216216216216 (accepted), a little more is not.
-    r.PresetForSearch();
+    EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = -1.0}));  // refused before anything is written
     EXPECT_EQ(Run(162.16216216216216, kModeWorkingDistance), kCalcOk);
-    r.PresetForSearch();
     EXPECT_EQ(Run(162.1621621621622, kModeWorkingDistance), kCalcInfeasible);
-}
 
-TEST_F(Param10Test, MagnificationBandIsStrict) {
-    // beta = B0 / 1.26: 1.26 beta = 0.5 is not above B0.
+    // The magnification band is strict: 1.26 beta = 0.5 is not above B0. The
+    // F-number fields are already written and nValid stays 1.
     EXPECT_EQ(Run(0.3968253968253968, kModeMagnification, 2.0), kCalcInfeasible);
-    // The F-number fields are already written and nValid stays 1.
-    EXPECT_EQ(r.nValid, 1);
-    EXPECT_EQ(r.dFno, 2.0);
-    EXPECT_EQ(r.dMagnification[0], 0.3968253968253968);
-    EXPECT_EQ(r.dWD[0], -1.0);
-}
+    EXPECT_TRUE(ResultIs(r, {.valid = 1, .beta = 0.3968253968253968, .wd = -1.0, .fno = 2.0}));
 
-TEST_F(Param10Test, OtherModesUseThePresetMagnification) {
+    // Other modes test the magnification in the record.
     EXPECT_EQ(Run(1.0, kModeRing), kCalcInfeasible);  // preset -1.0
     r.PresetForSearch();
     r.dMagnification[0] = 0.5;
     EXPECT_EQ(RunOnRecord(1.0, 5), kCalcOk);
 }
 
-TEST_F(Param10Test, ZeroMagnificationLensIsRefusedInEveryMode) {
-    lens.m_strParameter = L"0,35,3,4,120,6,200,8,9,1.2,11,12,13,14,10,8,17,18,19,11,0,28";
-    lens.SetParameter();
-    for (int mode = -1; mode <= 6; ++mode) {
-        r.PresetForSearch();
+TEST_F(Param10Test, DegenerateLensesAreRefused) {
+    Load(L"0,35,3,4,120,6,200,8,9,1.2,11,12,13,14,10,8,17,18,19,11,0,28");  // magnification 0
+    for (int mode = -1; mode <= 6; ++mode)
         EXPECT_EQ(Run(mode == kModeWorkingDistance ? 120.0 : 0.5, mode), kCalcInfeasible) << mode;
-    }
-}
-
-TEST_F(Param10Test, ZeroPupilIsInfeasibleNotASuccessWithInfinity) {
-    // Exit pupil 0: P = 0, the pupil factor is infinite.
-    lens.m_strParameter = L"-0.5,35,3,4,120,6,200,8,9,1.2,11,12,13,14,10,0,17,18,19,11,0,28";
-    lens.SetParameter();
+    // Exit pupil 0: P = 0, the pupil factor is infinite: infeasible, not a success with infinity.
+    Load(L"-0.5,35,3,4,120,6,200,8,9,1.2,11,12,13,14,10,0,17,18,19,11,0,28");
     EXPECT_EQ(Run(0.5, kModeMagnification, 4.0), kCalcInfeasible);
-}
-
-TEST_F(Param100Test, OpenFNumberIsTheTwentyThirdToken) {
-    EXPECT_EQ(lens.m_dOpenFno, 4.0);
-    EXPECT_EQ(lens.m_dEffectiveDiameter, 28.0);
 }
 
 TEST_F(Param100Test, CatalogDepthOfFieldScalesWithTheCircleOfConfusionOnly) {
     // c = 0.04: DOF = G for every F-number.
     for (double fno : {2.0, 4.0, 8.0}) {
-        r.PresetForSearch();
         ASSERT_EQ(Run(0.55, kModeMagnification, fno), kCalcOk);
-        EXPECT_EQ(r.dDOF, 1.2) << fno;
-        EXPECT_EQ(r.dFno, fno);
+        EXPECT_TRUE(ResultIs(r, {.fno = fno, .dof = 1.2})) << fno;
     }
     // Fe = 0.55^2 (1.2 0.5) / 0.04 (8 / 4) with the input beta.
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 9.075000000000001);
-    EXPECT_EQ(r.dMagnification[0], 0.5);
-
-    r.PresetForSearch();
+    EXPECT_TRUE(ResultIs(r, {.beta = 0.5, .fe = 9.075000000000001}));
     ASSERT_EQ(Run(0.55, kModeMagnification, 4.0, -1.0, 0.0, 0.02), kCalcOk);
-    EXPECT_EQ(r.dDOF, 0.6);  // 1.2 / (0.04 / 0.02)
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 4.5375000000000005);
+    EXPECT_TRUE(ResultIs(r, {.fe = 4.5375000000000005, .dof = 0.6}));  // 1.2 / (0.04 / 0.02)
 }
 
 TEST_F(Param100Test, WantedDepthOfFieldScalesTheOpenFNumber) {
-    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.6), kCalcOk);
     // t = 0.6 / 1.2 = 0.5: F = 0.5 4 1, Fe = 0.55^2 0.6 / 0.04 0.5.
-    EXPECT_EQ(r.dDOF, 0.6);
-    EXPECT_EQ(r.dFno, 2.0);
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 2.2687500000000003);
-
-    r.PresetForSearch();
+    ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.6), kCalcOk);
+    EXPECT_TRUE(ResultIs(r, {.fno = 2.0, .fe = 2.2687500000000003, .dof = 0.6}));
     ASSERT_EQ(Run(0.55, kModeMagnification, -1.0, 0.6, 0.0, 0.02), kCalcOk);
-    EXPECT_EQ(r.dFno, 4.0);
-    EXPECT_DOUBLE_EQ(r.dEffectiveFno, 4.5375000000000005);
+    EXPECT_TRUE(ResultIs(r, {.fno = 4.0, .fe = 4.5375000000000005}));
 }
 
 TEST_F(Param100Test, AcceptanceIsThatOfTheFixedMagnificationLens) {
     EXPECT_EQ(Run(0.8, kModeMagnification), kCalcInfeasible);
-    r.PresetForSearch();
     EXPECT_EQ(Run(1.0, kModeRing), kCalcInfeasible);
-    r.PresetForSearch();
     EXPECT_EQ(Run(110.0, kModeWorkingDistance), kCalcOk);
     EXPECT_EQ(r.dObjectToImage[0], 200.0);
 }
