@@ -2,44 +2,32 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cmath>
 #include <string>
+#include <vector>
 
 #include "optics/CCCTVData.h"
-#include "optics/CCCTVData_Param1.h"
 #include "optics/ParamReader.h"
 
-TEST(GetParamValue, ReadsTokenAndReportsItsComma) {
-    int comma = 0;
-    EXPECT_EQ(CCCTVData::GetParamValue(L"12.5,3", 0, comma), 12.5);
-    EXPECT_EQ(comma, 4);
-}
-
-TEST(GetParamValue, LastTokenHasNoCommaAndReadsMinusOne) {
-    int comma = 0;
-    EXPECT_EQ(CCCTVData::GetParamValue(L"12.5,3", 5, comma), -1.0);
-    EXPECT_EQ(comma, -1);
-}
-
-TEST(GetParamValue, EmptyTokenReadsMinusOne) {
-    int comma = 0;
-    EXPECT_EQ(CCCTVData::GetParamValue(L"1,,3", 2, comma), -1.0);
-    EXPECT_EQ(comma, 2);
-}
-
-TEST(GetParamValue, StartOutsideTheTextFindsNoComma) {
-    int comma = 0;
-    EXPECT_EQ(CCCTVData::GetParamValue(L"1,2", 4, comma), -1.0);
-    EXPECT_EQ(comma, -1);
-    EXPECT_EQ(CCCTVData::GetParamValue(L"1,2", -1, comma), -1.0);
-    EXPECT_EQ(comma, -1);
-}
-
-TEST(GetParamValue, TokenWithoutLeadingNumberReadsZero) {
-    int comma = 0;
-    EXPECT_EQ(CCCTVData::GetParamValue(L"abc,2", 0, comma), 0.0);
-    EXPECT_EQ(comma, 3);
-    EXPECT_EQ(CCCTVData::GetParamValue(L" 7.25mm,2", 0, comma), 7.25);
+TEST(GetParamValue, ReadsTheTokenFromStartAndReportsItsComma) {
+    const struct {
+        const wchar_t* text;
+        int start;
+        double value;
+        int comma;  // -1: none found
+    } cases[] = {
+        {L"12.5,3", 0, 12.5, 4},
+        {L"12.5,3", 5, -1.0, -1},    // the last token has no comma and reads -1
+        {L"1,,3", 2, -1.0, 2},       // an empty token reads -1
+        {L"1,2", 4, -1.0, -1},       // a start outside the text finds no comma
+        {L"1,2", -1, -1.0, -1},
+        {L"abc,2", 0, 0.0, 3},       // a token without a leading number reads 0
+        {L" 7.25mm,2", 0, 7.25, 7},
+    };
+    for (const auto& c : cases) {
+        int comma = 99;
+        EXPECT_EQ(CCCTVData::GetParamValue(c.text, c.start, comma), c.value) << c.start;
+        EXPECT_EQ(comma, c.comma) << c.start;
+    }
 }
 
 TEST(ParamReader, ShortTextWrapsAroundAndLastTokenReadsToTheEnd) {
@@ -50,14 +38,13 @@ TEST(ParamReader, ShortTextWrapsAroundAndLastTokenReadsToTheEnd) {
     const double expected[14] = {10, 20, -1, 10, 20, -1, 10, 20, -1, 10, 20, -1, 10, 20};
     for (double e : expected) EXPECT_EQ(reader.Next(), e);
     EXPECT_EQ(reader.Last(), 30.0);
-}
 
-TEST(ParamReader, TrailingCommaMakesTheLastTokenEmpty) {
-    const std::wstring text = L"1,2,";
-    CParamReader reader(text);
-    EXPECT_EQ(reader.Next(), 1.0);
-    EXPECT_EQ(reader.Next(), 2.0);
-    EXPECT_EQ(reader.Last(), -1.0);
+    // A trailing comma makes the last token empty.
+    const std::wstring trailing = L"1,2,";
+    CParamReader other(trailing);
+    EXPECT_EQ(other.Next(), 1.0);
+    EXPECT_EQ(other.Next(), 2.0);
+    EXPECT_EQ(other.Last(), -1.0);
 }
 
 TEST(ParamReader, ReadsUnderDecimalCommaLocale) {
@@ -83,58 +70,44 @@ TEST(EvalPolynomial, HighestPowerFirst) {
     EXPECT_EQ(CCCTVData::EvalPolynomial(-2, c, 2.0), 0.0);
 }
 
-TEST(SplitFnoList, SplitsAndKeepsTheLastEntry) {
+TEST(SplitFnoList, SplitsAtMostTwentyEntriesAndKeepsTheLast) {
+    std::wstring many;
+    std::vector<std::wstring> first20;
+    for (int i = 1; i <= 25; ++i) {
+        many += std::to_wstring(i) + (i < 25 ? L"," : L"");
+        if (i <= 20) first20.push_back(std::to_wstring(i));
+    }
+    const struct {
+        std::wstring list;
+        std::vector<std::wstring> entries;  // the first ones stored
+        int count;
+        std::wstring rest;  // what m_strFno holds afterwards
+    } cases[] = {
+        {L"1.4,2,2.8", {L"1.4", L"2", L"2.8"}, 3, L"2.8"},
+        {L"", {}, 0, L""},
+        {L"1.4,,2", {L"1.4", L"", L"2"}, 3, L"2"},
+        {L"1.4,2,", {L"1.4", L"2"}, 2, L""},  // a trailing comma adds no entry
+        {many, first20, 20, L"25"},
+    };
+    for (const auto& c : cases) {
+        CCCTVData lens;
+        lens.m_strFno = c.list;
+        lens.SplitFnoList();
+        ASSERT_EQ(lens.m_nFnoCount, c.count) << c.count;
+        for (size_t i = 0; i < c.entries.size(); ++i) EXPECT_EQ(lens.m_astrFno[i], c.entries[i]) << i;
+        EXPECT_EQ(lens.m_strFno, c.rest);
+    }
+}
+
+TEST(Calc, RecordWithoutModelAndThePreset) {
     CCCTVData lens;
-    lens.m_strFno = L"1.4,2,2.8";
-    lens.SplitFnoList();
-    ASSERT_EQ(lens.m_nFnoCount, 3);
-    EXPECT_EQ(lens.m_astrFno[0], L"1.4");
-    EXPECT_EQ(lens.m_astrFno[1], L"2");
-    EXPECT_EQ(lens.m_astrFno[2], L"2.8");
-    EXPECT_EQ(lens.m_strFno, L"2.8");
-}
-
-TEST(SplitFnoList, EmptyEntriesAndTrailingComma) {
-    CCCTVData empty;
-    empty.SplitFnoList();
-    EXPECT_EQ(empty.m_nFnoCount, 0);
-
-    CCCTVData gap;
-    gap.m_strFno = L"1.4,,2";
-    gap.SplitFnoList();
-    ASSERT_EQ(gap.m_nFnoCount, 3);
-    EXPECT_EQ(gap.m_astrFno[1], L"");
-    EXPECT_EQ(gap.m_astrFno[2], L"2");
-
-    CCCTVData trailing;
-    trailing.m_strFno = L"1.4,2,";
-    trailing.SplitFnoList();
-    EXPECT_EQ(trailing.m_nFnoCount, 2);
-    EXPECT_EQ(trailing.m_strFno, L"");
-}
-
-TEST(SplitFnoList, NeverStoresMoreThanTwentyEntries) {
-    CCCTVData lens;
-    for (int i = 1; i <= 25; ++i) lens.m_strFno += std::to_wstring(i) + (i < 25 ? L"," : L"");
-    lens.SplitFnoList();
-    EXPECT_EQ(lens.m_nFnoCount, 20);
-    EXPECT_EQ(lens.m_astrFno[19], L"20");
-    EXPECT_EQ(lens.m_strFno, L"25");
-}
-
-TEST(Calc, RecordWithoutModelReturnsZeroAndLeavesTheResult) {
-    CCCTVData lens;
-    tagLensCalcResult r;
-    r.PresetForSearch();
-    EXPECT_EQ(lens.Calc(8.0, 100.0, kModeFieldOfView, r, -1.0, -1.0, 0.04, 0.0), kCalcNoModel);
-    EXPECT_EQ(r.dMagnification[0], -1.0);
-    EXPECT_EQ(r.nValid, 0);
-}
-
-TEST(Calc, PresetFillsRingTableExactly) {
     tagLensCalcResult r;
     r.PresetForSearch();
     for (int i = 0; i <= 200; ++i) EXPECT_EQ(r.dRing[i], 0.5 * i);
     EXPECT_EQ(r.dWD[2], -1.0);
     EXPECT_EQ(r.nRingIndex, 0);
+    // A record without a model of its own returns 0 and leaves the result.
+    EXPECT_EQ(lens.Calc(8.0, 100.0, kModeFieldOfView, r, -1.0, -1.0, 0.04, 0.0), kCalcNoModel);
+    EXPECT_EQ(r.dMagnification[0], -1.0);
+    EXPECT_EQ(r.nValid, 0);
 }
