@@ -330,24 +330,10 @@ void ExpectEveryCodeReached(const model_properties::Stats& stats) {
 
 }  // namespace
 
-TEST(FocusDrawProperties, Param19KeepsTheContract) {
-    model_properties::Options options;
-    options.seed = 19;
-    const auto stats = model_properties::Check(
-        [](model_properties::CRandom& rnd) {
-            return std::unique_ptr<CCCTVData>(Make19(RandomFit(rnd)));
-        },
-        options);
-    ExpectEveryCodeReached(stats);
-}
-
-TEST(FocusDrawProperties, Param119KeepsTheContract) {
-    model_properties::Options options;
-    options.seed = 119;
-    const auto stats = model_properties::Check(
-        [](model_properties::CRandom& rnd) {
-            return std::unique_ptr<CCCTVData>(Make119(RandomFit(rnd)));
-        },
-        options);
-    ExpectEveryCodeReached(stats);
+TEST(FocusDrawProperties, Param19AndParam119KeepTheContract) {
+    using model_properties::CRandom;
+    ExpectEveryCodeReached(model_properties::Check(
+        [](CRandom& rnd) { return std::unique_ptr<CCCTVData>(Make19(RandomFit(rnd))); }, {.seed = 19}));
+    ExpectEveryCodeReached(model_properties::Check(
+        [](CRandom& rnd) { return std::unique_ptr<CCCTVData>(Make119(RandomFit(rnd))); }, {.seed = 119}));
 }

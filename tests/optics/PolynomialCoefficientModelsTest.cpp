@@ -242,28 +242,12 @@ void ExpectEveryCodeReached(const model_properties::Stats& stats) {
     EXPECT_GT(stats.Count(kCalcAboveRange), 500);
 }
 
-model_properties::Options PropertyOptions(std::uint32_t seed) {
-    model_properties::Options options;
-    options.seed = seed;
-    return options;
-}
-
 }  // namespace
 
-TEST(PolynomialCoefficientProperties, Param18KeepsTheContract) {
-    const auto stats = model_properties::Check(
-        [](model_properties::CRandom& rnd) {
-            return std::unique_ptr<CCCTVData>(Make18(RandomFit(rnd)));
-        },
-        PropertyOptions(18));
-    ExpectEveryCodeReached(stats);
-}
-
-TEST(PolynomialCoefficientProperties, Param118KeepsTheContract) {
-    const auto stats = model_properties::Check(
-        [](model_properties::CRandom& rnd) {
-            return std::unique_ptr<CCCTVData>(Make118(RandomFit(rnd)));
-        },
-        PropertyOptions(118));
-    ExpectEveryCodeReached(stats);
+TEST(PolynomialCoefficientProperties, Param18AndParam118KeepTheContract) {
+    using model_properties::CRandom;
+    ExpectEveryCodeReached(model_properties::Check(
+        [](CRandom& rnd) { return std::unique_ptr<CCCTVData>(Make18(RandomFit(rnd))); }, {.seed = 18}));
+    ExpectEveryCodeReached(model_properties::Check(
+        [](CRandom& rnd) { return std::unique_ptr<CCCTVData>(Make118(RandomFit(rnd))); }, {.seed = 118}));
 }
