@@ -70,60 +70,50 @@ TEST(CatalogOpen, OpenIsRefusedWhileOpenAndCloseSucceedsOnlyWhenOpen) {
 // Every way of failing to open shows exactly one message, SQLCipher's own
 // text, leaves the object closed and creates no file.
 TEST(CatalogOpen, EachFailureShowsOneComponentMessageAndStaysClosed) {
-    using Prepare = std::function<std::wstring(const CTempCatalogue&)>;
-    const Prepare same = [](const CTempCatalogue& c) { return c.Path(); };
-    const auto resized = [](std::function<std::uintmax_t(std::uintmax_t)> size) -> Prepare {
-        return [size](const CTempCatalogue& c) {
-            std::filesystem::resize_file(c.FsPath(), size(std::filesystem::file_size(c.FsPath())));
-            return c.Path();
-        };
-    };
-    const auto rewritten = [](std::function<void(std::string&)> change) -> Prepare {
-        return [change](const CTempCatalogue& c) {
-            std::string bytes = ReadFileBytes(c.FsPath());
-            change(bytes);
-            WriteFileBytes(c.FsPath(), bytes);
-            return c.Path();
-        };
-    };
+    enum Where { kTheFile, kMissingFile, kTheFolder };
     const std::wstring notADb = L"file is encrypted or is not a database";
     const struct {
         const char* what;
         std::wstring password;
-        Prepare prepare;
+        Where where;
+        std::function<void(std::string& bytes)> damage;
         std::wstring text;
     } cases[] = {
-        {"wrong password", L"4817qZ", same, notADb},
-        {"the other catalogue's password", L"3062mh", same, notADb},
-        {"empty password", L"", same, notADb},
-        {"missing file", kPassword, [](const CTempCatalogue& c) { return c.Path() + L".missing"; },
-         L"unable to open database file"},
-        {"a folder", kPassword,
-         [](const CTempCatalogue& c) { return quorrel::FromUtf8(c.Folder().string()); },
-         L"disk I/O error"},
-        {"truncated inside the first page", kPassword, resized([](auto) { return 500; }), notADb},
-        {"truncated to half", kPassword, resized([](auto n) { return n / 2; }),
+        {"wrong password", L"4817qZ", kTheFile, nullptr, notADb},
+        {"the other catalogue's password", L"3062mh", kTheFile, nullptr, notADb},
+        {"empty password", L"", kTheFile, nullptr, notADb},
+        {"missing file", kPassword, kMissingFile, nullptr, L"unable to open database file"},
+        {"a folder", kPassword, kTheFolder, nullptr, L"disk I/O error"},
+        {"cut in the first page", kPassword, kTheFile, [](auto& b) { b.resize(500); }, notADb},
+        {"truncated to half", kPassword, kTheFile, [](auto& b) { b.resize(b.size() / 2); },
          L"database disk image is malformed"},
-        {"truncated to nothing", kPassword, resized([](auto) { return 0; }), notADb},
-        {"first page overwritten", kPassword,
-         rewritten([](std::string& b) { b.replace(100, 8, "XXXXXXXX"); }), notADb},
-        {"not a database", kPassword, rewritten([](std::string& b) { b.assign(4096, 'Q'); }), notADb},
+        {"truncated to nothing", kPassword, kTheFile, [](auto& b) { b.clear(); }, notADb},
+        {"first page overwritten", kPassword, kTheFile,
+         [](auto& b) { b.replace(100, 8, "XXXXXXXX"); }, notADb},
+        {"not a database", kPassword, kTheFile, [](auto& b) { b.assign(4096, 'Q'); }, notADb},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         CTempCatalogue cat(kNumbersSql);
-        const std::wstring path = c.prepare(cat);
-        const bool existed = std::filesystem::exists(quorrel::ToUtf8(path));
+        if (c.damage) {
+            std::string bytes = ReadFileBytes(cat.FsPath());
+            c.damage(bytes);
+            WriteFileBytes(cat.FsPath(), bytes);
+        }
+        const std::filesystem::path path = c.where == kTheFile      ? cat.FsPath()
+                                           : c.where == kTheFolder ? cat.Folder()
+                                                                   : cat.Folder() / "missing.mdb";
+        const bool existed = std::filesystem::exists(path);
         CMessageRecorder rec;
         DB db;
-        EXPECT_FALSE(db.Open(path, c.password));
+        EXPECT_FALSE(db.Open(quorrel::FromUtf8(path.string()), c.password));
         EXPECT_EQ(rec.Texts(), Texts{c.text});
         EXPECT_FALSE(db.IsOpen());
         std::vector<std::unique_ptr<CCCTVData>> lenses;
         EXPECT_FALSE(db.LoadLensTable(lenses));
         EXPECT_FALSE(db.Close());
         EXPECT_EQ(rec.Count(), 1u);
-        EXPECT_EQ(std::filesystem::exists(quorrel::ToUtf8(path)), existed);
+        EXPECT_EQ(std::filesystem::exists(path), existed);
     }
 }
 
@@ -135,7 +125,8 @@ TEST(CatalogOpen, TheFileIsOnlyRead) {
         DB db;
         ASSERT_TRUE(db.Open(cat.Path(), kPassword));
         EXPECT_EQ(Names(db, "SELECT * FROM T WHERE ID = 1"), Texts{L"one"});
-        EXPECT_FALSE(db.RunLoader("INSERT INTO Empty VALUES (9, 'x')", {}, [](const CCatalogRow&) {}));
+        EXPECT_FALSE(
+            db.RunLoader("INSERT INTO Empty VALUES (9, 'x')", {}, [](const CCatalogRow&) {}));
     }  // the destructor closes
     EXPECT_EQ(rec.Texts(), Texts{L"attempt to write a readonly database"});
     EXPECT_EQ(ReadFileBytes(cat.FsPath()), before);
@@ -162,7 +153,7 @@ void ExpectKept(DB& db, bool (DB::*loader)(std::vector<std::unique_ptr<T>>&),
 void ExpectEveryLoaderKeepsItsArray(DB& db, bool result) {
     ExpectKept(db, &DB::LoadLensTable, std::make_unique<CCCTVData>(), result);
     ExpectKept(db, &DB::LoadCCDTable, std::make_unique<CCCTVCCDData>(), result);
-    ExpectKept(db, &DB::LoadTKLLensTable, std::make_unique<CTKLData>(L"KEPT", tagTKLColumns{}), result);
+    ExpectKept(db, &DB::LoadTKLLensTable, std::make_unique<CTKLData>(L"", tagTKLColumns{}), result);
     ExpectKept(db, &DB::LoadTKLExtraTable, std::make_unique<CTKLExtraData>(), result);
     ExpectKept(db, &DB::LoadLedCommonTable, std::make_unique<CLedData_BackLight>(), result);
     ExpectKept(db, &DB::LoadIlluminationTypeTable, std::make_unique<CLedTypeData>(), result);
@@ -275,7 +266,8 @@ TEST(CatalogLoader, DamagedDataPageFailsTheLoaderThatReadsIt) {
     // readable, so Open succeeds.
     std::string sql = "CREATE TABLE Big(ID INTEGER PRIMARY KEY, Name TEXT);";
     for (int i = 1; i <= 200; ++i)
-        sql += "INSERT INTO Big VALUES (" + std::to_string(i) + ", '" + std::string(40, 'n') + "');";
+        sql += "INSERT INTO Big VALUES (" + std::to_string(i) + ", '" + std::string(40, 'n') +
+               "');";
     sql += "CREATE TABLE Small(ID INTEGER PRIMARY KEY, Name TEXT);"
            "INSERT INTO Small VALUES (1, 'small');";
     CTempCatalogue cat(sql);
@@ -298,16 +290,15 @@ TEST(CatalogLoader, DamagedDataPageFailsTheLoaderThatReadsIt) {
 
 TEST(CatalogLoader, ExceptionFromTheHandlerStillEndsTheTransaction) {
     COpenCatalogue cat(kNumbersSql);
-    EXPECT_THROW(cat.db.RunLoader("SELECT * FROM T", {},
-                                  [](const CCatalogRow&) { throw std::runtime_error("out of memory"); }),
-                 std::runtime_error);
+    auto fail = [](const CCatalogRow&) { throw std::runtime_error("out of memory"); };
+    EXPECT_THROW(cat.db.RunLoader("SELECT * FROM T", {}, fail), std::runtime_error);
     EXPECT_EQ(Names(cat.db, "SELECT * FROM T WHERE ID = 3"), Texts{L"three"});
     EXPECT_EQ(cat.messages.Count(), 0u);
 }
 
 // ---- conversions ----
 
-TEST(CatalogConversion, NullGivesEmptyZeroAndZeroAndTargetTypesPassUnchanged) {
+TEST(CatalogConversion, NullGivesEmptyZeroAndZeroAndOtherValuesConvert) {
     EXPECT_EQ(DB::VariantToCString(V::Null()), L"");
     EXPECT_EQ(DB::VariantToInt(V::Null()), 0);
     EXPECT_EQ(DB::VariantToDouble(V::Null()), 0.0);
@@ -315,6 +306,12 @@ TEST(CatalogConversion, NullGivesEmptyZeroAndZeroAndTargetTypesPassUnchanged) {
     EXPECT_EQ(DB::VariantToInt(V::Int(INT_MIN)), INT_MIN);
     EXPECT_EQ(DB::VariantToInt(V::Int(INT_MAX)), INT_MAX);
     EXPECT_EQ(DB::VariantToDouble(V::Real(17.526)), 17.526);
+    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("12.5")), 12.5);
+    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("1e-3")), 0.001);
+    EXPECT_EQ(DB::VariantToDouble(V::Int(3)), 3.0);
+    EXPECT_EQ(DB::VariantToCString(V::Int(-42)), L"-42");
+    EXPECT_EQ(DB::VariantToCString(V::Real(12.5)), L"12.5");
+    EXPECT_EQ(DB::VariantToCString(V::Real(0.1)), L"0.1");
 }
 
 TEST(CatalogConversion, IntRoundsToNearestWithTiesToEven) {
@@ -326,15 +323,6 @@ TEST(CatalogConversion, IntRoundsToNearestWithTiesToEven) {
     };
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(DB::VariantToInt(cases[i].first), cases[i].second) << "case " << i;
-}
-
-TEST(CatalogConversion, NumbersAndTextsConvertToEachOther) {
-    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("12.5")), 12.5);
-    EXPECT_EQ(DB::VariantToDouble(V::TextUtf8("1e-3")), 0.001);
-    EXPECT_EQ(DB::VariantToDouble(V::Int(3)), 3.0);
-    EXPECT_EQ(DB::VariantToCString(V::Int(-42)), L"-42");
-    EXPECT_EQ(DB::VariantToCString(V::Real(12.5)), L"12.5");
-    EXPECT_EQ(DB::VariantToCString(V::Real(0.1)), L"0.1");
 }
 
 TEST(CatalogConversion, NumbersIgnoreTheUserLocale) {

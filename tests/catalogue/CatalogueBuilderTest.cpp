@@ -62,7 +62,8 @@ TEST(CatalogueBuilder, FailingSqlReportsSQLCipherTextAndKeepsTheOldFile) {
     EXPECT_EQ(error, L"no such table: Missing");
     EXPECT_FALSE(BuildCatalogue(cat.Path(), "CREAT TABLE T(ID);", L"4817qz", &error));
     EXPECT_EQ(error, L"near \"CREAT\": syntax error");
-    EXPECT_FALSE(BuildCatalogue(L"/no/such/folder/cat.mdb", "CREATE TABLE T(ID);", L"4817qz", &error));
+    EXPECT_FALSE(
+        BuildCatalogue(L"/no/such/folder/cat.mdb", "CREATE TABLE T(ID);", L"4817qz", &error));
     EXPECT_EQ(error, L"unable to open database file");
 
     EXPECT_EQ(ReadFileBytes(cat.FsPath()), before);

@@ -4,12 +4,13 @@
 
 #include <typeinfo>
 
-#include "illumination/LedTypes.h"
+#include "LedSpecValues.h"
 #include "illumination/LedVocabulary.h"
 #include "platform/Text.h"
 #include "support/LoadedCatalogue.h"
 
 using namespace quorrel::test;
+using namespace std::string_literals;
 
 namespace {
 
@@ -66,33 +67,6 @@ const CLedData* Find(const LedArray& arr, const std::wstring& name) {
     return nullptr;
 }
 
-// The numbers a light takes from its specification table, in column order
-// (WindowForm among them), and its text.
-std::vector<double> SpecNumbers(const CLedData* led) {
-    if (auto* r = dynamic_cast<const CLedData_DirectRing*>(led))
-        return {r->InternalDiameter, r->ExternalDiameter, r->Height, r->LightingAngle};
-    if (auto* r = dynamic_cast<const CLedData_LowAngleRing*>(led))
-        return {r->InternalDiameter, r->ExternalDiameter, r->Height, r->LightingAngle};
-    if (auto* r = dynamic_cast<const CLedData_ShadowlessRing*>(led))
-        return {r->InternalDiameter, r->ExternalDiameter, r->Height};
-    if (auto* r = dynamic_cast<const CLedData_SimCoaxial*>(led))
-        return {r->Length, r->Width, r->Height, double(r->WindowForm), r->LongSide, r->ShortSide,
-                r->OpticalPathLengthExtension};
-    if (auto* r = dynamic_cast<const CLedData_Bar*>(led)) return {r->Length, r->Width, r->Tickness};
-    if (auto* r = dynamic_cast<const CLedData_SimpleDome*>(led))
-        return {r->InternalDiameter, r->ExternalDiameter, r->Height, r->WindowSizeL,
-                r->WindowSizeS, r->WindowThickness};
-    if (auto* r = dynamic_cast<const CLedData_BackLight*>(led))
-        return {r->Length, r->Width, r->Tickness};
-    return {};
-}
-
-std::wstring SpecText(const CLedData* led) {
-    if (auto* r = dynamic_cast<const CLedData_Bar*>(led)) return r->LightingArea;
-    if (auto* r = dynamic_cast<const CLedData_BackLight*>(led)) return r->LightingSurface;
-    return L"";
-}
-
 }  // namespace
 
 // ---- Common, phase 1 -------------------------------------------------------
@@ -114,13 +88,14 @@ TEST(LoadLedCommonTable, CurrentRowsInDisplayOrderAndNoneOfATypeWithoutAClass) {
 TEST(LoadLedCommonTable, ReadsEachCommonColumnByName) {
     // Columns stored in another order than they are read; NULL reads as 0 / empty.
     auto l = LoadLights(
-        "INSERT INTO Common (CatalogCN, CatalogEN, CatalogJP, MTO, WD_D_d, WD_D_c, WD_D_b, WD_D_a,"
-        " WD_V_d, WD_V_c, WD_V_b, WD_V_a, WD_H_d, WD_H_c, WD_H_b, WD_H_a, MaxWD, CalculatedMaxWD,"
-        " MinWD, WindowSize, ControlMethod, Controller, Weight, Power, MaxRatedCurrent, Color, Type,"
-        " ProductName, Discontinued, DispOrder) VALUES ('cn.pdf', 'en.pdf', 'jp.pdf', 1, 12, 11, 10,"
-        " 9, 8, 7, 6, 5, 4, 3, 2, 1, 300, 310, 10, 12.5, 'CC', 'QP-CC35-4', 120, 4.5, 0.35, 3, 6,"
-        " 'QB-1', 0, 1);"
-        "INSERT INTO Common (ProductName, Type, Discontinued, DispOrder) VALUES ('QB-2', 6, 0, 2);");
+        "INSERT INTO Common (CatalogCN, CatalogEN, CatalogJP, MTO, WD_D_d, WD_D_c, WD_D_b,"
+        " WD_D_a, WD_V_d, WD_V_c, WD_V_b, WD_V_a, WD_H_d, WD_H_c, WD_H_b, WD_H_a, MaxWD,"
+        " CalculatedMaxWD, MinWD, WindowSize, ControlMethod, Controller, Weight, Power,"
+        " MaxRatedCurrent, Color, Type, ProductName, Discontinued, DispOrder) VALUES ('cn.pdf',"
+        " 'en.pdf', 'jp.pdf', 1, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 300, 310, 10, 12.5, 'CC',"
+        " 'QP-CC35-4', 120, 4.5, 0.35, 3, 6, 'QB-1', 0, 1);"
+        "INSERT INTO Common (ProductName, Type, Discontinued, DispOrder)"
+        " VALUES ('QB-2', 6, 0, 2);");
     ASSERT_EQ(l.rows.size(), 2u);
     auto columns = [](const CLedData& r) {
         return std::make_tuple(r.ProductName, r.Type, r.Color, r.MaxRatedCurrent, r.Power,
@@ -132,15 +107,14 @@ TEST(LoadLedCommonTable, ReadsEachCommonColumnByName) {
         return std::vector<double>{r.WD_H_a, r.WD_H_b, r.WD_H_c, r.WD_H_d, r.WD_V_a, r.WD_V_b,
                                    r.WD_V_c, r.WD_V_d, r.WD_D_a, r.WD_D_b, r.WD_D_c, r.WD_D_d};
     };
-    const std::wstring none;
+    const auto none = L""s;
     EXPECT_EQ(columns(*l.rows[0]),
-              std::make_tuple(std::wstring(L"QB-1"), 6, 3, 0.35, 4.5, 120.0,
-                              std::wstring(L"QP-CC35-4"), std::wstring(L"CC"), 12.5, 10.0, 310.0,
-                              300.0, 1, std::wstring(L"jp.pdf"), std::wstring(L"en.pdf"),
-                              std::wstring(L"cn.pdf")));
-    EXPECT_EQ(coefficients(*l.rows[0]), (std::vector<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    EXPECT_EQ(columns(*l.rows[1]), std::make_tuple(std::wstring(L"QB-2"), 6, 0, 0.0, 0.0, 0.0,
-                                                   none, none, 0.0, 0.0, 0.0, 0.0, 0, none, none, none));
+              std::make_tuple(L"QB-1"s, 6, 3, 0.35, 4.5, 120.0, L"QP-CC35-4"s, L"CC"s, 12.5, 10.0,
+                              310.0, 300.0, 1, L"jp.pdf"s, L"en.pdf"s, L"cn.pdf"s));
+    EXPECT_EQ(coefficients(*l.rows[0]),
+              (std::vector<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(columns(*l.rows[1]), std::make_tuple(L"QB-2"s, 6, 0, 0.0, 0.0, 0.0, none, none, 0.0,
+                                                   0.0, 0.0, 0.0, 0, none, none, none));
     EXPECT_EQ(coefficients(*l.rows[1]), std::vector<double>(12, 0.0));
 }
 
@@ -167,7 +141,8 @@ TEST(LoadLedCommonTable, CompletesEachTypeFromTheFirstRowOfItsSpecificationTable
         // Lights without a row of their own: only another product has one.
         Light(11, "'no-ring'", 1, 11) + Light(12, "'no-low'", 2, 12) +
         Light(13, "'no-shadowless'", 3, 13) + Light(14, "'no-coax'", 5, 14) +
-        Light(15, "'no-bar'", 6, 15) + Light(16, "'no-dome'", 7, 16) + Light(17, "'no-back'", 8, 17) +
+        Light(15, "'no-bar'", 6, 15) + Light(16, "'no-dome'", 7, 16) +
+        Light(17, "'no-back'", 8, 17) +
         "INSERT INTO Spec_DirectRing VALUES (1, 'ring', 52, 92, 20, 25);"
         "INSERT INTO Spec_DirectRing VALUES (2, 'ring', 99, 99, 99, 99);"
         "INSERT INTO Spec_DirectRing VALUES (3, 'angled', 40, 80, 25, 45);"
@@ -175,7 +150,8 @@ TEST(LoadLedCommonTable, CompletesEachTypeFromTheFirstRowOfItsSpecificationTable
         "INSERT INTO Spec_DirectRing VALUES (5, 'other', 1, 1, 1, 1);"
         "INSERT INTO Spec_LowAngleRing VALUES (1, 'low', 76, 112, 18, 75);"
         "INSERT INTO Spec_ShadowlessRing VALUES (1, 'shadowless', 40, 100, 35);"
-        "INSERT INTO Spec_SimulatedCoaxialIllumination VALUES (1, 'coax', 90, 70, 75, 1, 50, 40, 12);"
+        "INSERT INTO Spec_SimulatedCoaxialIllumination VALUES"
+        " (1, 'coax', 90, 70, 75, 1, 50, 40, 12);"
         "INSERT INTO Spec_Bar VALUES (1, 'bar', 110, 26, 20, '100 x 16');"
         "INSERT INTO Spec_SimpleDome VALUES (1, 'dome', 120, 132, 72, 32, 20, 3);"
         "INSERT INTO Spec_Backlights VALUES (1, 'back', 124, 104, 14, '100 x 80');");
@@ -253,7 +229,8 @@ TEST(GetSpecQueries, ReportWhetherARowWasFound) {
     int form = 9;
     EXPECT_TRUE(cat.db.GetSpecSimulatedCoaxial(L"coax", &length, &width, &height, &form,
                                                &longSide, &shortSide, &extension));
-    EXPECT_EQ((std::vector<double>{length, width, height, double(form), longSide, shortSide, extension}),
+    EXPECT_EQ((std::vector<double>{length, width, height, double(form), longSide, shortSide,
+                                   extension}),
               (std::vector<double>{60, 50, 55, 0, 30, 0, 8}));  // ShortSide NULL
     form = 9;
     EXPECT_FALSE(cat.db.GetSpecSimulatedCoaxial(L"none", &length, &width, &height, &form,
@@ -289,12 +266,11 @@ TEST(LoadIlluminationTypeTable, CurrentTypesInDisplayOrderWithThreeNames) {
     EXPECT_TRUE(cat.db.LoadIlluminationTypeTable(types));
     ASSERT_EQ(types.size(), 2u);
     auto row = [](const CLedTypeData& t) {
-        return std::make_tuple(t.m_nTypeNum, t.m_strTypeNameJP, t.m_strTypeNameEN, t.m_strTypeNameCN);
+        return std::make_tuple(t.m_nTypeNum, t.m_strTypeNameJP, t.m_strTypeNameEN,
+                               t.m_strTypeNameCN);
     };
-    EXPECT_EQ(row(*types[0]), std::make_tuple(6, std::wstring(L"バー照明"), std::wstring(L"Bar light"),
-                                             std::wstring(L"条形光源")));
-    EXPECT_EQ(row(*types[1]), std::make_tuple(1, std::wstring(L"リング照明"),
-                                             std::wstring(L"Ring light"), std::wstring(L"环形光源")));
+    EXPECT_EQ(row(*types[0]), std::make_tuple(6, L"バー照明"s, L"Bar light"s, L"条形光源"s));
+    EXPECT_EQ(row(*types[1]), std::make_tuple(1, L"リング照明"s, L"Ring light"s, L"环形光源"s));
     // The lights of a discontinued type still load.
     LedArray lights;
     EXPECT_TRUE(cat.db.LoadLedCommonTable(lights));
@@ -311,8 +287,11 @@ TEST(LoadColorTable, ColoursComeInStorageOrder) {
                   &CCatalogDatabase::LoadColorTable, kPassword);
     EXPECT_TRUE(l.ok);
     EXPECT_EQ(Field(l.rows, &CLedColorData::m_nColorNum), (std::vector<int>{4, 1, 6, 2}));
-    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameJP), (Texts{L"白色", L"赤色", L"紫外", L"緑色"}));
-    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameEN), (Texts{L"White", L"Red", L"UV", L"Green"}));
-    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameCN), (Texts{L"白色", L"红色", L"紫外", L"绿色"}));
+    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameJP),
+              (Texts{L"白色", L"赤色", L"紫外", L"緑色"}));
+    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameEN),
+              (Texts{L"White", L"Red", L"UV", L"Green"}));
+    EXPECT_EQ(Field(l.rows, &CLedColorData::m_strColorNameCN),
+              (Texts{L"白色", L"红色", L"紫外", L"绿色"}));
     EXPECT_TRUE(l.messages.empty());
 }

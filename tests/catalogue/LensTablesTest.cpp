@@ -6,6 +6,7 @@
 #include "support/LoadedCatalogue.h"
 
 using namespace quorrel::test;
+using namespace std::string_literals;
 
 namespace {
 
@@ -96,10 +97,9 @@ TEST(LensTables, EveryColumnLandsInItsMemberAndTheModelCompletesTheRecord) {
     EXPECT_NE(dynamic_cast<const CCCTVData_Param1*>(&lens), nullptr);
     // The F-number text keeps its last entry once the list is split.
     EXPECT_EQ(Columns(lens),
-              std::make_tuple(std::wstring(L"QF-25M14"), 1, std::wstring(L"https://x/jp"),
-                              std::wstring(L"https://x/en"), std::wstring(L"https://x/cn"),
-                              std::wstring(L"25,-2,30,4,30,-5.474,7,1.1,1.4,3,25,11,0.5,1.5,20"),
-                              3.45, std::wstring(L"C"), 5, 1, std::wstring(L"16")));
+              std::make_tuple(L"QF-25M14"s, 1, L"https://x/jp"s, L"https://x/en"s, L"https://x/cn"s,
+                              L"25,-2,30,4,30,-5.474,7,1.1,1.4,3,25,11,0.5,1.5,20"s, 3.45, L"C"s, 5,
+                              1, L"16"s));
     // The model read its text: first, ring-limit and last token.
     EXPECT_EQ(lens.m_dFocalLength, 25.0);
     EXPECT_EQ(lens.m_dMaxRingLength, 25.0);
@@ -109,7 +109,7 @@ TEST(LensTables, EveryColumnLandsInItsMemberAndTheModelCompletesTheRecord) {
     EXPECT_EQ(lens.m_astrFno[7], L"16");
 
     ASSERT_EQ(l.sensors.size(), 1u);
-    EXPECT_EQ(Columns(*l.sensors[0]), std::make_tuple(12, 8.8, 6.6, 11.0, std::wstring(L"2/3\""), 3, 5));
+    EXPECT_EQ(Columns(*l.sensors[0]), std::make_tuple(12, 8.8, 6.6, 11.0, L"2/3\""s, 3, 5));
 }
 
 TEST(LensTables, TypesWithoutAClassOfTheirOwnBecomeTheThinLensAndKeepTheirType) {
@@ -117,7 +117,8 @@ TEST(LensTables, TypesWithoutAClassOfTheirOwnBecomeTheThinLensAndKeepTheirType) 
     Loaded l = LoadBoth(kSchema + LensRow(1, "T0", 0, 0, 1) + LensRow(2, "T1", 1, 0, 2) +
                         LensRow(3, "T22", 22, 0, 3) + LensRow(4, "T150", 150, 0, 4) +
                         LensRow(5, "Tneg", -3, 0, 5) +
-                        LensRow(6, "T1b", 1, 0, 6, "16,-4,35,0,35,5.526,0,1.5,1.4,1.5,40,11,0,0,20"));
+                        LensRow(6, "T1b", 1, 0, 6,
+                                "16,-4,35,0,35,5.526,0,1.5,1.4,1.5,40,11,0,0,20"));
     ASSERT_EQ(l.lenses.size(), 6u);
     const int types[] = {0, 1, 22, 150, -3, 1};
     for (size_t i = 0; i < l.lenses.size(); ++i) {
@@ -144,30 +145,32 @@ TEST(LensTables, NullColumnsGiveEmptyTextsAndZeros) {
                         SensorRow(2, "NULL, NULL, 14.34, 'line', 2, 2, 20"));
     EXPECT_TRUE(l.messages.empty());
     ASSERT_EQ(l.lenses.size(), 2u);
-    const std::wstring none;
+    const auto none = L""s;
     // ParamType NULL reads 0: the thin lens. An empty text reads -1.0 for every token.
     EXPECT_NE(dynamic_cast<const CCCTVData_Param1*>(l.lenses[0].get()), nullptr);
-    EXPECT_EQ(Columns(*l.lenses[0]), std::make_tuple(none, 0, none, none, none, none, 0.0, none, 0, 0, none));
+    EXPECT_EQ(Columns(*l.lenses[0]),
+              std::make_tuple(none, 0, none, none, none, none, 0.0, none, 0, 0, none));
     EXPECT_EQ(l.lenses[0]->m_nFnoCount, 0);
     EXPECT_EQ(l.lenses[0]->m_dFocalLength, -1.0);
     EXPECT_EQ(l.lenses[0]->m_dEffectiveDiameter, -1.0);
     // A NULL SpecialFalg replaces the record's default 1: the lens suits no sensor.
     EXPECT_EQ(Columns(*l.lenses[1]),
-              std::make_tuple(std::wstring(L"QF-8M14"), 1, none, none, none,
-                              std::wstring(L"8,-4,43,0,43,13.526,0,2.2,1.4,0.5,5,11,0,0,25"),
-                              0.0, none, 0, 0, none));
+              std::make_tuple(L"QF-8M14"s, 1, none, none, none,
+                              L"8,-4,43,0,43,13.526,0,2.2,1.4,0.5,5,11,0,0,25"s, 0.0, none, 0, 0,
+                              none));
     EXPECT_EQ(l.lenses[1]->m_dFocalLength, 8.0);
 
     ASSERT_EQ(l.sensors.size(), 2u);
-    EXPECT_EQ(Columns(*l.sensors[0]), std::make_tuple(2, 0.0, 0.0, 14.34, std::wstring(L"line"), 2, 2));
-    EXPECT_EQ(Columns(*l.sensors[1]), std::make_tuple(1, 0.0, 0.0, 0.0, std::wstring(L"blank"), 0, 0));
+    EXPECT_EQ(Columns(*l.sensors[0]), std::make_tuple(2, 0.0, 0.0, 14.34, L"line"s, 2, 2));
+    EXPECT_EQ(Columns(*l.sensors[1]), std::make_tuple(1, 0.0, 0.0, 0.0, L"blank"s, 0, 0));
 }
 
 TEST(LensTables, BadValueMidTableKeepsEarlierRowsAndTheSensorsStillLoad) {
     Loaded l = LoadBoth(kSchema + LensRow(1, "A", 1, 0, 1) + LensRow(2, "B", 1, 0, 2) +
                         "INSERT INTO LENS VALUES (3, 'Bad', 1, '', '', '', '', 'n/a', 'C', 1, 0,"
                         " '', 0, 3);" +
-                        LensRow(4, "D", 1, 0, 4) + SensorRow(1, "6.4, 4.8, 8.0, '1/2\"', 3, 1, 10") +
+                        LensRow(4, "D", 1, 0, 4) +
+                        SensorRow(1, "6.4, 4.8, 8.0, '1/2\"', 3, 1, 10") +
                         SensorRow(2, "8.8, 6.6, 'eleven', '2/3\"', 3, 1, 20") +
                         SensorRow(3, "12.8, 9.6, 16, '1\"', 3, 1, 30"));
     EXPECT_FALSE(l.lensResult);

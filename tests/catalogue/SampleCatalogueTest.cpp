@@ -7,8 +7,8 @@
 #include <cmath>
 #include <map>
 
+#include "LedSpecValues.h"
 #include "catalogue/CCCTVCCDData.h"
-#include "illumination/LedTypes.h"
 #include "illumination/LedVocabulary.h"
 #include "optics/CCCTVData_Param1.h"
 #include "platform/Numbers.h"
@@ -26,10 +26,10 @@ namespace {
 template <class T>
 using Array = std::vector<std::unique_ptr<T>>;
 
+// Every sample file loaded once, as the program loads it.
 class SampleCatalogues : public ::testing::Test {
 protected:
-    // Opens one sample file, runs `load` on it, closes it; false on any
-    // failure or message.
+    // Opens one file, runs its loaders and closes it; false on any failure or message.
     template <class Loaders>
     static bool LoadSample(const wchar_t* file, const wchar_t* password, Loaders load) {
         CMessageRecorder rec;
@@ -38,14 +38,14 @@ protected:
         for (const auto& text : rec.Texts()) ADD_FAILURE() << quorrel::ToUtf8(text);
         return ok && rec.Count() == 0;
     }
-
     static void SetUpTestSuite() {
-        lensOk = LoadSample(L"quorrel_cctv.mdb", CTempCatalogue::kLensPassword,
-                            [](CCatalogDatabase& db) { return db.LoadLensTable(lenses) && db.LoadCCDTable(sensors); });
-        tklOk = LoadSample(L"quorrel_tkl.mdb", CTempCatalogue::kLensPassword, [](CCatalogDatabase& db) {
+        lensOk = LoadSample(L"quorrel_cctv.mdb", CTempCatalogue::kLensPassword, [](auto& db) {
+            return db.LoadLensTable(lenses) && db.LoadCCDTable(sensors);
+        });
+        tklOk = LoadSample(L"quorrel_tkl.mdb", CTempCatalogue::kLensPassword, [](auto& db) {
             return db.LoadTKLLensTable(tkl) && db.LoadTKLExtraTable(extras);
         });
-        ledOk = LoadSample(L"quorrel_led.mdb", CTempCatalogue::kLedPassword, [](CCatalogDatabase& db) {
+        ledOk = LoadSample(L"quorrel_led.mdb", CTempCatalogue::kLedPassword, [](auto& db) {
             return db.LoadLedCommonTable(lights) && db.LoadIlluminationTypeTable(types) &&
                    db.LoadColorTable(colors);
         });
@@ -55,17 +55,11 @@ protected:
         lights.clear(), types.clear(), colors.clear();
     }
 
-    template <class T, class M>
-    static const T* Named(const Array<T>& arr, M T::*name, const std::wstring& wanted) {
-        for (const auto& r : arr)
-            if ((*r).*name == wanted) return r.get();
-        return nullptr;
-    }
     static CCCTVData* Lens(const std::wstring& n) {
-        return const_cast<CCCTVData*>(Named(lenses, &CCCTVData::m_strType, n));
+        return FindBy(lenses, &CCCTVData::m_strType, n);
     }
-    static const CCCTVCCDData* Sensor(const std::wstring& n) {
-        return Named(sensors, &CCCTVCCDData::m_strType, n);
+    static CCCTVCCDData* Sensor(const std::wstring& n) {
+        return FindBy(sensors, &CCCTVCCDData::m_strType, n);
     }
     static int Calc(CCCTVData& lens, double sensor, double value, int mode, tagLensCalcResult& r) {
         r.PresetForSearch();
@@ -108,7 +102,8 @@ TEST_F(SampleCatalogues, SensorFormatsInDisplayOrderWithTheirSizes) {
             EXPECT_NEAR(std::hypot(s->m_dHorizontal, s->m_dVertical), s->m_dRadial, 0.01);
             EXPECT_EQ(s->m_nSpecialFlag, 1);
         } else {
-            EXPECT_EQ(std::make_tuple(s->m_nAreaFlag, s->m_dHorizontal, s->m_dVertical, s->m_nSpecialFlag),
+            EXPECT_EQ(std::make_tuple(s->m_nAreaFlag, s->m_dHorizontal, s->m_dVertical,
+                                      s->m_nSpecialFlag),
                       std::make_tuple(2, 0.0, 0.0, 2));
         }
     }
@@ -197,7 +192,8 @@ TEST_F(SampleCatalogues, HalfInchSensorAtThreeHundredMillimetres) {
     int found = 0;
     for (const auto& l : lenses) {
         tagLensCalcResult r;
-        if ((l->m_nSpecialFlag & sensor->m_nSpecialFlag) && l->m_dImageCircle >= sensor->m_dRadial &&
+        if ((l->m_nSpecialFlag & sensor->m_nSpecialFlag) &&
+            l->m_dImageCircle >= sensor->m_dRadial &&
             Calc(*l, sensor->m_dHorizontal, 300.0, kModeWorkingDistance, r) == 1)
             ++found;
     }
@@ -225,22 +221,19 @@ TEST_F(SampleCatalogues, HalfInchSensorAtThreeHundredMillimetres) {
 TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
     // 19 rows, one discontinued, two of them split in two.
     EXPECT_EQ(Field(tkl, &CTKLData::Type),
-              (Texts{L"TKL005-450", L"TKL01-300", L"GUX-02", L"TKL025-110", L"QEV-035X", L"GUX-05",
-                     L"TKL05-65", L"TKL05-65D", L"TKL05-110NIR", L"QEV-0.75X", L"QEV-1X", L"QEV-1XD",
-                     L"TKL1-110D", L"GUXD-10", L"LSC-1X-16K", L"TKL1.5-65", L"QEV-2X-D", L"TKL2-65D",
-                     L"TKL3-65", L"TKL4-45D"}));
-    EXPECT_EQ(extras.size(), tkl.size());
+              (Texts{L"TKL005-450", L"TKL01-300", L"GUX-02", L"TKL025-110", L"QEV-035X",
+                     L"GUX-05", L"TKL05-65", L"TKL05-65D", L"TKL05-110NIR", L"QEV-0.75X",
+                     L"QEV-1X", L"QEV-1XD", L"TKL1-110D", L"GUXD-10", L"LSC-1X-16K", L"TKL1.5-65",
+                     L"QEV-2X-D", L"TKL2-65D", L"TKL3-65", L"TKL4-45D"}));
+    const Texts extraNames = Field(extras, &CTKLExtraData::LENS_Type);
+    EXPECT_EQ(extraNames.size(), tkl.size());
+    const auto& noHold = CTKLData::kNoHoldLengthTypes;
     for (const auto& lens : tkl) {
         SCOPED_TRACE(quorrel::ToUtf8(lens->Type));
-        EXPECT_EQ(std::count_if(extras.begin(), extras.end(),
-                                [&](const auto& e) { return e->LENS_Type == lens->Type; }),
-                  1);
+        EXPECT_EQ(std::count(extraNames.begin(), extraNames.end(), lens->Type), 1);
         // No hold length for the GUX series and the listed lenses, else a
         // positive holding section L - C - Mount.
-        const bool listed =
-            std::find(CTKLData::kNoHoldLengthTypes.begin(), CTKLData::kNoHoldLengthTypes.end(),
-                      lens->Type) != CTKLData::kNoHoldLengthTypes.end();
-        if (lens->Kind == L"GUX" || listed) {
+        if (lens->Kind == L"GUX" || std::count(noHold.begin(), noHold.end(), lens->Type)) {
             EXPECT_EQ(lens->HoldLength, 0.0);
         } else {
             EXPECT_EQ(lens->HoldLength, lens->L - lens->HoldC - lens->Mount);
@@ -249,10 +242,8 @@ TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
         // The name states the magnification the optics have (within 1 %),
         // except for the line-scan lens of no series.
         std::wstring text;
-        if (lens->Kind == L"LSC") {
-            EXPECT_FALSE(ParseTelecentricMagnification(lens->Type, text));
-        } else {
-            ASSERT_TRUE(ParseTelecentricMagnification(lens->Type, text));
+        EXPECT_EQ(ParseTelecentricMagnification(lens->Type, text), lens->Kind != L"LSC");
+        if (lens->Kind != L"LSC") {
             EXPECT_NEAR(quorrel::ParseLeadingNumber(text), std::fabs(lens->Pmag),
                         0.01 * std::fabs(lens->Pmag));
         }
@@ -265,8 +256,8 @@ TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
     }
     // The listed lenses are in the catalogue and not of the GUX series, so
     // the list is what gives them no hold length.
-    for (std::wstring_view name : CTKLData::kNoHoldLengthTypes) {
-        const CTKLData* lens = Named(tkl, &CTKLData::Type, std::wstring(name));
+    for (std::wstring_view name : noHold) {
+        const CTKLData* lens = FindBy(tkl, &CTKLData::Type, std::wstring(name));
         ASSERT_NE(lens, nullptr);
         EXPECT_NE(lens->Kind, L"GUX");
         EXPECT_NE(lens->L - lens->HoldC - lens->Mount, 0.0);
@@ -276,43 +267,33 @@ TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
 // ---- illuminations ---------------------------------------------------------
 
 TEST_F(SampleCatalogues, EveryIlluminationTypeHasLightsWithGeometryAndAGrowingField) {
-    EXPECT_EQ(types.size(), 9u);
-    EXPECT_EQ(colors.size(), 6u);
-    EXPECT_GE(lights.size(), 27u);
-    for (const auto& t : types) {
-        EXPECT_NE(t->m_nTypeNum, 4);  // discontinued
-        EXPECT_FALSE(t->m_strTypeNameJP.empty() || t->m_strTypeNameEN.empty() || t->m_strTypeNameCN.empty());
-    }
+    const std::vector<int> typeNums = Field(types, &CLedTypeData::m_nTypeNum);
+    const std::vector<int> colorNums = Field(colors, &CLedColorData::m_nColorNum);
+    EXPECT_EQ(typeNums, (std::vector<int>{1, 11, 12, 2, 3, 5, 7, 6, 8}));  // 4 is discontinued
+    EXPECT_EQ(colorNums.size(), 6u);
+    for (const auto& t : types)
+        EXPECT_FALSE(t->m_strTypeNameJP.empty() || t->m_strTypeNameEN.empty() ||
+                     t->m_strTypeNameCN.empty());
     std::map<int, int> perType;
     for (const auto& led : lights) {
         SCOPED_TRACE(quorrel::ToUtf8(led->ProductName));
         ++perType[led->Type];
-        EXPECT_TRUE(std::any_of(types.begin(), types.end(), [&](const auto& t) { return t->m_nTypeNum == led->Type; }));
-        EXPECT_TRUE(std::any_of(colors.begin(), colors.end(), [&](const auto& c) { return c->m_nColorNum == led->Color; }));
+        EXPECT_EQ(std::count(typeNums.begin(), typeNums.end(), led->Type), 1);
+        EXPECT_EQ(std::count(colorNums.begin(), colorNums.end(), led->Color), 1);
         EXPECT_TRUE(led->ControlMethod == L"CC" || led->ControlMethod == L"CV");
         EXPECT_FALSE(led->Controller.empty());
-        double height = 0;
-        if (auto* r = dynamic_cast<const CLedData_DirectRing*>(led.get())) height = r->Height;
-        if (auto* r = dynamic_cast<const CLedData_LowAngleRing*>(led.get())) height = r->Height;
-        if (auto* r = dynamic_cast<const CLedData_ShadowlessRing*>(led.get())) height = r->Height;
-        if (auto* r = dynamic_cast<const CLedData_SimCoaxial*>(led.get())) height = r->Height;
-        if (auto* r = dynamic_cast<const CLedData_SimpleDome*>(led.get())) height = r->Height;
-        if (auto* r = dynamic_cast<const CLedData_Bar*>(led.get())) height = r->Tickness;
-        if (auto* r = dynamic_cast<const CLedData_BackLight*>(led.get())) height = r->Tickness;
-        EXPECT_GT(height, 0.0);
+        EXPECT_GT(SpecNumbers(led.get()).at(2), 0.0);  // height or thickness
         if (led->Type == 8) continue;
         EXPECT_GT(led->WD_H_b, 1e-9);
         EXPECT_LT(led->MinWD, led->MaxWD);
         for (const tagLedAreaCoef& f : {led->CoefH(), led->CoefV(), led->CoefD()})
             EXPECT_GT(f.At(led->MaxWD), f.At(led->MinWD));
     }
-    for (int type : {1, 2, 3, 5, 6, 7, 8, 11, 12}) EXPECT_GE(perType[type], 3) << type;
-
-    const auto* apostrophe = dynamic_cast<const CLedData_DirectRing*>(Named(lights, &CLedData::ProductName, L"QR-D65'S"));
-    ASSERT_NE(apostrophe, nullptr);
-    EXPECT_EQ(apostrophe->InternalDiameter, 40.0);
-    EXPECT_TRUE(std::any_of(lights.begin(), lights.end(), [](const auto& l) { return l->MTO != 0; }));
-    EXPECT_EQ(Named(lights, &CLedData::ProductName, L"QR-D40"), nullptr);  // discontinued
+    for (int type : typeNums) EXPECT_GE(perType[type], 3) << type;
+    EXPECT_EQ(SpecNumbers(FindBy(lights, &CLedData::ProductName, std::wstring(L"QR-D65'S"))),
+              (std::vector<double>{40, 76, 19, 28}));
+    EXPECT_TRUE(std::any_of(lights.begin(), lights.end(), [](const auto& l) { return l->MTO; }));
+    EXPECT_EQ(FindBy(lights, &CLedData::ProductName, std::wstring(L"QR-D40")), nullptr);
 }
 
 TEST_F(SampleCatalogues, LensOfAHundredMillimetreFieldFindsRingsBarsAndBackLights) {
@@ -321,10 +302,11 @@ TEST_F(SampleCatalogues, LensOfAHundredMillimetreFieldFindsRingsBarsAndBackLight
     Texts found;
     for (const auto& led : lights) {
         tagLedWDRange range;
-        if (led->MatchSearch(100, 75, 125, 300, 30, 0x7FFFFFFF, -1, -1, -1, -1, 63, 3, -1, -1, range) > 0)
+        if (led->MatchSearch(100, 75, 125, 300, 30, 0x7FFFFFFF, -1, -1, -1, -1, 63, 3, -1, -1,
+                             range) > 0)
             found.push_back(led->ProductName);
     }
-    auto has = [&](const wchar_t* name) { return std::find(found.begin(), found.end(), name) != found.end(); };
+    auto has = [&](const wchar_t* name) { return std::count(found.begin(), found.end(), name); };
     for (const wchar_t* name : {L"QR-D80", L"QR-D120", L"QB-100", L"QK-10080", L"QK-200150"})
         EXPECT_TRUE(has(name)) << quorrel::ToUtf8(name);
     EXPECT_FALSE(has(L"QR-D50"));   // its 30 mm hole cuts the cone everywhere

@@ -7,6 +7,7 @@
 #include "telecentric/CTKLExtraData.h"
 
 using namespace quorrel::test;
+using namespace std::string_literals;
 
 namespace {
 
@@ -33,7 +34,8 @@ std::string FullLensRow(int id, const std::string& type) {
 }
 
 // A lens row that sets only its name and the discontinued mark.
-std::string NamedLensRow(int id, const std::string& typeSql, const std::string& discontinued = "0") {
+std::string NamedLensRow(int id, const std::string& typeSql,
+                         const std::string& discontinued = "0") {
     return "INSERT INTO LENS (ID, Type, Discontinued) VALUES (" + std::to_string(id) + ", " +
            typeSql + ", " + discontinued + ");";
 }
@@ -82,10 +84,8 @@ TEST(TKLLensTable, BothLensesOfASplitRowCarryEveryColumn) {
                                        13.4, 1.6, 16.0, 8.0, 99999.0, -118.3, 7.03, 12.65, 7.04,
                                        17.53, 0.5, 16.0, 1.0, 30.0, 42.5, 70.0, 31.0, 6.0, 36.0,
                                        92.0 /* hold length 168.0 - 70.0 - 6.0 */}));
-        EXPECT_EQ(TextsAndFlags(*lens),
-                  std::make_tuple(std::wstring(L"TKL"), std::wstring(L"16k5\u03bcm"),
-                                  std::wstring(L"jp.pdf"), std::wstring(L"en.pdf"),
-                                  std::wstring(L"cn.pdf"), std::wstring(L"C"), 1, 5));
+        EXPECT_EQ(TextsAndFlags(*lens), std::make_tuple(L"TKL"s, L"16k5\u03bcm"s, L"jp.pdf"s,
+                                                        L"en.pdf"s, L"cn.pdf"s, L"C"s, 1, 5));
     }
     EXPECT_TRUE(l.messages.empty());
 }
@@ -118,7 +118,7 @@ TEST(TKLLensTable, NullColumnsReadAsEmptyAndZero) {
     auto l = LoadLenses(NamedLensRow(1, "'X-1'"));
     ASSERT_EQ(l.rows.size(), 1u);
     EXPECT_EQ(Numbers(*l.rows[0]), std::vector<double>(28, 0.0));
-    const std::wstring none;
+    const auto none = L""s;
     EXPECT_EQ(TextsAndFlags(*l.rows[0]), std::make_tuple(none, none, none, none, none, none, 0, 0));
     EXPECT_TRUE(l.messages.empty());
 }
@@ -126,7 +126,8 @@ TEST(TKLLensTable, NullColumnsReadAsEmptyAndZero) {
 TEST(TKLLensTable, BadValueMidTableKeepsEarlierRowsAndTheExtraTableStillLoads) {
     COpenCatalogue cat(kSchema + FullLensRow(1, "TKL1-65_65D") + FullLensRow(2, "TKL2-65") +
                        FullLensRow(3, "TKL3-65") + FullLensRow(4, "TKL4-45") +
-                       "UPDATE LENS SET Pmag = 'abc' WHERE ID = 3;" + ExtraRow(1, "'TKL1-65'", "'--'"));
+                       "UPDATE LENS SET Pmag = 'abc' WHERE ID = 3;" +
+                       ExtraRow(1, "'TKL1-65'", "'--'"));
     std::vector<std::unique_ptr<CTKLData>> lenses;
     EXPECT_FALSE(cat.db.LoadTKLLensTable(lenses));
     EXPECT_EQ(Field(lenses, &CTKLData::Type), (Texts{L"TKL1-65", L"TKL1-65D", L"TKL2-65"}));
@@ -166,10 +167,10 @@ TEST(TKLExtraTable, EveryColumnLandsInItsMemberAndNullReadsEmptyOrZero) {
                         "INSERT INTO LENS_EXTRA (ID, REARCON_Type) VALUES (2, '--');");
     EXPECT_EQ(Field(l.rows, &CTKLExtraData::LENS_Type), (Texts{L"", L"QEV-1X", L"QEV-1XD"}));
     ASSERT_EQ(l.rows.size(), 3u);
-    EXPECT_EQ(Values(*l.rows[0]), std::make_tuple(std::wstring(L"--"), std::wstring(), 0.0, 0.0, 0.0, 0.0, 0.0));
+    EXPECT_EQ(Values(*l.rows[0]), std::make_tuple(L"--"s, L""s, 0.0, 0.0, 0.0, 0.0, 0.0));
     for (size_t i : {1, 2})
-        EXPECT_EQ(Values(*l.rows[i]), std::make_tuple(std::wstring(L"--"), std::wstring(L"35mm"),
-                                                      0.04, 0.03, 95.0, 0.9984, 1.0024));
+        EXPECT_EQ(Values(*l.rows[i]),
+                  std::make_tuple(L"--"s, L"35mm"s, 0.04, 0.03, 95.0, 0.9984, 1.0024));
     EXPECT_TRUE(l.messages.empty());
 }
 

@@ -47,7 +47,8 @@ TEST(SolveWDForArea, NarrowsTheRangeToWhereTheAreaIsReached) {
          {66.1895, 100, 66.1895, 100}, 120},
         {"f, area below the smallest 34 leaves the range", 0.01, 1, 10, 20, 100, 25, -1, 1,
          {20, 100, 20, 100}, 25},
-        {"f, area above the largest 210", 0.01, 1, 10, 20, 100, 211, -1, -2, {20, 100, 20, 100}, 211},
+        {"f, area above the largest 210", 0.01, 1, 10, 20, 100, 211, -1, -2, {20, 100, 20, 100},
+         211},
         {"no quadratic term", 0.0, 1, 10, 20, 100, 50, -1, -1, {20, 100, 20, 100}, 50},
         {"quadratic term of 1e-9 counts as none", 1e-9, 1, 10, 20, 100, 50, -1, -1,
          {20, 100, 20, 100}, 50},
@@ -214,7 +215,8 @@ TEST(MatchSearch, GeometryOfTheLightDecidesLast) {
     led.WD_H_d = 100, led.WD_V_d = 80, led.WD_D_d = 128;
     tagLedWDRange range;
     // A field of 110 mm across is wider than the 100 mm surface.
-    EXPECT_EQ(led.MatchSearch(110, 30, 114, 100, 20, 128, -1, -1, -1, -1, 63, 3, -1, -1, range), -1010);
+    EXPECT_EQ(led.MatchSearch(110, 30, 114, 100, 20, 128, -1, -1, -1, -1, 63, 3, -1, -1, range),
+              -1010);
     CLedData base;  // a record without a model never fits
     base.Type = 1, base.Color = 1;
     EXPECT_EQ(base.MatchSearch(40, 30, 50, 100, 20, 1, -1, -1, -1, -1, 1, 3, -1, -1, range), 0);

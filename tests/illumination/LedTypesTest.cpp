@@ -56,11 +56,16 @@ void ExpectSearches(CLedData& led, std::initializer_list<Search> searches) {
 
 // One calculation; a positive code must leave exactly `out` in the result
 // (areas H, V, D, WD 1, WD 2; kUnset where nothing is written).
+struct LensArgs {
+    double fovH, fovV, lensWD, eff;
+};
+constexpr LensArgs kNoLens{-1, -1, -1, -1};
+
 struct Calc {
     const char* what;
     double value;
     int item;
-    double fovH, fovV, lensWD, eff;
+    LensArgs lens;
     int code;
     tagLedCalcResult out{};
 };
@@ -69,7 +74,8 @@ void ExpectCalculations(CLedData& led, std::initializer_list<Calc> calcs) {
     for (const Calc& c : calcs) {
         SCOPED_TRACE(c.what);
         tagLedCalcResult r{kUnset, kUnset, kUnset, kUnset, kUnset};
-        EXPECT_EQ(led.Calculate(c.value, c.item, c.fovH, c.fovV, c.lensWD, c.eff, r), c.code);
+        const LensArgs& l = c.lens;
+        EXPECT_EQ(led.Calculate(c.value, c.item, l.fovH, l.fovV, l.lensWD, l.eff, r), c.code);
         if (c.code <= 0) continue;
         EXPECT_NEAR(r.dAreaH, c.out.dAreaH, kTol);
         EXPECT_NEAR(r.dAreaV, c.out.dAreaV, kTol);
@@ -129,48 +135,52 @@ TYPED_TEST(RingLight, Search) {
         {"the hole decides when it cuts the cone", Lens(48, 36, 200, 30), 1, 66.6667, 150},
     });
     ExpectSearches(*RingR<TypeParam>(20), {
-        {"hole narrower than the front, field as wide as the front", LensD(18, 24, 30, 200, 30), -1001},
+        {"hole narrower than the front, field as wide as the front", LensD(18, 24, 30, 200, 30),
+         -1001},
     });
     ExpectSearches(*RingR<TypeParam>(300), {
         {"diagonal 200 is more than f(150) = 165 lights", Lens(160, 120, 400, 30), -1002},
     });
     auto high = RingR<TypeParam>(80);
     high->MinWD = 40, high->MaxWD = 100, high->Height = 15;
-    ExpectSearches(*high, {{"MinWD 40 above the usable maximum 50 - 15 = 35", Lens(48, 36, 50, 30), -1000}});
+    ExpectSearches(*high, {
+        {"MinWD 40 above the usable maximum 50 - 15 = 35", Lens(48, 36, 50, 30), -1000},
+    });
     // Front 60 at 200 mm, field 16 x 12 (diagonal 20), hole 30: the hole passes
     // the cone up to WD 200 - (30 - 60) * 200 / (20 - 60) = 50; on [20, 50] g
     // falls from 21 to 6 and is 20 at 21.2702.
     ExpectSearches(*RingQ<TypeParam>(30), {
-        {"front wider than the field keeps the near WDs", LensD(16, 12, 20, 200, 60), 2, 20, 21.2702},
+        {"front wider than the field keeps the near WDs", LensD(16, 12, 20, 200, 60), 2, 20,
+         21.2702},
     });
 }
 
 TYPED_TEST(RingLight, Calculate) {
     ExpectCalculations(*RingR<TypeParam>(80), {
-        {"areas at a WD", 50, 0, -1, -1, -1, -1, 1, {65, 65, 65, 50, kUnset}},
-        {"below MinWD", 19.9, 0, -1, -1, -1, -1, -5000},
-        {"above MaxWD", 150.1, 0, -1, -1, -1, -1, -5001},
-        {"a lens at 100 mm: the ring stays below 80", 90, 0, 48, 36, 100, 30, -5001},
+        {"areas at a WD", 50, 0, kNoLens, 1, {65, 65, 65, 50, kUnset}},
+        {"below MinWD", 19.9, 0, kNoLens, -5000},
+        {"above MaxWD", 150.1, 0, kNoLens, -5001},
+        {"a lens at 100 mm: the ring stays below 80", 90, 0, {48, 36, 100, 30}, -5001},
         // Field 80 x 60 (diagonal 100), front 30, lens WD 200: the cone is wider
         // than the hole of 80 below w = 200 - 50 * 200 / 70 = 57.143.
-        {"a WD that vignettes", 50, 0, 80, 60, 200, 30, -5010},
-        {"a WD that does not", 60, 0, 80, 60, 200, 30, 1, {73.2, 73.2, 73.2, 60, kUnset}},
+        {"a WD that vignettes", 50, 0, {80, 60, 200, 30}, -5010},
+        {"a WD that does not", 60, 0, {80, 60, 200, 30}, 1, {73.2, 73.2, 73.2, 60, kUnset}},
         // Front 20: (80 - 20) / 2 = 30 = (100 - 20) / 2 * (200 - 50) / 200 at w = 50.
-        {"at the limit itself no vignetting", 50, 0, 80, 60, 200, 20, 1, {65, 65, 65, 50, kUnset}},
-        {"just below the limit", 49.9, 0, 80, 60, 200, 20, -5010},
-        {"the WD for an area", 60, 1, -1, -1, -1, -1, 1, {60, 60, 60, 43.6492, kUnset}},
-        {"f = 200 at 177.87, beyond MaxWD 150", 200, 3, -1, -1, -1, -1, -6001},
+        {"at the limit no vignetting", 50, 0, {80, 60, 200, 20}, 1, {65, 65, 65, 50, kUnset}},
+        {"just below the limit", 49.9, 0, {80, 60, 200, 20}, -5010},
+        {"the WD for an area", 60, 1, kNoLens, 1, {60, 60, 60, 43.6492, kUnset}},
+        {"f = 200 at 177.87, beyond MaxWD 150", 200, 3, kNoLens, -6001},
     });
     // A front of 60 at 200 mm over a field of 16 x 12 (diagonal 20): the cone is
     // 20 + 0.2 w wide, so the hole of 30 passes it at WD 30 (26) but not at 90 (38).
     ExpectCalculations(*RingQ<TypeParam>(30), {
-        {"two WDs; the areas at the last kept one, 30", 14, 1, -1, -1, -1, -1, 3, {14, 14, 14, 90, 30}},
-        {"the far WD vignettes", 14, 1, 16, 12, 200, 60, 2, {14, 14, 14, kUnset, 30}},
-        {"a near WD passes", 21, 0, 16, 12, 200, 60, 1, {20.21, 20.21, 20.21, 21, kUnset}},
-        {"a far WD vignettes", 99, 0, 16, 12, 200, 60, -5010},
+        {"two WDs; the areas at the last kept one, 30", 14, 1, kNoLens, 3, {14, 14, 14, 90, 30}},
+        {"the far WD vignettes", 14, 1, {16, 12, 200, 60}, 2, {14, 14, 14, kUnset, 30}},
+        {"a near WD passes", 21, 0, {16, 12, 200, 60}, 1, {20.21, 20.21, 20.21, 21, kUnset}},
+        {"a far WD vignettes", 99, 0, {16, 12, 200, 60}, -5010},
     });
     ExpectCalculations(*RingQ<TypeParam>(20), {
-        {"a hole narrower than the field: both vignette", 14, 1, 16, 12, 200, 60, -6010},
+        {"a hole narrower than the field: both vignette", 14, 1, {16, 12, 200, 60}, -6010},
     });
 }
 
@@ -215,15 +225,16 @@ TEST(Bar, Search) {
 TEST(Bar, Calculate) {
     ExpectCalculations(*BarB(), {
         // 22.5 + 120 + 20, 11.25 + 45 + 5, -11.25 + 150 + 25.
-        {"a lens WD of 50 does not limit a bar", 150, 0, 60, 30, 50, 25, 1, {162.5, 61.25, 163.75, 150, kUnset}},
-        {"each axis has its own area", 100, 0, -1, -1, -1, -1, 1, {110, 40, 120, 100, kUnset}},
-        {"above MaxWD", 201, 0, -1, -1, -1, -1, -5001},
+        {"a lens WD of 50 does not limit a bar", 150, 0, {60, 30, 50, 25}, 1,
+         {162.5, 61.25, 163.75, 150, kUnset}},
+        {"each axis has its own area", 100, 0, kNoLens, 1, {110, 40, 120, 100, kUnset}},
+        {"above MaxWD", 201, 0, kNoLens, -5001},
         // V = 40: disc = 0.09 + 0.002 * 35 = 0.16, roots 100 and -700.
-        {"item 2 solves V", 40, 2, -1, -1, -1, -1, 1, {110, 40, 120, 100, kUnset}},
+        {"item 2 solves V", 40, 2, kNoLens, 1, {110, 40, 120, 100, kUnset}},
         // H = 40: disc = 0.64 + 0.004 * 20 = 0.72, root (0.848528 - 0.8) / 0.002 =
         // 24.2641; there V = 0.2944 + 7.2792 + 5 = 12.5736, D = -0.2944 + 24.2641 + 25.
-        {"item 1 solves H", 40, 1, -1, -1, -1, -1, 1, {40, 12.5736, 48.9697, 24.2641, kUnset}},
-        {"D never reaches 600 (its top is 525)", 600, 3, -1, -1, -1, -1, -6000},
+        {"item 1 solves H", 40, 1, kNoLens, 1, {40, 12.5736, 48.9697, 24.2641, kUnset}},
+        {"D never reaches 600 (its top is 525)", 600, 3, kNoLens, -6000},
     });
 }
 
@@ -262,28 +273,31 @@ TEST(SimCoaxial, CircularWindow) {
         {"V 75", AtWD(100, -1, 75, -1), 1, 100, 120},
     });
     ExpectCalculations(*s, {
-        {"areas at a WD", 50, 0, -1, -1, -1, -1, 1, {47.5, 47.5, 47.5, 50, kUnset}},
+        {"areas at a WD", 50, 0, kNoLens, 1, {47.5, 47.5, 47.5, 50, kUnset}},
         // Field 48 x 36 (diagonal 60), front 20, lens WD 250: a window of 35
         // vignettes below 250 - 15 * 250 / 40 = 156.25, so everywhere.
-        {"window 35 vignettes", 50, 0, 48, 36, 250, 20, -5010},
+        {"window 35 vignettes", 50, 0, {48, 36, 250, 20}, -5010},
     });
     // A window of 55 vignettes only below 250 - 35 * 250 / 40 = 31.25.
     s->LongSide = 55;
     ExpectCalculations(*s, {
-        {"below 31.25", 30, 0, 48, 36, 250, 20, -5010},
-        {"above 31.25", 50, 0, 48, 36, 250, 20, 1, {47.5, 47.5, 47.5, 50, kUnset}},
-        {"usable maximum 120 - 40 = 80", 81, 0, 48, 36, 120, 20, -5001},
+        {"below 31.25", 30, 0, {48, 36, 250, 20}, -5010},
+        {"above 31.25", 50, 0, {48, 36, 250, 20}, 1, {47.5, 47.5, 47.5, 50, kUnset}},
+        {"usable maximum 120 - 40 = 80", 81, 0, {48, 36, 120, 20}, -5001},
     });
     // Window 70, field 48 x 36 x 60, front 20, lens WD 250 (no vignetting):
     // f_H = 48 at 50.832, 36 at 30.178, 60 at (sqrt(0.41) - 0.5) / 0.002 = 70.156.
     s->LongSide = 70;
-    ExpectSearches(*s, {{"every axis with the H quadratic", LensD(48, 36, 60, 250, 20), 1, 70.1561, 120}});
+    ExpectSearches(*s, {
+        {"every axis with the H quadratic", LensD(48, 36, 60, 250, 20), 1, 70.1561, 120},
+    });
 }
 
 TEST(SimCoaxial, RectangularWindow) {
     auto s = Coax(false);
     ExpectSearches(*s, {
-        {"V's 50.2 is above 50, the whole part of H's 50.8", LensD(48, 36, 60, 250, 20), 1, 50.2, 120},
+        {"V's 50.2 is above 50, the whole part of H's 50.8", LensD(48, 36, 60, 250, 20), 1, 50.2,
+         120},
         // f_V(100) = 0.001 * 49.8 * 600 + 36 = 65.88
         {"V 66", AtWD(100, -1, 66, -1), -2001},
         {"V 65", AtWD(100, -1, 65, -1), 1, 100, 120},
@@ -292,17 +306,21 @@ TEST(SimCoaxial, RectangularWindow) {
     });
     // V = 36 at 50.2; there H = 48 - 0.001 * 0.6 * 550.2 = 47.66988 and
     // D = 60 + 0.001 * 10.2 * 550.2 = 65.61204.
-    ExpectCalculations(*s, {{"item 2 solves V", 36, 2, -1, -1, -1, -1, 1, {47.66988, 36, 65.61204, 50.2, kUnset}}});
+    ExpectCalculations(*s, {
+        {"item 2 solves V", 36, 2, kNoLens, 1, {47.66988, 36, 65.61204, 50.2, kUnset}},
+    });
     // Long side 40 against the field's 48: lim = 250 - 20 * 250 / 28 = 71.4286,
     // where every axis is lit already.
     s->LongSide = 40;
     ExpectSearches(*s, {{"the long side limits", LensD(48, 36, 60, 250, 20), 1, 71.4286, 120}});
     // Short side 25 against 36: lim = 250 - 5 * 250 / 16 = 171.875 > 120.
     s->LongSide = 70, s->ShortSide = 25;
-    ExpectSearches(*s, {{"the short side vignettes everywhere", LensD(48, 36, 60, 250, 20), -1001}});
+    ExpectSearches(*s, {
+        {"the short side vignettes everywhere", LensD(48, 36, 60, 250, 20), -1001},
+    });
     ExpectCalculations(*s, {
-        {"a WD that vignettes", 100, 0, 48, 36, 250, 20, -5010},
-        {"an area whose WD vignettes", 36, 2, 48, 36, 250, 20, -6010},
+        {"a WD that vignettes", 100, 0, {48, 36, 250, 20}, -5010},
+        {"an area whose WD vignettes", 36, 2, {48, 36, 250, 20}, -6010},
     });
 }
 
@@ -328,9 +346,9 @@ TEST(SimpleDome, SearchAndCalculate) {
     });
     // Vignettes when 2.5 < 22.5 * (150 - w) / 150.
     ExpectCalculations(dome, {
-        {"w 133: 2.5 < 2.55", 78, 0, 48, 36, 150, 15, -5010},
-        {"w 134: 2.5 > 2.4", 79, 0, 48, 36, 150, 15, 1, {201.41, 201.41, 201.41, 79, kUnset}},
-        {"above MaxWD", 81, 0, -1, -1, -1, -1, -5001},
+        {"w 133: 2.5 < 2.55", 78, 0, {48, 36, 150, 15}, -5010},
+        {"w 134: 2.5 > 2.4", 79, 0, {48, 36, 150, 15}, 1, {201.41, 201.41, 201.41, 79, kUnset}},
+        {"above MaxWD", 81, 0, kNoLens, -5001},
     });
     dome.WindowSizeL = 10;
     ExpectSearches(dome, {{"a front wider than the window", LensD(9, 12, 15, 150, 15), -1001}});
@@ -360,7 +378,9 @@ TEST(BackLight, FieldOrAreaMustFitTheSurfaceAndTheCalculationGivesIt) {
                   (std::vector<double>{1, 2, 3, 4}));
     }
     for (int item : {0, 1, 2, 3})
-        ExpectCalculations(bl, {{"the surface, no WD", -5, item, 10, 10, 100, 20, 1, {100, 80, 128, -1, -1}}});
+        ExpectCalculations(bl, {
+            {"the surface, no WD", -5, item, {10, 10, 100, 20}, 1, {100, 80, 128, -1, -1}},
+        });
 }
 
 // ---- records from catalogue rows ------------------------------------------

@@ -69,6 +69,14 @@ std::vector<M> Field(const std::vector<std::unique_ptr<T>>& arr, M Base::*member
     return out;
 }
 
+// The first record whose member equals `value`, or nullptr.
+template <class T, class Base, class M>
+T* FindBy(const std::vector<std::unique_ptr<T>>& arr, M Base::*member, const M& value) {
+    for (const auto& record : arr)
+        if ((*record).*member == value) return record.get();
+    return nullptr;
+}
+
 inline std::string ReadFileBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
