@@ -6,9 +6,9 @@
 
 #include "optics/CCCTVData.h"
 
-// Creates the record, assigns the columns and completes it by the class's
-// kind: parameter-text models get a ring limit of 100 mm and read their text;
-// fitted models get their fixed constants; two classes complete themselves
+// Creates the record, assigns the columns and completes it: the ring limit
+// starts at 100 mm and SetParameter then reads the parameter text (fitted
+// models set their fixed constants instead); two classes complete themselves
 // from the columns. Every record ends with its F-number list split. A
 // parameter type without a class of its own gives the thin-lens model, which
 // keeps the type as read.
