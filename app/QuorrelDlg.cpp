@@ -115,7 +115,7 @@ bool CQuorrelDlg::OnInitDialog() {
     for (const CCCTVCCDData* sensor : m_dlgTklSelect.m_arrCCDData)
         m_dlgTklSelect.ComboAddString(CTklModelSelectionDlg::kSensorCombo, sensor->m_strType);
 
-    // The specification page does without the last two formats.
+    // The data-sheet page does without the last two formats.
     for (size_t i = 0; i + 2 < m_arrCCDData.size(); ++i)
         m_dlgTKLSpec.m_arrCCDData.push_back(m_arrCCDData[i].get());
 

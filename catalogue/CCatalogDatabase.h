@@ -35,7 +35,7 @@
 //       });
 //   }
 //
-// A query that reads only the first row of its result (a specification
+// A query that reads only the first row of its result (a data-table
 // lookup) passes RowLimit::FirstRow and a bool to learn whether a row was
 // delivered at all:
 //

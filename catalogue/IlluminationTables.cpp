@@ -1,5 +1,5 @@
 // Loaders of the illumination catalogue (quorrel_led.mdb): the lights of the
-// table Common completed from their type's specification table, the
+// table Common completed from their type's data table, the
 // illumination types and the emitted colours.
 #include <string>
 #include <vector>
@@ -45,7 +45,7 @@ tagLedCommonColumns ReadCommonColumns(const CCatalogRow& row) {
     return c;
 }
 
-// Reads the first row of a specification query, the product name bound as
+// Reads the first row of a data-table query, the product name bound as
 // its parameter. True when a row was found and read without error.
 bool ReadSpecRow(CCatalogDatabase& db, std::string_view sql, const std::wstring& productName,
                  const CCatalogDatabase::RowHandler& read) {
@@ -55,7 +55,7 @@ bool ReadSpecRow(CCatalogDatabase& db, std::string_view sql, const std::wstring&
     return ok && seen;
 }
 
-// Completes one light from its type's specification table. Every output is
+// Completes one light from its type's data table. Every output is
 // copied into the record, whatever the query found: a missing row leaves
 // -1.0 in the numbers.
 void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
@@ -191,7 +191,7 @@ bool CCatalogDatabase::LoadColorTable(std::vector<std::unique_ptr<CLedColorData>
     });
 }
 
-// ---- specification queries -------------------------------------------------
+// ---- data-table queries -------------------------------------------------
 // Each presets its numbers to -1.0 (WindowForm to 0) and reads the first row
 // for the product; its outputs take each value as soon as it is read.
 

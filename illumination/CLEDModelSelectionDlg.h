@@ -39,7 +39,7 @@ public:
 
     // Appends the illumination types to the page's type list.
     void SetTypeList(const std::vector<std::unique_ptr<CLedTypeData>>& types);
-    // Takes over a lens from a lens page: lens-specification mode with its
+    // Takes over a lens from a lens page: lens-data mode with its
     // field of view, working distance and effective diameter.
     void SetLensSpec(double fovH, double fovV, double fovD, double lensWD, double effectiveDiameter);
     // Resets the page's inputs and results; the type list keeps its state.

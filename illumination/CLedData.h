@@ -168,7 +168,7 @@ public:
     tagLedAreaCoef CoefV() const { return {WD_V_b, WD_V_c, WD_V_d}; }
     tagLedAreaCoef CoefD() const { return {WD_D_b, WD_D_c, WD_D_d}; }
 
-    std::wstring ProductName;        // model name; key of the specification rows
+    std::wstring ProductName;        // model name; key of the data-table rows
     int Type = 0;                    // illumination type number
     int Color = 0;                   // emitted colour number
     double MaxRatedCurrent = 0.0;    // rated current, A

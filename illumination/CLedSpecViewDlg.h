@@ -1,4 +1,4 @@
-// Tab 7: the illumination specification page.
+// Tab 7: the illumination data-sheet page.
 #pragma once
 
 #include <vector>

@@ -5,7 +5,7 @@
 // a circular or rectangular window; a bar light lights a rectangle; a back
 // light has a fixed lighting surface. Every class answers the search
 // (EvaluateSearch) and the calculation (Calculate) of CLedData from its own
-// members. A product without a specification row holds -1.0 in its numbers.
+// members. A product without a data-table row holds -1.0 in its numbers.
 #pragma once
 
 #include <memory>

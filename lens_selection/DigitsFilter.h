@@ -1,4 +1,4 @@
-// The digits-only rule of the numeric edits on the search and specification
+// The digits-only rule of the numeric edits on the search and data-sheet
 // pages: only decimal digits and the point are kept.
 #pragma once
 

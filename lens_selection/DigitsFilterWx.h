@@ -1,5 +1,5 @@
 // The shared text-change handler that keeps a numeric edit to digits and
-// points. Every search page and the illumination specification page bind it
+// points. Every search page and the illumination data-sheet page bind it
 // to their numeric edits.
 #pragma once
 

@@ -1,5 +1,5 @@
 // Extra data of one telecentric lens (one row of the lens-extra table): the
-// distortion the specification page shows, and values kept as read.
+// distortion the data-sheet page shows, and values kept as read.
 #pragma once
 
 #include <string>

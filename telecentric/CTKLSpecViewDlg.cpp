@@ -48,6 +48,6 @@ void CTKLSpecViewDlg::ShowLens(CTKLData* lens) {
 }
 
 void CTKLSpecViewDlg::FillSpec(CTKLData* lens, CTKLExtraData* extra) {
-    // The specification sheet's values come with the page's labels and
+    // The data sheet's values come with the page's labels and
     // drawings.
 }

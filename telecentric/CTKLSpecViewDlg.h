@@ -1,4 +1,4 @@
-// Tab 4: the telecentric lens specification page.
+// Tab 4: the telecentric lens data-sheet page.
 #pragma once
 
 #include <vector>

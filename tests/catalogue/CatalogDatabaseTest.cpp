@@ -155,7 +155,7 @@ void ExpectEveryLoaderKeepsItsArray(DB& db, bool result) {
     ExpectKept(db, &DB::LoadCCDTable, std::make_unique<CCCTVCCDData>(), result);
     ExpectKept(db, &DB::LoadTKLLensTable, std::make_unique<CTKLData>(L"", tagTKLColumns{}), result);
     ExpectKept(db, &DB::LoadTKLExtraTable, std::make_unique<CTKLExtraData>(), result);
-    // The kept light has Type 0, which has no specification table to complete it from.
+    // The kept light has Type 0, which has no data table to complete it from.
     ExpectKept(db, &DB::LoadLedCommonTable, std::make_unique<CLedData_BackLight>(), result);
     ExpectKept(db, &DB::LoadIlluminationTypeTable, std::make_unique<CLedTypeData>(), result);
     ExpectKept(db, &DB::LoadColorTable, std::make_unique<CLedColorData>(), result);

@@ -1,5 +1,5 @@
 // Loading the illumination catalogue: the lights of Common completed from
-// their specification tables, the types and the colours.
+// their data tables, the types and the colours.
 #include <gtest/gtest.h>
 
 #include <typeinfo>
@@ -118,7 +118,7 @@ TEST(LoadLedCommonTable, ReadsEachCommonColumnByName) {
     EXPECT_EQ(coefficients(*l.rows[1]), std::vector<double>(12, 0.0));
 }
 
-TEST(LoadLedCommonTable, BadValueKeepsEarlierRowsAndSkipsTheSpecifications) {
+TEST(LoadLedCommonTable, BadValueKeepsEarlierRowsAndSkipsTheDataTables) {
     auto l = LoadLights(Light(1, "'first'", 1, 1) +
                         "INSERT INTO Common (ProductName, Type, Weight, Discontinued, DispOrder)"
                         " VALUES ('second', 1, 'heavy', 0, 2);" +
@@ -127,13 +127,13 @@ TEST(LoadLedCommonTable, BadValueKeepsEarlierRowsAndSkipsTheSpecifications) {
     EXPECT_FALSE(l.ok);
     EXPECT_EQ(l.messages, Texts{L"Type mismatch."});
     EXPECT_EQ(Field(l.rows, &CLedData::ProductName), Texts{L"first"});
-    // The specification phase did not run: the ring's own members stay 0.
+    // The data-table phase did not run: the ring's own members stay 0.
     EXPECT_EQ(SpecNumbers(Find(l.rows, L"first")), std::vector<double>(4, 0.0));
 }
 
-// ---- Common, phase 2: specification tables --------------------------------
+// ---- Common, phase 2: data tables --------------------------------
 
-TEST(LoadLedCommonTable, CompletesEachTypeFromTheFirstRowOfItsSpecificationTable) {
+TEST(LoadLedCommonTable, CompletesEachTypeFromTheFirstRowOfItsDataTable) {
     auto l = LoadLights(
         Light(1, "'ring'", 1, 1) + Light(2, "'low'", 2, 2) + Light(3, "'shadowless'", 3, 3) +
         Light(4, "'coax'", 5, 4) + Light(5, "'bar'", 6, 5) + Light(6, "'dome'", 7, 6) +
@@ -212,7 +212,7 @@ TEST(LoadLedCommonTable, FailingSpecificationRowKeepsWhatWasReadAndGoesOn) {
                       "INSERT INTO Spec_Bar VALUES (1, 'bar', 110, 26, '100 x 16');"
                       "INSERT INTO Spec_DirectRing VALUES (1, 'ring', 52, 92, 20, 25);",
                   &CCatalogDatabase::LoadLedCommonTable, kPassword);
-    EXPECT_TRUE(l.ok);  // the specification results are not looked at
+    EXPECT_TRUE(l.ok);  // the data-table results are not looked at
     EXPECT_EQ(l.messages, Texts{L"no such column: Tickness"});
     EXPECT_EQ(SpecNumbers(Find(l.rows, L"bar")), (std::vector<double>{110, 26, -1}));
     EXPECT_EQ(SpecText(Find(l.rows, L"bar")), L"");

@@ -1,4 +1,4 @@
-// The values a light takes from its type's specification table.
+// The values a light takes from its type's data table.
 #pragma once
 
 #include <string>

@@ -100,7 +100,7 @@ TEST(Startup, WithTheSampleCatalogueShowsNoMessageAndFillsTheListsInCatalogueOrd
     EXPECT_EQ(dlg.m_dlgTklSelect.ComboGetCurSel(CTklModelSelectionDlg::kSensorCombo), -1);
 }
 
-TEST(Startup, SpecificationPageHoldsAllButTheLastTwoSensorFormats) {
+TEST(Startup, DataSheetPageHoldsAllButTheLastTwoSensorFormats) {
     {
         CTempFolder folder;
         WriteLensCatalogue(folder.Path(), kThreeFormats);
