@@ -60,7 +60,11 @@ bool BuildCatalogue(const std::wstring& path, const std::string& sqlUtf8,
         if (!password.empty()) {
             std::string key = ToUtf8(password);
             rc = sqlite3_key(db.Get(), key.data(), static_cast<int>(key.size()));
-            if (rc != SQLITE_OK) return Fail(error, sqlite3_errstr(rc));
+            if (rc != SQLITE_OK) {
+                db.Close();
+                fs::remove(partial, ec);
+                return Fail(error, sqlite3_errstr(rc));
+            }
         }
 
         char* message = nullptr;
@@ -72,6 +76,13 @@ bool BuildCatalogue(const std::wstring& path, const std::string& sqlUtf8,
             db.Close();
             fs::remove(partial, ec);
             return Fail(error, text);
+        }
+        // A source that swallows the closing COMMIT (an unterminated comment)
+        // would otherwise be rolled back silently on close.
+        if (sqlite3_get_autocommit(db.Get()) == 0) {
+            db.Close();
+            fs::remove(partial, ec);
+            return Fail(error, "the catalogue source does not end its statements");
         }
         if (!db.Close()) {
             std::string text = sqlite3_errmsg(db.Get());

@@ -65,7 +65,7 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
         case 11:
         case 12:
             if (auto* r = dynamic_cast<CLedData_DirectRing*>(&led)) {
-                double inner, outer, height, angle;
+                double inner = -1.0, outer = -1.0, height = -1.0, angle = -1.0;
                 db.GetSpecDirectRing(name, &inner, &outer, &height, &angle);
                 r->InternalDiameter = inner;
                 r->ExternalDiameter = outer;
@@ -75,7 +75,7 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 2:
             if (auto* r = dynamic_cast<CLedData_LowAngleRing*>(&led)) {
-                double inner, outer, height, angle;
+                double inner = -1.0, outer = -1.0, height = -1.0, angle = -1.0;
                 db.GetSpecLowAngleRing(name, &inner, &outer, &height, &angle);
                 r->InternalDiameter = inner;
                 r->ExternalDiameter = outer;
@@ -85,7 +85,7 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 3:
             if (auto* r = dynamic_cast<CLedData_ShadowlessRing*>(&led)) {
-                double inner, outer, height;
+                double inner = -1.0, outer = -1.0, height = -1.0;
                 db.GetSpecShadowlessRing(name, &inner, &outer, &height);
                 r->InternalDiameter = inner;
                 r->ExternalDiameter = outer;
@@ -94,8 +94,8 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 5:
             if (auto* r = dynamic_cast<CLedData_SimCoaxial*>(&led)) {
-                double length, width, height, longSide, shortSide, extension;
-                int windowForm;
+                double length = -1.0, width = -1.0, height = -1.0, longSide = -1.0, shortSide = -1.0, extension = -1.0;
+                int windowForm = 0;
                 db.GetSpecSimulatedCoaxial(name, &length, &width, &height, &windowForm, &longSide,
                                            &shortSide, &extension);
                 r->Length = length;
@@ -109,7 +109,7 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 6:
             if (auto* r = dynamic_cast<CLedData_Bar*>(&led)) {
-                double length, width, thickness;
+                double length = -1.0, width = -1.0, thickness = -1.0;
                 std::wstring area;
                 db.GetSpecBar(name, &length, &width, &thickness, &area);
                 r->Length = length;
@@ -120,7 +120,8 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 7:
             if (auto* r = dynamic_cast<CLedData_SimpleDome*>(&led)) {
-                double inner, outer, height, windowL, windowS, windowThickness;
+                double inner = -1.0, outer = -1.0, height = -1.0, windowL = -1.0, windowS = -1.0,
+                       windowThickness = -1.0;
                 db.GetSpecSimpleDome(name, &inner, &outer, &height, &windowL, &windowS,
                                      &windowThickness);
                 r->InternalDiameter = inner;
@@ -133,7 +134,7 @@ void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
             break;
         case 8:
             if (auto* r = dynamic_cast<CLedData_BackLight*>(&led)) {
-                double length, width, thickness;
+                double length = -1.0, width = -1.0, thickness = -1.0;
                 std::wstring surface;
                 db.GetSpecBacklights(name, &length, &width, &thickness, &surface);
                 r->Length = length;

@@ -13,6 +13,7 @@
 class CParamReader {
 public:
     explicit CParamReader(const std::wstring& text) : m_text(text) {}
+    CParamReader(std::wstring&&) = delete;  // would outlive a temporary text
 
     // The next comma-terminated token (CCCTVData::GetParamValue).
     double Next();

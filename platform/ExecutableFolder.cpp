@@ -16,9 +16,10 @@ std::wstring GetExecutablePath() {
 }
 
 std::wstring GetExecutableFolder() {
-    const std::wstring exe = GetExecutablePath();
-    if (exe.empty()) return {};
-    return FromUtf8(std::filesystem::path(ToUtf8(exe)).parent_path().string());
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    return FromUtf8(exe.parent_path().string());
 }
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& fileName) {

@@ -4,13 +4,17 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cwctype>
 
 namespace quorrel {
 
 namespace {
 
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// The C locale's white space, whatever locale the process runs under.
+bool IsSpace(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r';
+}
 
 // Finds the longest prefix of text[pos..] that is a decimal number and copies
 // it into `out` as ASCII (without a leading '+', which from_chars refuses).
@@ -75,14 +79,12 @@ template <typename Char>
 double ParseImpl(std::basic_string_view<Char> text, size_t* consumed) {
     if (consumed) *consumed = 0;
     size_t pos = 0;
-    while (pos < text.size() && std::iswspace(static_cast<wint_t>(text[pos]))) ++pos;
+    while (pos < text.size() && IsSpace(static_cast<wchar_t>(text[pos]))) ++pos;
     std::string number;
     const size_t end = ScanDecimal(text, pos, number);
     if (end == pos) return 0.0;
     double value = 0.0;
-    const char* first = number.data();
-    if (*first == '+') ++first;
-    const auto res = std::from_chars(first, number.data() + number.size(), value);
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is no usable number either.
         value = 0.0;

@@ -65,6 +65,13 @@ TEST(CatalogueBuilder, FailingSqlReportsSQLCipherTextAndKeepsTheOldFile) {
     EXPECT_FALSE(
         BuildCatalogue(L"/no/such/folder/cat.mdb", "CREATE TABLE T(ID);", L"4817qz", &error));
     EXPECT_EQ(error, L"unable to open database file");
+    // An unterminated comment swallows the closing COMMIT: a failure, not an
+    // empty file reported as built.
+    EXPECT_FALSE(BuildCatalogue(cat.Path(),
+                                "CREATE TABLE T(ID INTEGER PRIMARY KEY, Name TEXT);"
+                                "INSERT INTO T VALUES (1, 'new'); /* unterminated",
+                                L"4817qz", &error));
+    EXPECT_EQ(error, L"the catalogue source does not end its statements");
 
     EXPECT_EQ(ReadFileBytes(cat.FsPath()), before);
     EXPECT_FALSE(std::filesystem::exists(cat.FsPath().string() + ".partial"));

@@ -344,14 +344,16 @@ TEST(DetailCatalogue, ModelTableCarriesItsListsAndFitsTheSampleCatalogue) {
         const bool noFocus = lens->m_dMaxRingLength <= 0.0 && lens->m_dMaxDraw <= 0.0;
         const bool ringlessType = lens->m_nParamType == 10 || lens->m_nParamType == 11 ||
                                   lens->m_nParamType == 16 || lens->m_nParamType == 100;
-        if (noFocus || ringlessType)
+        if (noFocus || ringlessType) {
             EXPECT_TRUE(lens_lists::HasMark(lens->m_strType, lens_lists::kNoRingControls))
                 << quorrel::ToUtf8(lens->m_strType);
+        }
         const lens_lists::LensEntry* e = lens_lists::Find(lens->m_strType);
         ASSERT_NE(e, nullptr);
-        if (!e->fnoList.empty())
+        if (!e->fnoList.empty()) {
             EXPECT_DOUBLE_EQ(quorrel::ParseLeadingNumber(e->fnoList.front()),
                              quorrel::ParseLeadingNumber(lens->m_astrFno[0]));
+        }
     }
 }
 

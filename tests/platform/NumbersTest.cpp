@@ -90,3 +90,15 @@ TEST(FormatFixed, AgreesWithPrintfOnRandomAndTieValues) {
         check(std::round(v * 1000.0) / 1000.0 + 0.0005);  // near three-decimal ties
     }
 }
+
+TEST(ParseLeadingNumber, WhiteSpaceIsTheCLocalesWhateverTheUserLocale) {
+    // An ideographic space is not white space to the reader, in any locale.
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    const double ideographic = ParseLeadingNumber(L"\u30001.5");
+    const double tab = ParseLeadingNumber(L"\t\n 1.5");
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(ideographic, 0.0);
+    EXPECT_EQ(tab, 1.5);
+}
