@@ -15,6 +15,7 @@
 #include <wx/textctrl.h>
 
 #include "catalogue/CCCTVCCDData.h"
+#include "lens_selection/DetailCalculation.h"
 #include "lens_selection/DigitsFilterWx.h"
 #include "optics/CCCTVData.h"
 #include "platform/Message.h"
@@ -361,19 +362,22 @@ void CCCTVModelSelectionDlg::OnBnClickedSearch() {
         D = format.m_dRadial;
         sensorMask = format.m_nSpecialFlag;
     } else {
-        H = quorrel::ParseLeadingNumber(GetItemText(kManualH));
-        V = quorrel::ParseLeadingNumber(GetItemText(kManualV));
+        const detail_calc::ManualSensor typed =
+            detail_calc::ReadManualSensor(quorrel::ParseLeadingNumber(GetItemText(kManualH)),
+                                          quorrel::ParseLeadingNumber(GetItemText(kManualV)),
+                                          quorrel::ParseLeadingNumber(GetItemText(kManualD)));
+        if (!typed.known) {
+            quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
+            return;
+        }
+        H = typed.h;
+        V = typed.v;
+        D = typed.d;
         sensorMask = 1;
-        if (V > 0.0 && H > 0.0) {
-            D = std::sqrt(V * V + H * H);
+        if (typed.withVH) {
             SetItemText(kManualD, quorrel::FormatFixed(D, 2));
             m_nSensorAxes = lens_search::kAxesVH;
         } else {
-            D = quorrel::ParseLeadingNumber(GetItemText(kManualD));
-            if (D <= 0.0) {
-                quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
-                return;
-            }
             // Only the diagonal counts; emptying the sizes disables the
             // vertical and horizontal boxes before the next check.
             SetItemText(kManualH, L"");

@@ -76,9 +76,11 @@ FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100)
 
 // ---- sensor and checks --------------------------------------------------
 
-// A sensor size typed by hand: width and height give the diagonal; a
-// diagonal alone is a sensor whose width and height are unknown (the sizes
-// typed are kept as read, but never both above zero).
+// A sensor size typed by hand, as both the search page and the detail page
+// read it: width and height give the diagonal; a diagonal alone is a sensor
+// whose width and height are unknown (the sizes typed are kept as read, but
+// never both above zero). A size or diagonal that is not a finite number is
+// no sensor.
 struct ManualSensor {
     bool known = false;
     bool withVH = false;  // width and height known

@@ -2,6 +2,7 @@
 // arguments, checks, lists, shown fields and the focus marker.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -163,6 +164,28 @@ TEST(DetailInput, ManualSensorNeedsWidthAndHeightOrADiagonal) {
     EXPECT_DOUBLE_EQ(s.d, 8.0);
     EXPECT_FALSE(ReadManualSensor(5.0, 0.0, 0.0).known);
     EXPECT_FALSE(ReadManualSensor(0.0, 0.0, -3.0).known);
+}
+
+TEST(DetailInput, ManualSensorDiagonalNeverOverflowsNorUnderflows) {
+    // 1e200 x 1e200: V^2 + H^2 = 2e400 overflows a double, the diagonal
+    // 1.41421e200 does not.
+    ManualSensor s = ReadManualSensor(1e200, 1e200, 0.0);
+    EXPECT_TRUE(s.known && s.withVH);
+    EXPECT_DOUBLE_EQ(s.d, 1.4142135623730951e200);
+    // 3e-200 x 4e-200: the squares underflow to 0, the diagonal is 5e-200.
+    s = ReadManualSensor(4e-200, 3e-200, 0.0);
+    EXPECT_TRUE(s.known && s.withVH);
+    EXPECT_DOUBLE_EQ(s.d, 5e-200);
+    // 1.5e308 x 1.5e308: the diagonal 2.12e308 is beyond the largest double
+    // (1.797e308): no sensor, whatever diagonal was typed.
+    EXPECT_FALSE(ReadManualSensor(1.5e308, 1.5e308, 8.0).known);
+    // Sizes that are no finite numbers are no sensor either.
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(ReadManualSensor(inf, 3.6, 0.0).known);
+    EXPECT_FALSE(ReadManualSensor(4.8, nan, 6.0).known);
+    EXPECT_FALSE(ReadManualSensor(0.0, 0.0, inf).known);
+    EXPECT_FALSE(ReadManualSensor(0.0, 0.0, nan).known);
 }
 
 TEST(DetailResult, CodesWithoutAConfigurationRaise20009AndRangeCodesTheirHint) {

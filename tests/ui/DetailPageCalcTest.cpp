@@ -301,6 +301,20 @@ TEST_F(DetailPageTest, TypedSensorSizesGiveTheDiagonalOrHideTheAxesTheyLack) {
     EXPECT_EQ(m_messages.Texts(), Texts{L"The specified sensor size is not supported. "});
 }
 
+TEST_F(DetailPageTest, TypedSensorTooLargeForItsDiagonalIsNoSensor) {
+    Load(L"QF-25M14");
+    ClickBox(Page(), Dlg::kManualInput);
+    // 1.5e308 x 1.5e308: the diagonal 2.12e308 is no finite number.
+    Type(Page(), Dlg::kManualV, L"1.5e308");
+    Type(Page(), Dlg::kManualH, L"1.5e308");
+    CalculateFrom(Dlg::kMagnificationBox, Dlg::kMagnification, L"0.25");
+    EXPECT_EQ(m_messages.Texts(), Texts{L"Select Lens, Sensor size and Fno."});
+    // The 2/3" format's diagonal stays: nothing is written over it.
+    EXPECT_EQ(Item(Dlg::kManualD), L"11.00");
+    EXPECT_EQ(Item(Dlg::kManualV), L"1.5e308");
+    EXPECT_EQ(Item(Dlg::kFovD), L"");
+}
+
 TEST_F(DetailPageTest, FixedMagnificationLensIsCalculatedAsSoonAsItIsLoaded) {
     // QE-40M40: B -0.5, f 40, WD 110.5, O/I 180, pupils 10 and 9 (P 0.9);
     // built-in F4.0. Fe = (0.5 / 0.9 + 1) * 4 = 6.2222;

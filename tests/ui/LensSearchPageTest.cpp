@@ -405,6 +405,36 @@ TEST_F(LensSearchPage, ManualWidthAndDiagonalWithoutHeightSearchesTheDiagonalOnl
     EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
 }
 
+TEST_F(LensSearchPage, ManualSizesTooLargeForTheDiagonalAreNoSensor) {
+    // A list to keep.
+    Ask(L"2/3\"", kHFov, L"100");
+    PressButton(P(), Page::kSearch);
+    const std::vector<Row> before = ListRows(P());
+    ASSERT_FALSE(before.empty());
+
+    ClickCheckBox(P(), Page::kManualInput);
+    ClickCheckBox(P(), kDFov);
+    TypeInto(P(), kValueOf(kDFov), L"100");
+    // 1.5e308 x 1.5e308: the diagonal 2.12e308 is no finite number.
+    TypeInto(P(), Page::kManualV, L"1.5e308");
+    TypeInto(P(), Page::kManualH, L"1.5e308");
+    TypeInto(P(), Page::kManualD, L"8");
+    PressButton(P(), Page::kSearch);
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::wstring>{kSelectSensor});
+    EXPECT_EQ(Item(Page::kManualD), L"8");
+    EXPECT_EQ(Item(Page::kManualV), L"1.5e308");
+    EXPECT_EQ(ListRows(P()), before);
+
+    // 1e200 x 1e200 has a diagonal (1.414e200), which no lens covers.
+    m_messages.Clear();
+    TypeInto(P(), Page::kManualV, L"1e200");
+    TypeInto(P(), Page::kManualH, L"1e200");
+    PressButton(P(), Page::kSearch);
+    EXPECT_EQ(m_messages.Texts(), std::vector<std::wstring>{kNotApplicable});
+    EXPECT_DOUBLE_EQ(quorrel::ParseLeadingNumber(Item(Page::kManualD)), 1.4142135623730951e200);
+    EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
+}
+
 TEST_F(LensSearchPage, ChecksShowTheirMessagesInOrderAndKeepTheList) {
     // No sensor at all.
     ClickCheckBox(P(), kHFov);
