@@ -480,7 +480,9 @@ void CDetailCalculationDlg::Calculate() {
         quorrel::ShowMessage(quorrel::LoadString(20016));
         return;
     case Action::Calc: {
-        const int code = lens->Calc(D, plan.value, plan.mode, r, fnoArg, dofArg, check.coc, plan.draw);
+        const int calculated = lens->Calc(D, plan.value, plan.mode, r, fnoArg, dofArg, check.coc, plan.draw);
+        // A result the edits cannot show is no configuration either.
+        const int code = ShownCode(calculated, r, ResultFields(r, H, V, D, m_bSensorVH == 1));
         if (const int message = MessageForCode(code, plan.rangeMessages))
             quorrel::ShowMessage(quorrel::LoadString(message));
         showable = IsShowable(code);

@@ -222,6 +222,17 @@ Fields ResultFields(const tagLensCalcResult& r, double h, double v, double d, bo
     return f;
 }
 
+int ShownCode(int code, const tagLensCalcResult& r, const Fields& f) {
+    if (!IsShowable(code)) return code;
+    auto fits = [](double x) { return std::fabs(x) <= kLargestShownValue; };  // false for NaN too
+    bool readable = r.AllFinite() && fits(f.effectiveFno) && fits(f.fno) && (f.dof < 0.0 || fits(f.dof));
+    if (f.magnification > kShownMagnification)
+        readable = readable && fits(f.magnification) && fits(f.focusDraw) && fits(f.fovD) &&
+                   (!f.hasH || fits(f.fovH)) && (!f.hasV || fits(f.fovV)) && fits(f.objectToImage) &&
+                   fits(f.wd);
+    return readable ? code : kCalcInfeasible;
+}
+
 bool IsCMountRingConflict(double ring, int paramType) {
     return ring >= 2.5 && ring < 5.0 && paramType == kCMountType;
 }

@@ -202,6 +202,67 @@ TEST(DetailResult, CodesWithoutAConfigurationRaise20009AndRangeCodesTheirHint) {
     EXPECT_TRUE(IsShowable(kCalcAboveRange));
 }
 
+TEST(DetailResult, RecordsTheEditsCannotShowCountAsNoConfiguration) {
+    // QF-25M14 at 0.25x on 2/3" (the page's worked example), at the range end.
+    tagLensCalcResult quarter{};
+    quarter.FillRingTable();
+    quarter.dMagnification[0] = 0.25;
+    quarter.dFOV[0] = 44.0;
+    quarter.dFocusDraw[0] = 1.25;
+    quarter.dObjectToImage[0] = 154.25;
+    quarter.dWD[0] = 100.474;
+    quarter.dFno = 1.4;
+    quarter.dEffectiveFno = 1.718182;
+    quarter.dDOF = 2.199483;
+    auto code = [](int calculated, const tagLensCalcResult& r) {
+        return ShownCode(calculated, r, ResultFields(r, 8.8, 6.6, 11.0, true));
+    };
+    EXPECT_EQ(code(kCalcAboveRange, quarter), kCalcAboveRange);
+    EXPECT_EQ(code(kCalcOk, quarter), kCalcOk);
+    EXPECT_EQ(code(kCalcNegativeDraw, quarter), kCalcNegativeDraw);
+
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* what;
+        void (*change)(tagLensCalcResult&, double);
+        double value;
+        int expected;
+    };
+    const Case cases[] = {
+        // Not finite, shown or not.
+        {"F-number", [](tagLensCalcResult& r, double x) { r.dFno = x; }, inf, kCalcInfeasible},
+        {"far WD", [](tagLensCalcResult& r, double x) { r.dWD[2] = x; }, -inf, kCalcInfeasible},
+        {"far field", [](tagLensCalcResult& r, double x) { r.dFOV[1] = x; },
+         std::numeric_limits<double>::quiet_NaN(), kCalcInfeasible},
+        // Finite but beyond 1e12, in an edit the result writes.
+        {"magnification", [](tagLensCalcResult& r, double x) { r.dMagnification[0] = x; }, 1e300, kCalcInfeasible},
+        {"O/I", [](tagLensCalcResult& r, double x) { r.dObjectToImage[0] = x; }, 2.5e13, kCalcInfeasible},
+        {"WD", [](tagLensCalcResult& r, double x) { r.dWD[0] = x; }, -1.000001e12, kCalcInfeasible},
+        {"effective F", [](tagLensCalcResult& r, double x) { r.dEffectiveFno = x; }, 1.27e301, kCalcInfeasible},
+        {"DOF", [](tagLensCalcResult& r, double x) { r.dDOF = x; }, 1e300, kCalcInfeasible},
+        // 44e12 * 8.8 / 11 = 3.52e13 horizontal.
+        {"field", [](tagLensCalcResult& r, double x) { r.dFOV[0] = x; }, 44e12, kCalcInfeasible},
+        // 1e12 itself is shown ("1000000000000.000").
+        {"WD at the limit", [](tagLensCalcResult& r, double x) { r.dWD[0] = x; }, 1e12, kCalcAboveRange},
+        // Values the result does not write: a negative depth of field (its
+        // edit is emptied) and far ends.
+        {"negative DOF", [](tagLensCalcResult& r, double x) { r.dDOF = x; }, -1e300, kCalcAboveRange},
+        {"far WD", [](tagLensCalcResult& r, double x) { r.dWD[2] = x; }, 1e300, kCalcAboveRange},
+    };
+    for (const Case& c : cases) {
+        tagLensCalcResult r = quarter;
+        c.change(r, c.value);
+        EXPECT_EQ(code(kCalcAboveRange, r), c.expected) << c.what;
+    }
+    // Without a magnification the geometry edits keep their text: their
+    // values are not shown.
+    tagLensCalcResult atInfinity{};
+    atInfinity.dWD[0] = 1e300;
+    EXPECT_EQ(code(kCalcOk, atInfinity), kCalcOk);
+    atInfinity.dEffectiveFno = 1e300;
+    EXPECT_EQ(code(kCalcOk, atInfinity), kCalcInfeasible);
+}
+
 TEST(DetailResult, FieldsOfViewFollowTheSensorAxesItHas) {
     tagLensCalcResult r{};
     r.FillRingTable();

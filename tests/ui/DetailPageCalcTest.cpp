@@ -2,6 +2,9 @@
 // field, the infinity fills, the messages and the hand-over.
 #include "DetailPageSupport.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <wx/notebook.h>
 
 #include "platform/wx/PageMessagesWx.h"
@@ -208,6 +211,51 @@ TEST_F(DetailPageTest, NoConfigurationShowsIncorrectValuesAndLeavesNoStaleResult
     EXPECT_EQ(Item(Dlg::kRingCombo), L"5.0");
     EXPECT_EQ(Item(Dlg::kMagnification), L"");
     EXPECT_EQ(Item(Dlg::kWD), L"");
+}
+
+TEST_F(DetailPageTest, ResultsNoEditCanShowAreIncorrectValues) {
+    const Texts incorrect = {L"Calculation cannot be completed because of incorrect values. "};
+    const int results[] = {Dlg::kFovV, Dlg::kFovH, Dlg::kFovD, Dlg::kMagnification, Dlg::kFocusPosition,
+                           Dlg::kWD, Dlg::kObjectToImage, Dlg::kEffectiveFno, Dlg::kWantedDOF};
+    // Every result edit but the inputs is emptied.
+    auto expectEmptyBut = [&](std::initializer_list<int> inputs) {
+        for (int id : results)
+            if (std::find(inputs.begin(), inputs.end(), id) == inputs.end()) EXPECT_EQ(Item(id), L"") << id;
+        EXPECT_EQ(Page().ComboGetCurSel(Dlg::kRingCombo), -1);
+        EXPECT_FALSE(Page().IsItemEnabled(Dlg::kSelectIllumination));
+        EXPECT_EQ(Page().m_dHandEffDiameter, -1.0);
+    };
+
+    // QP-35M28 reaches 0.5x at most: a working distance of 0.05 mm is beyond
+    // that end (-3), and the depth of field 1e300 wanted there needs an
+    // F-number of no finite size.
+    Load(L"QP-35M28");
+    ClickBox(Page(), Dlg::kDOFBox);
+    Type(Page(), Dlg::kWantedDOF, L"1e300");
+    CalculateFrom(Dlg::kWDBox, Dlg::kWD, L"0.05");
+    EXPECT_EQ(m_messages.Texts(), incorrect);
+    expectEmptyBut({Dlg::kWD, Dlg::kWantedDOF});
+    EXPECT_EQ(Item(Dlg::kWD), L"0.05");
+    EXPECT_EQ(Item(Dlg::kWantedDOF), L"1e300") << "the wanted depth of field stays as typed";
+    EXPECT_EQ(Item(Dlg::kFnoCombo), L"");
+
+    // Magnification 1e300 on QF-25M14 (above its range, -3) gives finite
+    // values with some 300 digits: object to image (1e300 + 2 + 1e-300) * 25
+    // - 2 = 2.5e301, effective F (1e300 / 1.1 + 1) * 1.4 = 1.27e300.
+    m_messages.Clear();
+    Load(L"QF-25M14");
+    CalculateFrom(Dlg::kMagnificationBox, Dlg::kMagnification, L"1e300");
+    EXPECT_EQ(m_messages.Texts(), incorrect);
+    expectEmptyBut({Dlg::kMagnification});
+    EXPECT_EQ(Item(Dlg::kMagnification), L"1e300");
+    EXPECT_EQ(Item(Dlg::kFnoCombo), L"1.4");
+
+    // An ordinary result afterwards is shown as usual.
+    m_messages.Clear();
+    Type(Page(), Dlg::kMagnification, L"0.25");
+    ClickButton(Page(), Dlg::kCalculation);
+    EXPECT_TRUE(m_messages.Texts().empty());
+    ExpectQuarterMagnification(Page());
 }
 
 TEST_F(DetailPageTest, CMountRingIsWarnedOncePerCalculation) {
