@@ -171,8 +171,11 @@ void CCCTVModelSelectionDlg::CreateRefineGroup() {
 void CCCTVModelSelectionDlg::CreateResultList() {
     m_listResult = AddControl(kResultList, new CResultListCtrl(this, wxPoint(20, kListTop),
                                                                wxSize(kListWidth, kVisibleHeight - kListTop)));
-    m_listResult->Bind(wxEVT_LIST_COL_CLICK,
-                       [this](wxListEvent& e) { OnLvnColumnclickResult(e.GetColumn()); });
+    // A click in the header beyond the last column reports column -1: it
+    // sorts nothing and keeps the direction.
+    m_listResult->Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& e) {
+        if (e.GetColumn() >= 0) OnLvnColumnclickResult(e.GetColumn());
+    });
     // The rows live in a child window of the list (the toolkit's own list
     // draws them there): clicks are caught on that window.
     m_pListBody = m_listResult;

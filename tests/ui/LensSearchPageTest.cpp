@@ -578,6 +578,36 @@ TEST_F(LensSearchPage, HeaderClicksSortByTextAndByNumberInAlternatingDirection) 
     EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end()));
 }
 
+TEST_F(LensSearchPage, HeaderClickBeyondTheLastColumnSortsNothing) {
+    Ask(L"2/3\"", kHFov, L"100");
+    PressButton(P(), Page::kSearch);
+    const std::vector<Row> found = ListRows(P());
+    ASSERT_GT(found.size(), 10u);
+    wxListCtrl* list = P().m_listResult;
+    auto clickHeader = [list](int column) {
+        wxListEvent event(wxEVT_LIST_COL_CLICK, list->GetId());
+        event.SetEventObject(list);
+        event.SetColumn(column);
+        list->GetEventHandler()->ProcessEvent(event);
+        PumpEvents();
+    };
+    // Past the last column: no sort, and the direction stays.
+    clickHeader(-1);
+    EXPECT_EQ(ListRows(P()), found);
+    EXPECT_EQ(P().m_nSortOrder, 0);
+    EXPECT_EQ(P().m_nSortColumn, 0);
+    // The next click on "WD" still sorts ascending.
+    clickHeader(lens_search::kColWD);
+    EXPECT_EQ(P().m_nSortOrder, 1);
+    EXPECT_EQ(P().m_nSortColumn, lens_search::kColWD);
+    const std::vector<double> ascending = Numbers(Column(P(), lens_search::kColWD));
+    EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end()));
+    clickHeader(-1);
+    EXPECT_EQ(P().m_nSortOrder, 1);
+    EXPECT_EQ(P().m_nSortColumn, lens_search::kColWD);
+    EXPECT_EQ(Numbers(Column(P(), lens_search::kColWD)), ascending);
+}
+
 TEST_F(LensSearchPage, RowsWithEqualNumbersCompareEqualAndKeepTheirOrder) {
     // At a wanted 300 mm every thin lens shows WD 300.0.
     Ask(L"2/3\"", kWDBox, L"300");
