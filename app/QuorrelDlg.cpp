@@ -174,18 +174,18 @@ void CQuorrelDlg::LoadLedCatalogue() {
     });
 }
 
+std::array<CPage*, 6> CQuorrelDlg::Pages() {
+    return {&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect, &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec};
+}
+
 void CQuorrelDlg::PlacePages() {
     const int strip = m_tab->GetSize().GetHeight();
     const wxRect area(0, strip, kWidth, kHeight - strip);
-    for (CPage* page : std::initializer_list<CPage*>{&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect,
-                                                     &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec})
-        page->SetSize(area);
+    for (CPage* page : Pages()) page->SetSize(area);
 }
 
 void CQuorrelDlg::ShowOnly(CPage* shown) {
-    for (CPage* page : std::initializer_list<CPage*>{&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect,
-                                                     &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec})
-        page->Show(page == shown);
+    for (CPage* page : Pages()) page->Show(page == shown);
 }
 
 void CQuorrelDlg::SelectTab(int tab) {

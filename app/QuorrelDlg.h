@@ -2,6 +2,7 @@
 // catalogue record for the whole run.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +110,8 @@ public:
 private:
     bool OnInitDialog();
     void OnTcnSelchangeTab(wxBookCtrlEvent& event);
+    // The six pages, in tab order.
+    std::array<CPage*, 6> Pages();
     // Moves every page into the area under the tab strip.
     void PlacePages();
     // Shows `page` and hides the other five.
