@@ -1,5 +1,6 @@
 #include "app/QuorrelDlg.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -182,6 +183,20 @@ void CQuorrelDlg::PlacePages() {
     const int strip = m_tab->GetSize().GetHeight();
     const wxRect area(0, strip, kWidth, kHeight - strip);
     for (CPage* page : Pages()) page->SetSize(area);
+    UpdateVisibleHeight();
+}
+
+int CQuorrelDlg::VisibleClientHeight() const {
+    int height = GetClientSize().GetHeight();
+    if (const wxWindow* parent = GetParent())
+        height = std::min(height, parent->GetClientSize().GetHeight() - GetPosition().y);
+    return std::max(height, 0);
+}
+
+void CQuorrelDlg::UpdateVisibleHeight() {
+    if (!m_tab) return;
+    const int visible = std::max(VisibleClientHeight() - m_tab->GetSize().GetHeight(), 0);
+    for (CPage* page : Pages()) page->SetVisibleHeight(visible);
 }
 
 void CQuorrelDlg::ShowOnly(CPage* shown) {

@@ -82,6 +82,15 @@ public:
     // File, New: resets every page; the tab and the visible page stay.
     void ClearAllPages();
 
+    // The height of the dialog's client area that its parent shows: a
+    // desktop's title bar and the menu bar take their part of the window's
+    // 700 pixels, so the view is shorter than the dialog and hides its
+    // bottom.
+    int VisibleClientHeight() const;
+    // Tells every page how much of it shows under the tab strip; run after
+    // placing the pages and whenever the view's size changes.
+    void UpdateVisibleHeight();
+
     wxNotebook* GetTabControl() const { return m_tab; }
     // Selects a tab from the program: raises no page switch.
     void SelectTab(int tab);

@@ -9,7 +9,18 @@
 
 CQuorrelView::CQuorrelView(wxWindow* frame, CQuorrelDoc* doc)
     : wxPanel(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
-      m_pDocument(doc) {}
+      m_pDocument(doc) {
+    Bind(wxEVT_SIZE, &CQuorrelView::OnSize, this);
+}
+
+// The main dialog goes before the view's window: no size event may reach it
+// after that.
+CQuorrelView::~CQuorrelView() { Unbind(wxEVT_SIZE, &CQuorrelView::OnSize, this); }
+
+void CQuorrelView::OnSize(wxSizeEvent& event) {
+    if (m_dlgMain.IsDlgCreated()) m_dlgMain.UpdateVisibleHeight();
+    event.Skip();
+}
 
 void CQuorrelView::OnInitialUpdate() {
     if (m_pDocument) m_pDocument->m_pView = this;
@@ -18,6 +29,9 @@ void CQuorrelView::OnInitialUpdate() {
     if (wxWindow* frame = wxGetTopLevelParent(this)) {
         frame->SetSize(wxSize(CQuorrelDlg::kWidth, CQuorrelDlg::kHeight));
         frame->SetLabel("Quorrel");
+        // The view fills the frame's client area now, shown or not, so the
+        // pages learn how much of them shows before the first paint.
+        frame->Layout();
     }
 }
 

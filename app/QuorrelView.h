@@ -13,6 +13,7 @@ class wxDC;
 class CQuorrelView : public wxPanel {
 public:
     CQuorrelView(wxWindow* frame, CQuorrelDoc* doc);
+    ~CQuorrelView() override;
 
     // First update: creates and shows the main dialog, then fixes the
     // frame's outer size (850 x 700) and title.
@@ -34,6 +35,10 @@ public:
     CQuorrelDlg m_dlgMain;  // the main dialog (created by OnInitialUpdate)
 
 private:
+    // A new client size (the frame's layout) changes how much of the main
+    // dialog shows.
+    void OnSize(wxSizeEvent& event);
+
     CQuorrelDoc* m_pDocument;
 };
 

@@ -59,9 +59,12 @@ constexpr int kQuantityX = 282, kQuantityW = 290;
 constexpr int kRefineX = 582, kRefineTop = 58, kRefineW = 258, kRefineHeight = 112;
 
 constexpr int kButtonsTop = 176;
+// The result list reaches from here down to just above the visible bottom
+// of the page.
 constexpr int kListTop = 240;
-// The part of the page the main window shows under its tab strip.
-constexpr int kVisibleHeight = 634;
+constexpr int kListBottomMargin = 2;
+// The list keeps its header and a few rows however little of the page shows.
+constexpr int kSmallestListHeight = 100;
 // The smallest font the result list shrinks to, in points.
 constexpr int kSmallestListPoints = 8;
 
@@ -169,8 +172,9 @@ void CCCTVModelSelectionDlg::CreateRefineGroup() {
 }
 
 void CCCTVModelSelectionDlg::CreateResultList() {
+    const int height = std::max(kSmallestListHeight, GetVisibleHeight() - kListBottomMargin - kListTop);
     m_listResult = AddControl(kResultList, new CResultListCtrl(this, wxPoint(20, kListTop),
-                                                               wxSize(kListWidth, kVisibleHeight - kListTop)));
+                                                               wxSize(kListWidth, height)));
     // A click in the header beyond the last column reports column -1: it
     // sorts nothing and keeps the direction.
     m_listResult->Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& e) {
@@ -205,6 +209,10 @@ void CCCTVModelSelectionDlg::OnInitDialog() {
     m_listResult->SetSize(wxSize(kListWidth, m_listResult->GetSize().GetHeight()));
     FitListFont();
     for (int id = kQuantityFirst; id < kQuantityFirst + 3; ++id) EnableItem(id, false);
+}
+
+void CCCTVModelSelectionDlg::OnVisibleHeightChanged() {
+    FitToVisibleBottom(kResultList, kListBottomMargin, kSmallestListHeight);
 }
 
 // The column widths suit the header texts in a compact dialog font. The

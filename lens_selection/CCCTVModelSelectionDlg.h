@@ -101,6 +101,8 @@ public:
 protected:
     void CreateControls() override;
     void OnInitDialog() override;
+    // The result list ends just above the visible bottom of the page.
+    void OnVisibleHeightChanged() override;
 
 private:
     // Sort key of one row in the column being sorted.

@@ -1,5 +1,7 @@
 #include "platform/wx/Page.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -166,4 +168,18 @@ int CPage::ListGetItemCount(int id) const {
 
 void CPage::ListDeleteAllItems(int id) {
     if (auto* list = GetControlAs<wxListCtrl>(id)) list->DeleteAllItems();
+}
+
+void CPage::SetVisibleHeight(int height) {
+    if (height == m_nVisibleHeight) return;
+    m_nVisibleHeight = height;
+    OnVisibleHeightChanged();
+}
+
+void CPage::FitToVisibleBottom(int id, int margin, int minHeight) {
+    wxWindow* w = GetControl(id);
+    if (!w) return;
+    const wxRect rect = w->GetRect();
+    const int height = std::max(minHeight, m_nVisibleHeight - margin - rect.GetY());
+    if (height != rect.GetHeight()) w->SetSize(rect.GetX(), rect.GetY(), rect.GetWidth(), height);
 }

@@ -73,6 +73,13 @@ public:
     int ListGetItemCount(int id) const;
     void ListDeleteAllItems(int id);
 
+    // How much of the page, from its top, the main window shows: under a
+    // desktop's title bar the window's client area is shorter than the page.
+    // The whole page until the main dialog says otherwise; it tells every
+    // page whenever that height changes.
+    void SetVisibleHeight(int height);
+    int GetVisibleHeight() const { return m_nVisibleHeight; }
+
 protected:
     // Registers `window` as control `id` and returns it.
     template <class T>
@@ -87,11 +94,20 @@ protected:
     // The page picture: PNG 300 at (680, 0), 131 x 51.
     wxStaticBitmap* AddLogo(int id);
 
+    // Stretches or shrinks control `id`, keeping its top, so that its bottom
+    // edge lies `margin` pixels above the visible bottom of the page, but
+    // never makes it lower than `minHeight`.
+    void FitToVisibleBottom(int id, int margin, int minHeight);
+
     // The page's controls, as its dialog template would hold them.
     virtual void CreateControls() = 0;
     // Runs once after CreateControls.
     virtual void OnInitDialog();
+    // Runs after the visible height has changed; a page whose controls reach
+    // down to its bottom fits them to it here.
+    virtual void OnVisibleHeightChanged() {}
 
 private:
     std::map<int, wxWindow*> m_controls;  // control id -> window
+    int m_nVisibleHeight = kPageHeight;   // see GetVisibleHeight
 };
