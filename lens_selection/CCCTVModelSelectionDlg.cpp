@@ -11,7 +11,6 @@
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include <wx/settings.h>
 #include <wx/textctrl.h>
 
 #include "catalogue/CCCTVCCDData.h"
@@ -131,7 +130,6 @@ void CCCTVModelSelectionDlg::CreateSensorGroup() {
         auto* edit = AddControl(s.id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 110, y),
                                                      wxSize(86, kEditHeight), wxTE_READONLY));
         new wxStaticText(this, wxID_ANY, "mm", wxPoint(x + 202, y + 6));
-        SetEditReadOnly(s.id, true);
         const int id = s.id;
         edit->Bind(wxEVT_TEXT, [this, id](wxCommandEvent&) { OnEnChangeManualSensor(id); });
         y += kRowStep;
@@ -195,7 +193,7 @@ void CCCTVModelSelectionDlg::OnInitDialog() {
     for (int i = 0; i < kQuantityCount; ++i) {
         CheckItem(kQuantityFirst + i, false);
         SetItemText(kValueFirst + i, L"");
-        SetEditReadOnly(kValueFirst + i, true);
+        SetItemReadOnly(kValueFirst + i, true);
     }
     struct Column {
         int stringId;
@@ -231,16 +229,6 @@ void CCCTVModelSelectionDlg::FitListFont() {
     m_listResult->SetFont(font);
 }
 
-// Read-only edits take the dialog's face colour, so that the user sees which
-// value can be typed.
-void CCCTVModelSelectionDlg::SetEditReadOnly(int id, bool readOnly) {
-    SetItemReadOnly(id, readOnly);
-    if (wxWindow* edit = GetControl(id)) {
-        edit->SetBackgroundColour(readOnly ? wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE) : wxNullColour);
-        edit->Refresh();
-    }
-}
-
 // ---- keys ------------------------------------------------------------------------
 
 bool CCCTVModelSelectionDlg::IsValueEdit(const wxWindow* window) const {
@@ -269,10 +257,10 @@ void CCCTVModelSelectionDlg::OnBnClickedInputKind(int id) {
     for (int i = 0; i < kQuantityCount; ++i) {
         const int edit = kValueFirst + i;
         if (IsItemChecked(kQuantityFirst + i)) {
-            SetEditReadOnly(edit, false);
+            SetItemReadOnly(edit, false);
         } else {
             SetItemText(edit, L"");
-            SetEditReadOnly(edit, true);
+            SetItemReadOnly(edit, true);
         }
     }
 }
@@ -291,7 +279,7 @@ void CCCTVModelSelectionDlg::OnCbnSelchangeSensor() {
         EnableItem(kQuantityFirst, true);
         EnableItem(kQuantityFirst + 1, true);
         SetItemText(kValueFirst + 2, L"");
-        SetEditReadOnly(kValueFirst + 2, true);
+        SetItemReadOnly(kValueFirst + 2, true);
         CheckItem(kQuantityFirst + 2, false);
         SetItemText(kManualV, quorrel::FormatFixed(format.m_dVertical, 2));
         SetItemText(kManualH, quorrel::FormatFixed(format.m_dHorizontal, 2));
@@ -301,7 +289,7 @@ void CCCTVModelSelectionDlg::OnCbnSelchangeSensor() {
         EnableItem(kQuantityFirst + 2, true);
         for (int edit : {kValueFirst, kValueFirst + 1}) {
             SetItemText(edit, L"");
-            SetEditReadOnly(edit, true);
+            SetItemReadOnly(edit, true);
         }
         CheckItem(kQuantityFirst, false);
         CheckItem(kQuantityFirst + 1, false);
@@ -314,18 +302,18 @@ void CCCTVModelSelectionDlg::OnBnClickedManualInput() {
     if (ticked) {
         EnableItem(kSensorCombo, false);
         ComboSetCurSel(kSensorCombo, -1);
-        for (int id : {kManualV, kManualH, kManualD}) SetEditReadOnly(id, false);
+        for (int id : {kManualV, kManualH, kManualD}) SetItemReadOnly(id, false);
         for (int id = kQuantityFirst; id < kQuantityFirst + 3; ++id) EnableItem(id, true);
     } else {
         EnableItem(kSensorCombo, true);
         for (int id : {kManualV, kManualH, kManualD}) {
-            SetEditReadOnly(id, true);
+            SetItemReadOnly(id, true);
             SetItemText(id, L"");
         }
         for (int id = kQuantityFirst; id < kQuantityFirst + 3; ++id) CheckItem(id, false);
         for (int id = kValueFirst; id < kValueFirst + 3; ++id) {
             SetItemText(id, L"");
-            SetEditReadOnly(id, true);
+            SetItemReadOnly(id, true);
         }
     }
     m_bManualSensor = ticked ? 1 : 0;
@@ -597,11 +585,11 @@ void CCCTVModelSelectionDlg::ClearAll() {
     for (int id = kQuantityFirst; id < kQuantityFirst + kQuantityCount; ++id) CheckItem(id, false);
     for (int id = kValueFirst; id < kValueFirst + kQuantityCount; ++id) {
         SetItemText(id, L"");
-        SetEditReadOnly(id, true);
+        SetItemReadOnly(id, true);
     }
     for (int id : {kManualV, kManualH, kManualD}) {
         SetItemText(id, L"");
-        SetEditReadOnly(id, true);
+        SetItemReadOnly(id, true);
     }
     CheckItem(kManualInput, false);
     CheckItem(kRefineWD, false);

@@ -117,7 +117,6 @@ private:
     void CreateResultList();
 
     void FitListFont();
-    void SetEditReadOnly(int id, bool readOnly);
 
     void OnCharHook(wxKeyEvent& event);
     void OnResultMouseDown(wxMouseEvent& event);

@@ -8,6 +8,7 @@
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -21,6 +22,9 @@ bool CPage::CreatePage(wxWindow* parent) {
                 wxTAB_TRAVERSAL | wxNO_BORDER))
         return false;
     CreateControls();
+    // Edits created read-only look it from the start.
+    for (const auto& [id, window] : m_controls)
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(window); edit && !edit->IsEditable()) SetItemReadOnly(id, true);
     OnInitDialog();
     return true;
 }
@@ -93,7 +97,13 @@ bool CPage::IsItemShown(int id) const {
 }
 
 void CPage::SetItemReadOnly(int id, bool readOnly) {
-    if (auto* edit = GetControlAs<wxTextCtrl>(id)) edit->SetEditable(!readOnly);
+    auto* edit = GetControlAs<wxTextCtrl>(id);
+    if (!edit) return;
+    edit->SetEditable(!readOnly);
+    // A read-only edit takes the dialog's face colour, so that the user sees
+    // which values can be typed.
+    edit->SetBackgroundColour(readOnly ? wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE) : wxNullColour);
+    edit->Refresh();
 }
 
 bool CPage::IsItemReadOnly(int id) const {

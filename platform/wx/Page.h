@@ -35,7 +35,8 @@ public:
     ~CPage() override = default;
 
     // Creates the page as a hidden child of `parent`, builds its controls
-    // (CreateControls) and runs its initialisation (OnInitDialog).
+    // (CreateControls), gives the edits created read-only their read-only
+    // colour and runs its initialisation (OnInitDialog).
     bool CreatePage(wxWindow* parent);
 
     // The control registered under `id`, or null.
@@ -56,6 +57,7 @@ public:
     bool IsItemEnabled(int id) const;
     void ShowItem(int id, bool show);
     bool IsItemShown(int id) const;
+    // Edits only; a read-only edit is drawn on the dialog's face colour.
     void SetItemReadOnly(int id, bool readOnly);
     bool IsItemReadOnly(int id) const;
     void CheckItem(int id, bool check);

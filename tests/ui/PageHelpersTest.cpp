@@ -3,7 +3,9 @@
 
 #include <wx/choice.h>
 #include <wx/defs.h>
+#include <wx/settings.h>
 #include <wx/statbmp.h>
+#include <wx/textctrl.h>
 
 #include "UiHarness.h"
 #include "app/PageHelpers.h"
@@ -63,6 +65,37 @@ TEST_F(PageHelpers, PagesShowThePagePicture) {
     ASSERT_TRUE(picture->GetBitmap().IsOk());
     EXPECT_EQ(picture->GetBitmap().GetSize(), wxSize(131, 51));
     EXPECT_TRUE(m_dlg.m_dlgCCTVSelect.m_hLogoBitmap.IsOk());
+}
+
+TEST_F(PageHelpers, ReadOnlyEditsOfEveryPageShowTheFaceColour) {
+    const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+    auto expectColours = [&](CPage& page) {
+        for (wxWindow* child : page.GetChildren())
+            if (auto* edit = dynamic_cast<wxTextCtrl*>(child)) {
+                EXPECT_EQ(edit->GetBackgroundColour() == face, !edit->IsEditable())
+                    << "edit " << page.GetControlId(edit) << " of page " << page.GetLabel().utf8_string();
+            }
+    };
+    // At start-up, whether created read-only or made so by the page.
+    for (CPage* page : std::initializer_list<CPage*>{&m_dlg.m_dlgCCTVSelect, &m_dlg.m_dlgDetailCalc,
+                                                     &m_dlg.m_dlgTklSelect, &m_dlg.m_dlgTKLSpec,
+                                                     &m_dlg.m_dlgLEDSelect, &m_dlg.m_dlgLedSpec})
+        expectColours(*page);
+    CCCTVModelSelectionDlg& search = m_dlg.m_dlgCCTVSelect;
+    EXPECT_EQ(search.GetControl(CCCTVModelSelectionDlg::kManualV)->GetBackgroundColour(), face);
+    EXPECT_EQ(m_dlg.m_dlgDetailCalc.GetControl(CDetailCalculationDlg::kEffectiveFno)->GetBackgroundColour(), face);
+
+    // Unlocked and locked again.
+    search.SetItemReadOnly(CCCTVModelSelectionDlg::kManualV, false);
+    EXPECT_NE(search.GetControl(CCCTVModelSelectionDlg::kManualV)->GetBackgroundColour(), face);
+    expectColours(search);
+    search.SetItemReadOnly(CCCTVModelSelectionDlg::kManualV, true);
+    EXPECT_EQ(search.GetControl(CCCTVModelSelectionDlg::kManualV)->GetBackgroundColour(), face);
+    CDetailCalculationDlg& detail = m_dlg.m_dlgDetailCalc;
+    detail.SetItemReadOnly(CDetailCalculationDlg::kWantedDOF, false);
+    expectColours(detail);
+    detail.SetItemReadOnly(CDetailCalculationDlg::kWantedDOF, true);
+    expectColours(detail);
 }
 
 TEST(PngResources, KnownIdsDecodeAndUnknownIdsGiveAnInvalidBitmapSilently) {
