@@ -64,8 +64,16 @@ constexpr int kListTop = 240;
 constexpr int kListBottomMargin = 2;
 // The list keeps its header and a few rows however little of the page shows.
 constexpr int kSmallestListHeight = 100;
-// The smallest font the result list shrinks to, in points.
-constexpr int kSmallestListPoints = 8;
+// The result list's face: the column widths were made for a compact dialog
+// font, which "Arial" (metric-compatible Liberation Sans here) matches better
+// than the wide desktop faces.
+constexpr const char* kListFace = "Arial";
+// The smallest font the result list shrinks to, in points. At 7 points
+// "Close-up Ring [mm]" fits its 95-pixel column.
+constexpr int kSmallestListPoints = 7;
+// The room a header keeps beside its text: a margin of 5 pixels on either
+// side.
+constexpr int kHeaderPadding = 10;
 
 // The result list: a list in virtual mode whose cells the page supplies.
 class CResultListCtrl : public wxListCtrl {
@@ -214,19 +222,26 @@ void CCCTVModelSelectionDlg::OnVisibleHeightChanged() {
 }
 
 // The column widths suit the header texts in a compact dialog font. The
-// list takes the largest font, down to a floor, in which the widest header
-// fits its column, so that the headers and the usual value cells can be read.
+// list takes the largest font, down to a floor, in which every header fits
+// its own column, so that the headers and the usual value cells can be read.
 void CCCTVModelSelectionDlg::FitListFont() {
-    const wxString widest = wxString(quorrel::LoadString(20064));  // "Horizontal FOV [mm]"
-    const int room = m_listResult->GetColumnWidth(lens_search::kColFovH) - 6;
-    wxFont font = m_listResult->GetFont();
-    int width = 0;
-    m_listResult->GetTextExtent(widest, &width, nullptr, nullptr, nullptr, &font);
-    while (width > room && font.GetPointSize() > kSmallestListPoints) {
+    wxFont font(wxFontInfo(m_listResult->GetFont().GetPointSize()).FaceName(kListFace));
+    while (!HeadersFit(font) && font.GetPointSize() > kSmallestListPoints)
         font.SetPointSize(font.GetPointSize() - 1);
-        m_listResult->GetTextExtent(widest, &width, nullptr, nullptr, nullptr, &font);
-    }
     m_listResult->SetFont(font);
+}
+
+bool CCCTVModelSelectionDlg::HeadersFit(const wxFont& font) const {
+    for (int c = 0; c < m_listResult->GetColumnCount(); ++c) {
+        wxListItem column;
+        column.SetMask(wxLIST_MASK_TEXT);
+        m_listResult->GetColumn(c, column);
+        if (column.GetText().empty()) continue;
+        int width = 0;
+        m_listResult->GetTextExtent(column.GetText(), &width, nullptr, nullptr, nullptr, &font);
+        if (width > m_listResult->GetColumnWidth(c) - kHeaderPadding) return false;
+    }
+    return true;
 }
 
 // ---- keys ------------------------------------------------------------------------

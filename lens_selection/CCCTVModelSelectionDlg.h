@@ -13,6 +13,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/defs.h>
+#include <wx/font.h>
 
 #include "lens_selection/LensSearch.h"
 #include "platform/wx/Page.h"
@@ -117,6 +118,8 @@ private:
     void CreateResultList();
 
     void FitListFont();
+    // Whether every header text, drawn in `font`, fits its own column.
+    bool HeadersFit(const wxFont& font) const;
 
     void OnCharHook(wxKeyEvent& event);
     void OnResultMouseDown(wxMouseEvent& event);

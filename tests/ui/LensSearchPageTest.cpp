@@ -226,6 +226,37 @@ TEST_F(LensSearchPage, StartsWithEveryQuantityEnabledAndNothingToSearch) {
     EXPECT_EQ(list->GetItemCount(), 0);
 }
 
+TEST_F(LensSearchPage, EveryHeaderFitsItsOwnColumnInTheLargestFontThatAllows) {
+    wxListCtrl* list = P().m_listResult;
+    // A header button keeps 5 pixels beside its text on either side.
+    auto widestOverflow = [list](const wxFont& font) {
+        int overflow = -1000;
+        for (int c = 0; c < list->GetColumnCount(); ++c) {
+            wxListItem column;
+            column.SetMask(wxLIST_MASK_TEXT);
+            list->GetColumn(c, column);
+            if (column.GetText().empty()) continue;
+            int width = 0;
+            list->GetTextExtent(column.GetText(), &width, nullptr, nullptr, nullptr, &font);
+            overflow = std::max(overflow, width + 10 - list->GetColumnWidth(c));
+        }
+        return overflow;
+    };
+    const wxFont font = list->GetFont();
+    EXPECT_LE(widestOverflow(font), 0) << font.GetPointSize() << " points";
+    // "Close-up Ring [mm]" in its 95 pixels.
+    int ringWidth = 0;
+    list->GetTextExtent("Close-up Ring [mm]", &ringWidth, nullptr, nullptr, nullptr, &font);
+    EXPECT_LE(ringWidth, 85);
+    // One point more would not fit (unless the list kept the page's size).
+    if (font.GetPointSize() < P().GetFont().GetPointSize()) {
+        wxFont larger = font;
+        larger.SetPointSize(font.GetPointSize() + 1);
+        EXPECT_GT(widestOverflow(larger), 0);
+    }
+    EXPECT_GE(font.GetPointSize(), 7);
+}
+
 TEST_F(LensSearchPage, TwoThirdsInchHorizontalFieldSearchedWithEnter) {
     // The user's ordinary search: 2/3", "Horizontal FOV" 100, Enter.
     Ask(L"2/3\"", kHFov, L"100");
