@@ -509,14 +509,14 @@ void CDetailCalculationDlg::Calculate() {
     if (!showable) ClearStaleResult(kInputEdits[BoxIndex(plan.kind)]);
 
     // 5. The tail.
-    RunTail(r, showable, H, V, D);
+    RunTail(*lens, r, showable, H, V, D);
 }
 
-void CDetailCalculationDlg::RunTail(const tagLensCalcResult& r, bool showable, double H, double V, double D) {
-    CCCTVData* lens = SelectedLens();
+void CDetailCalculationDlg::RunTail(const CCCTVData& lens, const tagLensCalcResult& r, bool showable, double H,
+                                    double V, double D) {
     if (showable) {
         int tooSmall = 0;
-        if (IsFnoTooSmall(m_nInputBits, lens->m_dOpenFno, r.dFno)) {
+        if (IsFnoTooSmall(m_nInputBits, lens.m_dOpenFno, r.dFno)) {
             quorrel::ShowMessage(quorrel::LoadString(20010));
             tooSmall = 1;
         }
@@ -537,7 +537,7 @@ void CDetailCalculationDlg::RunTail(const tagLensCalcResult& r, bool showable, d
     if (m_bRingChecked == 0) CheckRingLimit();
     if (m_bMountChecked == 0) {
         m_bMountChecked = 1;
-        if (showable && IsCMountRingConflict(r.dExtension[0], lens->m_nParamType)) {
+        if (showable && IsCMountRingConflict(r.dExtension[0], lens.m_nParamType)) {
             quorrel::ShowMessage(quorrel::LoadString(20012));
             SetItemText(kCommentMount, quorrel::LoadString(20012));
         } else {

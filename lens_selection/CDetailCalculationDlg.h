@@ -152,9 +152,11 @@ private:
     // Writes the F-number into the F-number combo; an entry of that value
     // stays (or becomes) the selected one.
     void SetFnoText(const std::wstring& text);
-    // The end of every calculation: messages about the depth of field, the
-    // result, the ring and mount warnings and the focus marker.
-    void RunTail(const tagLensCalcResult& r, bool showable, double h, double v, double d);
+    // The end of every calculation on `lens` (the one Calculate checked):
+    // messages about the depth of field, the result, the ring and mount
+    // warnings and the focus marker.
+    void RunTail(const CCCTVData& lens, const tagLensCalcResult& r, bool showable, double h, double v,
+                 double d);
     // After a calculation without a configuration: empties what would look
     // like its result, keeping this run's own inputs.
     void ClearStaleResult(int inputEdit);
