@@ -38,6 +38,22 @@ void Guarded(Body body) {
     }
 }
 
+// Appends a pointer to each record, in catalogue order, to a page's copy.
+template <class T>
+void CopyPointers(const std::vector<std::unique_ptr<T>>& records, std::vector<T*>& copy) {
+    for (const auto& record : records) copy.push_back(record.get());
+}
+
+// The same, then lists the copied records' names in the page's combo
+// `comboId`, emptied first.
+template <class T>
+void CopyWithNames(const std::vector<std::unique_ptr<T>>& records, std::vector<T*>& copy, CPage& page,
+                   int comboId) {
+    CopyPointers(records, copy);
+    page.ComboResetContent(comboId);
+    for (const T* record : copy) page.ComboAddString(comboId, record->m_strType);
+}
+
 }  // namespace
 
 CQuorrelDlg::CQuorrelDlg(wxWindow*) {}
@@ -87,34 +103,24 @@ bool CQuorrelDlg::OnInitDialog() {
     m_dlgLedSpec.CreatePage(this);
 
     // Pointer copies for the pages, and their lists, in catalogue order.
-    for (const auto& lens : m_arrCCTVData) m_dlgCCTVSelect.m_arrCCTVData.push_back(lens.get());
-    for (const auto& lens : m_arrCCTVData) m_dlgDetailCalc.m_arrLens.push_back(lens.get());
-    m_dlgDetailCalc.ComboResetContent(CDetailCalculationDlg::kLensCombo);
-    for (const CCCTVData* lens : m_dlgDetailCalc.m_arrLens)
-        m_dlgDetailCalc.ComboAddString(CDetailCalculationDlg::kLensCombo, lens->m_strType);
-
-    for (const auto& sensor : m_arrCCDData) m_dlgCCTVSelect.m_arrCCDData.push_back(sensor.get());
-    m_dlgCCTVSelect.ComboResetContent(CCCTVModelSelectionDlg::kSensorCombo);
-    for (const CCCTVCCDData* sensor : m_dlgCCTVSelect.m_arrCCDData)
-        m_dlgCCTVSelect.ComboAddString(CCCTVModelSelectionDlg::kSensorCombo, sensor->m_strType);
-
-    for (const auto& sensor : m_arrCCDData) m_dlgDetailCalc.m_arrSensor.push_back(sensor.get());
-    m_dlgDetailCalc.ComboResetContent(CDetailCalculationDlg::kSensorCombo);
-    for (const CCCTVCCDData* sensor : m_dlgDetailCalc.m_arrSensor)
-        m_dlgDetailCalc.ComboAddString(CDetailCalculationDlg::kSensorCombo, sensor->m_strType);
+    CopyPointers(m_arrCCTVData, m_dlgCCTVSelect.m_arrCCTVData);
+    CopyWithNames(m_arrCCTVData, m_dlgDetailCalc.m_arrLens, m_dlgDetailCalc,
+                  CDetailCalculationDlg::kLensCombo);
+    CopyWithNames(m_arrCCDData, m_dlgCCTVSelect.m_arrCCDData, m_dlgCCTVSelect,
+                  CCCTVModelSelectionDlg::kSensorCombo);
+    CopyWithNames(m_arrCCDData, m_dlgDetailCalc.m_arrSensor, m_dlgDetailCalc,
+                  CDetailCalculationDlg::kSensorCombo);
 
     // Telecentric lenses to pages 203 and 204, and their extras to 204.
-    for (const auto& lens : m_arrTKLData) m_dlgTklSelect.m_arrTKLData.push_back(lens.get());
-    for (const auto& lens : m_arrTKLData) m_dlgTKLSpec.m_arrTKLData.push_back(lens.get());
-    for (const auto& extra : m_arrTKLExtraData) m_dlgTKLSpec.m_arrTKLExtraData.push_back(extra.get());
+    CopyPointers(m_arrTKLData, m_dlgTklSelect.m_arrTKLData);
+    CopyPointers(m_arrTKLData, m_dlgTKLSpec.m_arrTKLData);
+    CopyPointers(m_arrTKLExtraData, m_dlgTKLSpec.m_arrTKLExtraData);
     m_dlgTKLSpec.ComboResetContent(CTKLSpecViewDlg::kModelCombo);
     for (const CTKLData* lens : m_dlgTKLSpec.m_arrTKLData)
         m_dlgTKLSpec.ComboAddString(CTKLSpecViewDlg::kModelCombo, lens->Type);
 
-    for (const auto& sensor : m_arrCCDData) m_dlgTklSelect.m_arrCCDData.push_back(sensor.get());
-    m_dlgTklSelect.ComboResetContent(CTklModelSelectionDlg::kSensorCombo);
-    for (const CCCTVCCDData* sensor : m_dlgTklSelect.m_arrCCDData)
-        m_dlgTklSelect.ComboAddString(CTklModelSelectionDlg::kSensorCombo, sensor->m_strType);
+    CopyWithNames(m_arrCCDData, m_dlgTklSelect.m_arrCCDData, m_dlgTklSelect,
+                  CTklModelSelectionDlg::kSensorCombo);
 
     // The data-sheet page does without the last two formats.
     for (size_t i = 0; i + 2 < m_arrCCDData.size(); ++i)
@@ -122,11 +128,11 @@ bool CQuorrelDlg::OnInitDialog() {
 
     // Illuminations, types and colours to page 349, then types and colours
     // to page 350.
-    for (const auto& light : m_arrLedData) m_dlgLEDSelect.m_arrLedData.push_back(light.get());
+    CopyPointers(m_arrLedData, m_dlgLEDSelect.m_arrLedData);
     m_dlgLEDSelect.SetTypeList(m_arrLedTypeData);
-    for (const auto& colour : m_arrLedColorData) m_dlgLEDSelect.m_arrLedColorData.push_back(colour.get());
-    for (const auto& type : m_arrLedTypeData) m_dlgLedSpec.m_arrLedTypeData.push_back(type.get());
-    for (const auto& colour : m_arrLedColorData) m_dlgLedSpec.m_arrLedColorData.push_back(colour.get());
+    CopyPointers(m_arrLedColorData, m_dlgLEDSelect.m_arrLedColorData);
+    CopyPointers(m_arrLedTypeData, m_dlgLedSpec.m_arrLedTypeData);
+    CopyPointers(m_arrLedColorData, m_dlgLedSpec.m_arrLedColorData);
 
     PlacePages();
     ShowOnly(&m_dlgCCTVSelect);
@@ -176,7 +182,8 @@ void CQuorrelDlg::LoadLedCatalogue() {
 }
 
 std::array<CPage*, 6> CQuorrelDlg::Pages() {
-    return {&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect, &m_dlgTKLSpec, &m_dlgLEDSelect, &m_dlgLedSpec};
+    return {&m_dlgCCTVSelect, &m_dlgDetailCalc, &m_dlgTklSelect,
+            &m_dlgTKLSpec,    &m_dlgLEDSelect,  &m_dlgLedSpec};
 }
 
 void CQuorrelDlg::PlacePages() {
