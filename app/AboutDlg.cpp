@@ -4,7 +4,6 @@
 
 #include <wx/button.h>
 #include <wx/hyperlink.h>
-#include <wx/icon.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -15,7 +14,6 @@
 #include "platform/wx/PngResource.h"
 
 namespace {
-constexpr int kIconPng = 128;
 constexpr wchar_t kSupportMail[] = L"support@quorrel-optics.example";
 constexpr wchar_t kNoticeLine[] = L"Copyright (C) Quorrel Optics Works. All rights reserved.";
 constexpr wchar_t kAddressLines[] = L"12 Lensmakers Lane, Brightfield 4021\nTel. +1 555 0142 300";
@@ -25,7 +23,7 @@ CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, "Version Quorrel", wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
     SetFont(wxFont(wxFontInfo(9).FaceName("Arial")));
-    auto* icon = new wxStaticBitmap(this, wxID_ANY, quorrel::LoadPngResource(kIconPng));
+    auto* icon = new wxStaticBitmap(this, wxID_ANY, quorrel::LoadPngResource(quorrel::kAppIconPng));
     auto* name = new wxStaticText(this, wxID_ANY, "Quorrel");
     name->SetFont(GetFont().Bold().Scaled(1.3f));
     m_version = new wxStaticText(this, wxID_ANY, "Version *.*.*.*");
@@ -66,11 +64,7 @@ std::wstring CAboutDlg::VersionText(std::uint32_t ms, std::uint32_t ls) {
 
 void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();  // the toolkit's own initialisation (validators)
-    if (const wxBitmap bitmap = quorrel::LoadPngResource(kIconPng); bitmap.IsOk()) {
-        wxIcon icon;
-        icon.CopyFromBitmap(bitmap);
-        SetIcon(icon);
-    }
+    quorrel::SetAppIcon(*this);
     // Without readable version words the line shows 0.0.0.0.
     std::uint32_t ms = 0, ls = 0;
     quorrel::GetProductVersion(nullptr, &ms, &ls);

@@ -1,6 +1,5 @@
 #include "app/MainFrame.h"
 
-#include <wx/icon.h>
 #include <wx/menu.h>
 
 #include "app/QuorrelDoc.h"
@@ -9,7 +8,6 @@
 #include "platform/wx/PngResource.h"
 
 namespace {
-constexpr int kIconPng = 128;
 // No sizing border and no maximise box: the window keeps its size.
 constexpr long kFrameStyle = wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
 }  // namespace
@@ -32,11 +30,7 @@ CMainFrame::CMainFrame()
     bar->Append(help, "Help(&H)");
     SetMenuBar(bar);
 
-    if (const wxBitmap bitmap = quorrel::LoadPngResource(kIconPng); bitmap.IsOk()) {
-        wxIcon icon;
-        icon.CopyFromBitmap(bitmap);
-        SetIcon(icon);
-    }
+    quorrel::SetAppIcon(*this);
 
     // The view handles File, New and the print commands; Help goes on to
     // the application.

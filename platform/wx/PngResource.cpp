@@ -1,8 +1,10 @@
 #include "platform/wx/PngResource.h"
 
+#include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/toplevel.h>
 
 #include "platform/wx/PngTable.h"
 
@@ -18,6 +20,14 @@ wxBitmap LoadPngResource(int id) {
     wxImage image;
     if (!image.LoadFile(stream, wxBITMAP_TYPE_PNG) || !image.IsOk()) return wxBitmap();
     return wxBitmap(image);
+}
+
+void SetAppIcon(wxTopLevelWindow& window) {
+    const wxBitmap bitmap = LoadPngResource(kAppIconPng);
+    if (!bitmap.IsOk()) return;
+    wxIcon icon;
+    icon.CopyFromBitmap(bitmap);
+    window.SetIcon(icon);
 }
 
 }  // namespace quorrel

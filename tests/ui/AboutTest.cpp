@@ -29,5 +29,8 @@ TEST(About, OpenedWindowShowsTheBuildsVersionAndBothLinks) {
     EXPECT_NE(about->m_strWeb, about->GetWebLinkText());
     EXPECT_EQ(about->GetMailLinkText(), about->m_strMail);
     EXPECT_NE(about->m_strMail.find(L'@'), std::wstring::npos);
+    // The program's icon (PNG 128, 64 x 64) on the window.
+    ASSERT_EQ(about->GetIcons().GetIconCount(), 1u);
+    EXPECT_EQ(about->GetIcons().GetIconByIndex(0).GetSize(), wxSize(64, 64));
     about->Destroy();
 }

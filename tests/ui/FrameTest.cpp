@@ -23,6 +23,8 @@ TEST_F(Frame, Is850By700AndCannotBeResizedOrMaximised) {
     CMainFrame* frame = m_window.Frame();
     EXPECT_EQ(frame->GetSize(), wxSize(850, 700));
     EXPECT_EQ(frame->GetTitle(), "Quorrel");
+    ASSERT_EQ(frame->GetIcons().GetIconCount(), 1u);
+    EXPECT_EQ(frame->GetIcons().GetIconByIndex(0).GetSize(), wxSize(64, 64));  // PNG 128
     const long style = frame->GetWindowStyleFlag();
     EXPECT_FALSE(style & wxRESIZE_BORDER);
     EXPECT_FALSE(style & wxMAXIMIZE_BOX);
