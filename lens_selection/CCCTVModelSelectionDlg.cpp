@@ -17,6 +17,7 @@
 #include "lens_selection/DetailCalculation.h"
 #include "lens_selection/DigitsFilterWx.h"
 #include "optics/CCCTVData.h"
+#include "optics/ModelMath.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/PageMessages.h"
@@ -31,7 +32,6 @@ constexpr int kMsgNotApplicable = 20001;
 constexpr int kMsgMarkCheckBox = 20002;
 constexpr int kMsgValueNotZero = 20003;
 
-constexpr double kZero = 1e-9;
 // A window bound below this counts as no bound.
 constexpr double kSmallestBound = 0.00001;
 constexpr int kListWidth = 810;
@@ -442,7 +442,7 @@ void CCCTVModelSelectionDlg::OnBnClickedSearch() {
 
     // Value.
     const double value = quorrel::ParseLeadingNumber(GetItemText(kValueFirst + kind));
-    if (std::fabs(value) <= kZero) {
+    if (optics::IsZero(value)) {
         quorrel::ShowMessage(quorrel::LoadString(kMsgValueNotZero));
         return;
     }
@@ -453,7 +453,7 @@ void CCCTVModelSelectionDlg::OnBnClickedSearch() {
 
 int CCCTVModelSelectionDlg::FillResultList(double D, double H, double V, double value, int kind, double wdMin,
                                            double wdMax, int sensorMask) {
-    if (std::fabs(value - 0.0) <= kZero) return -1;
+    if (optics::IsZero(value)) return -1;
     DeleteResults();
 
     lens_search::tagLensSearchRequest request;
@@ -559,7 +559,7 @@ int CCCTVModelSelectionDlg::CompareColumn(wxIntPtr item1, wxIntPtr item2) const 
     }
     const double a = k1.number, b = k2.number;
     if (m_nSortOrder == 0 ? b > a : a > b) return -1;
-    return std::fabs(a - b) > kZero ? 1 : 0;
+    return std::fabs(a - b) > optics::kZeroTolerance ? 1 : 0;
 }
 
 long CCCTVModelSelectionDlg::ResultRowAt(const wxMouseEvent& event) const {

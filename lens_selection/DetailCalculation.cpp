@@ -4,6 +4,7 @@
 
 #include "catalogue/CCCTVCCDData.h"
 #include "lens_selection/LensCatalogueLists.h"
+#include "lens_selection/LensSearch.h"
 #include "optics/CCCTVData.h"
 #include "optics/FixedMagnificationModels.h"
 #include "platform/Numbers.h"
@@ -13,7 +14,6 @@ namespace detail_calc {
 
 namespace {
 
-constexpr int kFixedMagnificationType = 10;
 constexpr int kCatalogueDOFType = 100;
 constexpr int kCMountType = 1;
 
@@ -92,7 +92,7 @@ bool IsMcHrModel(const std::wstring& model) {
 }
 
 FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100) {
-    const bool fixedType = lens.m_nParamType == kFixedMagnificationType ||
+    const bool fixedType = lens.m_nParamType == lens_search::kFixedMagnificationType ||
                            (withType100 && lens.m_nParamType == kCatalogueDOFType);
     const auto* fixed = dynamic_cast<const CFixedMagnificationLens*>(&lens);
     if (!fixedType || !fixed) return {};

@@ -7,15 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "optics/ModelMath.h"
+
 class CCCTVData;
 class CCCTVCCDData;
 struct tagLensCalcResult;
 
 namespace detail_calc {
 
-// A typed value counts as zero within this tolerance, both ends included.
-constexpr double kZero = 1e-9;
-inline bool IsZero(double x) { return x >= -kZero && x <= kZero; }
+// A typed value counts as zero within the models' tolerance (1e-9), both
+// ends included.
+using optics::IsZero;
 
 // Input bits of the page, one per check box.
 enum InputBit : unsigned {

@@ -1,17 +1,16 @@
 #include "lens_selection/LensSearch.h"
 
-#include <cmath>
 #include <string>
 
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
+#include "optics/ModelMath.h"
 #include "platform/Numbers.h"
 
 namespace lens_search {
 
 namespace {
 
-constexpr double kZero = 1e-9;
 constexpr int kMinParamType = 1;
 constexpr int kMaxParamType = 500;
 constexpr wchar_t kNoLimit[] = L"+\u221E";  // a part the model did not compute
@@ -155,7 +154,7 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
 
 int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchRequest& q,
                  std::vector<tagLensSearchRow>& rows) {
-    if (std::fabs(q.dValue - 0.0) <= kZero) return -1;
+    if (optics::IsZero(q.dValue)) return -1;
 
     const CNoRingModels noRing;
     tagLensCalcResult r;
