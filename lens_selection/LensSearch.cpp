@@ -111,7 +111,7 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
     const bool single = lens.m_nParamType == kFixedMagnificationType;
     auto& cells = row.cells;
 
-    cells[kColModel].assign(lens.m_strType, 0, kMaxCellLength);
+    cells[kColModel] = lens.m_strType;
 
     std::wstring& ring = cells[kColRing];
     if (noRing.Contains(lens.m_strType)) {

@@ -254,6 +254,17 @@ TEST_F(LensSearch, CalcLensForSearchPresetsTheRecordBeforeEachLens) {
     EXPECT_EQ(r.dRing[200], 100.0);
 }
 
+TEST_F(LensSearch, CellsHoldAtMost63Characters) {
+    // A model name of 70 characters keeps its first 63.
+    const std::wstring longName = L"QT-" + std::wstring(67, L'x');
+    Add(longName, 1, kThinA);
+    Add(L"QT-A", 1, kThinA);
+    const std::vector<Row> rows = Search(TwoThirds(kHorizontalFov, 100.0));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][kColModel], longName.substr(0, 63));
+    EXPECT_EQ(rows[1][kColModel], L"QT-A");
+}
+
 TEST_F(LensSearch, RowsOfAnEarlierSearchAreReplaced) {
     Add(L"QT-A", 1, kThinA);
     Add(L"QT-B", 1, kThinB);
