@@ -13,7 +13,6 @@ class wxStaticText;
 class CAboutDlg : public wxDialog {
 public:
     static constexpr int IDD = 100;
-    static constexpr int kVersionText = 19003;  // "Version a.b.c.d"
 
     explicit CAboutDlg(wxWindow* parent);
 
