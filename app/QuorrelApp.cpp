@@ -20,7 +20,6 @@ bool CQuorrelApp::OnInit() {
     Bind(wxEVT_MENU, &CQuorrelApp::OnAppAbout, this, wxID_ABOUT);
 
     CMainFrame* frame = CMainFrame::CreateMainWindow();
-    if (!frame) return false;
     SetTopWindow(frame);
     frame->Show();
     frame->Update();
