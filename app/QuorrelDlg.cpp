@@ -69,10 +69,9 @@ std::wstring CQuorrelDlg::CataloguePath(const wchar_t* fileName) const {
 }
 
 bool CQuorrelDlg::CreateDlg(wxWindow* parent) {
-    if (m_bCreated) return true;
+    if (IsDlgCreated()) return true;
     if (!Create(parent, wxID_ANY, wxPoint(0, 0), wxSize(kWidth, kHeight), wxTAB_TRAVERSAL | wxNO_BORDER))
         return false;
-    m_bCreated = true;
     return OnInitDialog();
 }
 

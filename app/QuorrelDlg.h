@@ -65,7 +65,7 @@ public:
 
     // Creates the window as a child of `parent` and runs OnInitDialog.
     bool CreateDlg(wxWindow* parent);
-    bool IsDlgCreated() const { return m_bCreated; }
+    bool IsDlgCreated() const { return m_tab != nullptr; }
 
     void LoadCCTVCatalogue();
     void LoadTKLCatalogue();
@@ -127,7 +127,6 @@ private:
     void ShowOnly(CPage* page);
     std::wstring CataloguePath(const wchar_t* fileName) const;
 
-    wxNotebook* m_tab = nullptr;       // control 1000
+    wxNotebook* m_tab = nullptr;       // control 1000; set once the window is built
     std::wstring m_strCatalogueFolder;  // empty: the program's folder
-    bool m_bCreated = false;
 };
