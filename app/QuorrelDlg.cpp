@@ -258,7 +258,7 @@ void CQuorrelDlg::ShowTabPage(int origin) {
                     quorrel::ParseLeadingNumber(m_dlgTklSelect.GetItemText(CTklModelSelectionDlg::kFovH));
                 const double fovV =
                     quorrel::ParseLeadingNumber(m_dlgTklSelect.GetItemText(CTklModelSelectionDlg::kFovV));
-                const double fovD = std::sqrt(fovH * fovH + fovV * fovV);
+                const double fovD = std::hypot(fovH, fovV);  // no overflow on the way
                 m_dlgLEDSelect.SetLensSpec(fovH, fovV, fovD, lens->WD, lens->EFDI);
             }
         }

@@ -9,6 +9,7 @@
 
 #include "UiHarness.h"
 #include "platform/Message.h"
+#include "platform/Numbers.h"
 #include "platform/wx/PageMessagesWx.h"
 #include "telecentric/CTKLData.h"
 
@@ -190,6 +191,16 @@ TEST_F(PageSwitch, TelecentricLensIsHandedToTheIlluminationSearch) {
     EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kFovD), L"5.00");
     EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kLensWD), L"65.00");
     EXPECT_EQ(led.GetItemText(CLEDModelSelectionDlg::kEffDiameter), L"42.50");
+
+    // Fields of 1e200 (typed as 201 digits): 2e400 overflows on the way to
+    // the diagonal 1.41421e200, which does not.
+    const std::wstring huge = L"1" + std::wstring(200, L'0');
+    m_dlg.m_dlgTklSelect.SetItemText(CTklModelSelectionDlg::kFovH, huge);
+    m_dlg.m_dlgTklSelect.SetItemText(CTklModelSelectionDlg::kFovV, huge);
+    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 4);
+    PumpEvents();
+    EXPECT_DOUBLE_EQ(quorrel::ParseLeadingNumber(led.GetItemText(CLEDModelSelectionDlg::kFovD)),
+                     1.4142135623730951e200);
     m_dlg.m_dlgTKLSpec.m_pCurrentLens = nullptr;
 }
 
