@@ -1,7 +1,7 @@
 -- Sample illumination catalogue (quorrel_led.mdb).
 --
 -- Common: one row per light. Type (IlluminationType.TypeNum) decides the
--- light's kind and its specification table; Color is ColorNum. The lit field
+-- light's kind and its data table; Color is ColorNum. The lit field
 -- at the object grows with the illumination working distance WD (light to
 -- object, MinWD..MaxWD mm) as the quadratic b*WD^2 + c*WD + d per axis
 -- (WD_H_*, WD_V_*, WD_D_*; the _a terms are kept for the catalogue's own
