@@ -456,16 +456,8 @@ int CCCTVModelSelectionDlg::FillResultList(double D, double H, double V, double 
     if (optics::IsZero(value)) return -1;
     DeleteResults();
 
-    lens_search::tagLensSearchRequest request;
-    request.dDiagonal = D;
-    request.dHorizontal = H;
-    request.dVertical = V;
-    request.dValue = value;
-    request.nKind = kind;
-    request.dWDMin = wdMin;
-    request.dWDMax = wdMax;
-    request.nSensorMask = sensorMask;
-    request.nSensorAxes = m_nSensorAxes;
+    const auto request =
+        lens_search::MakeRequest(D, H, V, value, kind, wdMin, wdMax, sensorMask, m_nSensorAxes);
     const int count = lens_search::SearchLenses(m_arrCCTVData, request, m_rows);
     ShowRows(static_cast<size_t>(count));
     return count;

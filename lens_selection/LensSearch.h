@@ -64,6 +64,12 @@ struct tagLensSearchRequest {
     int nSensorAxes = 0;       // kAxesVH / kAxesDiagonalOnly
 };
 
+// The request of one search, in the order the page passes its inputs.
+inline tagLensSearchRequest MakeRequest(double D, double H, double V, double value, int kind,
+                                        double wdMin, double wdMax, int sensorMask, int sensorAxes) {
+    return {D, H, V, value, kind, wdMin, wdMax, sensorMask, sensorAxes};
+}
+
 struct tagLensSearchRow {
     std::array<std::wstring, kColumnCount> cells;  // texts of columns 0..7
 };

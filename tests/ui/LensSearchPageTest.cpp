@@ -126,16 +126,7 @@ std::vector<double> Numbers(const std::vector<std::wstring>& texts) {
 // The rows the search function gives for the same request.
 std::vector<Row> Expected(const Page& page, double D, double H, double V, double value, int kind, int mask,
                           int axes, double wdMin = -1.0, double wdMax = -1.0) {
-    lens_search::tagLensSearchRequest q;
-    q.dDiagonal = D;
-    q.dHorizontal = H;
-    q.dVertical = V;
-    q.dValue = value;
-    q.nKind = kind;
-    q.dWDMin = wdMin;
-    q.dWDMax = wdMax;
-    q.nSensorMask = mask;
-    q.nSensorAxes = axes;
+    const auto q = lens_search::MakeRequest(D, H, V, value, kind, wdMin, wdMax, mask, axes);
     std::vector<lens_search::tagLensSearchRow> found;
     lens_search::SearchLenses(page.m_arrCCTVData, q, found);
     std::vector<Row> rows;
