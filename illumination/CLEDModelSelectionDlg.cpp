@@ -5,8 +5,8 @@
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
-#include "app/PageHelpers.h"
-#include "lens_selection/DigitsFilterWx.h"
+#include "platform/wx/PageHelpers.h"
+#include "platform/wx/DigitsFilterWx.h"
 #include "platform/Strings.h"
 
 void CLEDModelSelectionDlg::CreateControls() {

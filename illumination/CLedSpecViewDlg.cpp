@@ -7,7 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "lens_selection/DigitsFilterWx.h"
+#include "platform/wx/DigitsFilterWx.h"
 #include "platform/Strings.h"
 
 void CLedSpecViewDlg::CreateControls() {

@@ -14,14 +14,14 @@
 #include <wx/textctrl.h>
 
 #include "catalogue/CCCTVCCDData.h"
-#include "lens_selection/DetailCalculation.h"
-#include "lens_selection/DigitsFilterWx.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
+#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/PageMessages.h"
 #include "platform/Strings.h"
+#include "platform/wx/DigitsFilterWx.h"
 #include "platform/wx/PageMessagesWx.h"
 
 namespace {
@@ -376,8 +376,8 @@ void CCCTVModelSelectionDlg::OnBnClickedSearch() {
         D = format.m_dRadial;
         sensorMask = format.m_nSpecialFlag;
     } else {
-        const detail_calc::ManualSensor typed =
-            detail_calc::ReadManualSensor(quorrel::ParseLeadingNumber(GetItemText(kManualH)),
+        const optics::ManualSensor typed =
+            optics::ReadManualSensor(quorrel::ParseLeadingNumber(GetItemText(kManualH)),
                                           quorrel::ParseLeadingNumber(GetItemText(kManualV)),
                                           quorrel::ParseLeadingNumber(GetItemText(kManualD)));
         if (!typed.known) {

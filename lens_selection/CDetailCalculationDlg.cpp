@@ -11,14 +11,15 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/PageHelpers.h"
 #include "catalogue/CCCTVCCDData.h"
 #include "lens_selection/DetailCalculation.h"
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
+#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
+#include "platform/wx/PageHelpers.h"
 #include "platform/wx/PageMessagesWx.h"
 #include "platform/wx/PngResource.h"
 
@@ -402,7 +403,7 @@ void CDetailCalculationDlg::Calculate() {
     bool sensorKnown = false;
     const int sensorIndex = ComboGetCurSel(kSensorCombo);
     if (sensorIndex < 0) {
-        const ManualSensor typed = ReadManualSensor(ItemNumber(kManualH), ItemNumber(kManualV),
+        const optics::ManualSensor typed = optics::ReadManualSensor(ItemNumber(kManualH), ItemNumber(kManualV),
                                                     ItemNumber(kManualD));
         sensorKnown = typed.known;
         H = typed.h;
@@ -662,7 +663,8 @@ void CDetailCalculationDlg::MoveFocusMarker() {
         SetItemText(kCommentFocus, L"");
     }
     if (wxWindow* marker = GetControl(kFocusMarker))
-        marker->Move(MarkerX(maxDraw, p, lens->m_nDrawoutDirection), kMarkerY);
+        marker->Move(kMarkerLeft + MarkerOffset(maxDraw, p, lens->m_nDrawoutDirection, kMarkerRight - kMarkerLeft),
+                     kMarkerY);
 }
 
 // ---- message handlers ----------------------------------------------------------

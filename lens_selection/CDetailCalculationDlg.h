@@ -70,6 +70,16 @@ public:
 
     static constexpr int kTitlePng = 301;
     static constexpr int kFocusMarkerPng = 302;
+
+    // The focusing-ring scale the page draws, and its marker's travel
+    // (pixels).
+    static constexpr int kMarkerLeft = 395;   // marker x at the scale's left end
+    static constexpr int kMarkerRight = 503;  // marker x at the scale's right end
+    static constexpr int kMarkerY = 220;
+    static constexpr int kScaleLeft = 400;
+    static constexpr int kScaleRight = 508;
+    static constexpr int kScaleTop = 210;
+    static constexpr int kScaleBase = 225;
     static constexpr int kSparePng = 303;
 
     // Resets the page; clears the lens choice too when clearLens is not 0.

@@ -101,20 +101,6 @@ FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100)
 
 // ---- sensor and checks --------------------------------------------------
 
-ManualSensor ReadManualSensor(double h, double v, double d) {
-    ManualSensor s;
-    if (!std::isfinite(h) || !std::isfinite(v)) return s;
-    if (v > 0.0 && h > 0.0) {
-        // hypot neither overflows nor underflows on the way; a diagonal too
-        // large for a double is no sensor.
-        const double diagonal = std::hypot(v, h);
-        if (std::isfinite(diagonal)) s = {true, true, h, v, diagonal};
-    } else if (d > 0.0 && std::isfinite(d)) {
-        s = {true, false, h, v, d};
-    }
-    return s;
-}
-
 int CheckBeforeCalculation(const CheckInputs& in) {
     if (IsZero(in.coc)) return 20006;
     if (!(in.lensSelected && in.sensorKnown && (in.fnoSelected || (in.bits & kBitDOF)))) return 20004;
@@ -265,16 +251,13 @@ double FocusLimit(double maxDraw) {
 
 bool ForcesFocusLimit(double maxDraw, double p) { return maxDraw > 0.0 && p > FocusLimit(maxDraw); }
 
-int MarkerX(double maxDraw, double p, int direction) {
-    constexpr double kTravel = kScaleRight - kScaleLeft;  // 108 pixels
-    // Without a draw range the marker stays where position 0 puts it.
-    const double s = maxDraw > 0.0 ? kTravel / maxDraw * p : 0.0;
-    double x = direction == 0 ? kMarkerRight - s + 0.5 : s + kMarkerLeft + 0.5;
+int MarkerOffset(double maxDraw, double p, int direction, int travel) {
+    const double s = maxDraw > 0.0 ? travel / maxDraw * p : 0.0;
+    double x = direction == 0 ? travel - s + 0.5 : s + 0.5;
     // Clamp before the conversion, so a huge position cannot overflow it.
-    if (!(x >= kMarkerLeft)) x = kMarkerLeft;
-    if (x > kMarkerRight + 1) x = kMarkerRight + 1;
-    const int xi = static_cast<int>(x);
-    return xi < kMarkerLeft ? kMarkerLeft : xi > kMarkerRight ? kMarkerRight : xi;
+    if (!(x >= 0.0)) x = 0.0;
+    if (x > travel) x = travel;
+    return static_cast<int>(x);
 }
 
 }  // namespace detail_calc

@@ -78,18 +78,6 @@ FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100)
 
 // ---- sensor and checks --------------------------------------------------
 
-// A sensor size typed by hand, as both the search page and the detail page
-// read it: width and height give the diagonal; a diagonal alone is a sensor
-// whose width and height are unknown (the sizes typed are kept as read, but
-// never both above zero). A size or diagonal that is not a finite number is
-// no sensor.
-struct ManualSensor {
-    bool known = false;
-    bool withVH = false;  // width and height known
-    double h = 0.0, v = 0.0, d = 0.0;
-};
-ManualSensor ReadManualSensor(double h, double v, double d);
-
 // What the checks before a calculation look at.
 struct CheckInputs {
     double coc = 0.0;
@@ -197,21 +185,14 @@ std::wstring FormatWithValue(const std::wstring& format, double value);
 
 // ---- focus marker ---------------------------------------------------------
 
-constexpr int kMarkerLeft = 395;   // marker x at the scale's left end
-constexpr int kMarkerRight = 503;  // marker x at the scale's right end
-constexpr int kMarkerY = 220;
-constexpr int kScaleLeft = 400;
-constexpr int kScaleRight = 508;
-constexpr int kScaleTop = 210;
-constexpr int kScaleBase = 225;
-
 // The largest focusing-ring position: the draw range rounded to 3 decimals.
 double FocusLimit(double maxDraw);
 
-// Marker x for position p on a lens with draw range maxDraw: 108 pixels of
-// travel, from the right end (direction 0) or the left end. A lens without a
-// draw range keeps the marker at its start.
-int MarkerX(double maxDraw, double p, int direction);
+// Where the marker stands for position p on a lens with draw range maxDraw,
+// as a whole distance 0..travel from the scale's left end: it moves from the
+// right end (direction 0) or the left end. A lens without a draw range keeps
+// the marker where position 0 puts it.
+int MarkerOffset(double maxDraw, double p, int direction, int travel);
 
 // Whether the focusing edit is set back to the limit: only on a lens with a
 // draw range, for a position above its limit.

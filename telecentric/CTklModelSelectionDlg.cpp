@@ -5,7 +5,7 @@
 #include <wx/statbmp.h>
 #include <wx/textctrl.h>
 
-#include "lens_selection/DigitsFilterWx.h"
+#include "platform/wx/DigitsFilterWx.h"
 #include "platform/Strings.h"
 
 void CTklModelSelectionDlg::CreateControls() {

@@ -20,6 +20,9 @@ using namespace detail_calc;
 
 namespace {
 
+// The detail page's scale: 108 pixels of travel from x 395.
+int MarkerX395(double maxDraw, double p, int direction) { return 395 + MarkerOffset(maxDraw, p, direction, 108); }
+
 std::unique_ptr<CCCTVCCDData> Sensor(const wchar_t* name, double h, double v, double d, int flag) {
     auto s = std::make_unique<CCCTVCCDData>();
     s->m_strType = name;
@@ -153,41 +156,6 @@ TEST(DetailInput, ChecksComeInTheirOrderAndRefuseSensorSizesOfZero) {
     EXPECT_EQ(CheckBeforeCalculation(in), 0);
 }
 
-TEST(DetailInput, ManualSensorNeedsWidthAndHeightOrADiagonal) {
-    // V 3.6 and H 4.8 give D = sqrt(3.6^2 + 4.8^2) = sqrt(12.96 + 23.04) = 6.
-    ManualSensor s = ReadManualSensor(4.8, 3.6, 0.0);
-    EXPECT_TRUE(s.known && s.withVH);
-    EXPECT_DOUBLE_EQ(s.d, 6.0);
-    s = ReadManualSensor(5.0, 0.0, 8.0);
-    EXPECT_TRUE(s.known);
-    EXPECT_FALSE(s.withVH);
-    EXPECT_DOUBLE_EQ(s.d, 8.0);
-    EXPECT_FALSE(ReadManualSensor(5.0, 0.0, 0.0).known);
-    EXPECT_FALSE(ReadManualSensor(0.0, 0.0, -3.0).known);
-}
-
-TEST(DetailInput, ManualSensorDiagonalNeverOverflowsNorUnderflows) {
-    // 1e200 x 1e200: V^2 + H^2 = 2e400 overflows a double, the diagonal
-    // 1.41421e200 does not.
-    ManualSensor s = ReadManualSensor(1e200, 1e200, 0.0);
-    EXPECT_TRUE(s.known && s.withVH);
-    EXPECT_DOUBLE_EQ(s.d, 1.4142135623730951e200);
-    // 3e-200 x 4e-200: the squares underflow to 0, the diagonal is 5e-200.
-    s = ReadManualSensor(4e-200, 3e-200, 0.0);
-    EXPECT_TRUE(s.known && s.withVH);
-    EXPECT_DOUBLE_EQ(s.d, 5e-200);
-    // 1.5e308 x 1.5e308: the diagonal 2.12e308 is beyond the largest double
-    // (1.797e308): no sensor, whatever diagonal was typed.
-    EXPECT_FALSE(ReadManualSensor(1.5e308, 1.5e308, 8.0).known);
-    // Sizes that are no finite numbers are no sensor either.
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(ReadManualSensor(inf, 3.6, 0.0).known);
-    EXPECT_FALSE(ReadManualSensor(4.8, nan, 6.0).known);
-    EXPECT_FALSE(ReadManualSensor(0.0, 0.0, inf).known);
-    EXPECT_FALSE(ReadManualSensor(0.0, 0.0, nan).known);
-}
-
 TEST(DetailResult, CodesWithoutAConfigurationRaise20009AndRangeCodesTheirHint) {
     EXPECT_EQ(MessageForCode(kCalcInfeasible, true), 20009);
     EXPECT_EQ(MessageForCode(kCalcNegativeDraw, false), 20009);
@@ -303,24 +271,24 @@ TEST(DetailResult, RingCautionsCarryTheLongestRing) {
 
 TEST(DetailMarker, PositionMovesTheMarkerAlong108PixelsFromTheFarEnd) {
     // Draw 3 mm: s = 108 / 3 * p = 36 p.
-    EXPECT_EQ(MarkerX(3.0, 0.0, 0), 503);
-    EXPECT_EQ(MarkerX(3.0, 0.0, 1), 395);
-    EXPECT_EQ(MarkerX(3.0, 3.0, 0), 395);
-    EXPECT_EQ(MarkerX(3.0, 3.0, 1), 503);
-    EXPECT_EQ(MarkerX(3.0, 1.28, 0), 457);  // 503 - 46.08 + 0.5 = 457.42
-    EXPECT_EQ(MarkerX(3.0, 1.28, 1), 441);  // 46.08 + 395 + 0.5 = 441.58
+    EXPECT_EQ(MarkerX395(3.0, 0.0, 0), 503);
+    EXPECT_EQ(MarkerX395(3.0, 0.0, 1), 395);
+    EXPECT_EQ(MarkerX395(3.0, 3.0, 0), 395);
+    EXPECT_EQ(MarkerX395(3.0, 3.0, 1), 503);
+    EXPECT_EQ(MarkerX395(3.0, 1.28, 0), 457);  // 503 - 46.08 + 0.5 = 457.42
+    EXPECT_EQ(MarkerX395(3.0, 1.28, 1), 441);  // 46.08 + 395 + 0.5 = 441.58
     // Beyond either end it stops there; a huge position does not overflow.
-    EXPECT_EQ(MarkerX(3.0, 9.0, 0), 395);
-    EXPECT_EQ(MarkerX(3.0, -1.0, 0), 503);
-    EXPECT_EQ(MarkerX(3.0, -1.0, 1), 395);
-    EXPECT_EQ(MarkerX(3.0, 1e300, 1), 503);
-    EXPECT_EQ(MarkerX(3.0, -1e300, 0), 503);
+    EXPECT_EQ(MarkerX395(3.0, 9.0, 0), 395);
+    EXPECT_EQ(MarkerX395(3.0, -1.0, 0), 503);
+    EXPECT_EQ(MarkerX395(3.0, -1.0, 1), 395);
+    EXPECT_EQ(MarkerX395(3.0, 1e300, 1), 503);
+    EXPECT_EQ(MarkerX395(3.0, -1e300, 0), 503);
 }
 
 TEST(DetailMarker, LensWithoutDrawRangeKeepsTheMarkerAtItsStartAndThePositionAsTyped) {
-    EXPECT_EQ(MarkerX(0.0, 2.0, 0), 503);
-    EXPECT_EQ(MarkerX(0.0, 2.0, 1), 395);
-    EXPECT_EQ(MarkerX(-1.0, 2.0, 0), 503);
+    EXPECT_EQ(MarkerX395(0.0, 2.0, 0), 503);
+    EXPECT_EQ(MarkerX395(0.0, 2.0, 1), 395);
+    EXPECT_EQ(MarkerX395(-1.0, 2.0, 0), 503);
     EXPECT_FALSE(ForcesFocusLimit(0.0, 2.0));
     EXPECT_FALSE(ForcesFocusLimit(-1.0, 2.0));
     // With a range, only a position above its rounded limit is set back.

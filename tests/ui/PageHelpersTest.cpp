@@ -8,7 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "UiHarness.h"
-#include "app/PageHelpers.h"
+#include "platform/wx/PageHelpers.h"
 #include "platform/Message.h"
 #include "platform/wx/PngResource.h"
 

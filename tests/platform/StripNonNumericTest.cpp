@@ -1,7 +1,7 @@
 // One pass of the digits-only rule.
 #include <gtest/gtest.h>
 
-#include "lens_selection/DigitsFilter.h"
+#include "platform/DigitsFilter.h"
 
 using quorrel::StripNonNumeric;
 

@@ -1,4 +1,4 @@
-#include "lens_selection/DigitsFilter.h"
+#include "platform/DigitsFilter.h"
 
 #include <algorithm>
 #include <cwctype>

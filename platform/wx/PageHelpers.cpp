@@ -1,4 +1,4 @@
-#include "app/PageHelpers.h"
+#include "platform/wx/PageHelpers.h"
 
 #include "platform/Numbers.h"
 #include "platform/wx/Page.h"

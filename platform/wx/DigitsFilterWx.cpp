@@ -1,10 +1,10 @@
-#include "lens_selection/DigitsFilterWx.h"
+#include "platform/wx/DigitsFilterWx.h"
 
 #include <algorithm>
 
 #include <wx/textctrl.h>
 
-#include "lens_selection/DigitsFilter.h"
+#include "platform/DigitsFilter.h"
 
 namespace quorrel {
 
