@@ -1,0 +1,176 @@
+// The illumination search without a window: the checks of the page's inputs
+// with their messages, the masks, and the cells of a result row.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "illumination/LedSearch.h"
+#include "illumination/LedTypes.h"
+#include "illumination/LedVocabulary.h"
+
+using namespace led_search;
+
+namespace {
+
+tagLedSearchInputs LensInputs(const wchar_t* h, const wchar_t* v, const wchar_t* wd, const wchar_t* eff) {
+    tagLedSearchInputs in;
+    in.nMode = kLensSpecMode;
+    in.strFovH = h, in.strFovV = v, in.strLensWD = wd, in.strEffDiameter = eff;
+    return in;
+}
+
+tagLedSearchInputs WDInputs(int axis, const wchar_t* area, const wchar_t* wd) {
+    tagLedSearchInputs in;
+    in.nMode = kIllumWDMode;
+    if (axis >= 0) in.strArea[static_cast<size_t>(axis)] = area;
+    in.strIllumWD = wd;
+    return in;
+}
+
+std::unique_ptr<CLedTypeData> Type(int number, const wchar_t* jp, const wchar_t* en, const wchar_t* cn) {
+    auto t = std::make_unique<CLedTypeData>();
+    t->m_nTypeNum = number, t->m_strTypeNameJP = jp, t->m_strTypeNameEN = en, t->m_strTypeNameCN = cn;
+    return t;
+}
+
+}  // namespace
+
+TEST(LedSearchDecision, RefusesInThePagesOrderAndKeepsWhatWasRead) {
+    struct Case {
+        const char* what;
+        tagLedSearchInputs in;
+        int message;
+        const wchar_t* fovD;  // written into the diagonal edit
+        double lensWD, effDiameter;
+    };
+    const Case cases[] = {
+        {"no mode", [] {
+             tagLedSearchInputs in = LensInputs(L"3", L"4", L"100", L"20");
+             in.nMode = kNoMode;
+             return in;
+         }(), kMsgNoMode, L"", -1, -1},
+        {"no horizontal field", LensInputs(L"", L"4", L"100", L"20"), kMsgNoFov, L"", -1, -1},
+        {"no vertical field", LensInputs(L"3", L"", L"100", L"20"), kMsgNoFov, L"", -1, -1},
+        {"no lens WD: the diagonal is written first", LensInputs(L"3", L"4", L"", L"20"), kMsgNoLensWD, L"5.00",
+         -1, -1},
+        {"no effective diameter", LensInputs(L"3", L"4", L"100", L""), kMsgNoEffDiameter, L"5.00", 100, -1},
+        {"a text that is no number reads 0", LensInputs(L".", L".", L".", L"."), 0, L"0.00", 0, 0},
+        {"no lighting area", WDInputs(-1, L"", L"30"), kMsgNoArea, L"", -1, -1},
+        {"no illumination WD", WDInputs(1, L"20", L""), kMsgNoIllumWD, L"", -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const tagLedSearchDecision d = DecideSearch(c.in, {});
+        EXPECT_EQ(d.nMessage, c.message);
+        EXPECT_EQ(d.strFovD, c.fovD);
+        EXPECT_EQ(d.request.dLensWD, c.lensWD);
+        EXPECT_EQ(d.request.dEffDiameter, c.effDiameter);
+    }
+}
+
+TEST(LedSearchDecision, LensModeSearchesTheDiagonalAsWrittenWithTwoDecimals) {
+    // 10 x 10: 14.1421... is written "14.14" and searched as 14.14.
+    const tagLedSearchDecision d = DecideSearch(LensInputs(L"10", L"10", L"150", L"23.46"), {});
+    EXPECT_EQ(d.nMessage, 0);
+    EXPECT_EQ(d.strFovD, L"14.14");
+    const tagLedSearchRequest& q = d.request;
+    EXPECT_EQ(q.dFovH, 10.0);
+    EXPECT_EQ(q.dFovV, 10.0);
+    EXPECT_EQ(q.dFovD, 14.14);
+    EXPECT_EQ(q.dLensWD, 150.0);
+    EXPECT_EQ(q.dEffDiameter, 23.46);
+    for (double unused : {q.dIllumWD, q.dAreaH, q.dAreaV, q.dAreaD}) EXPECT_EQ(unused, -1.0);
+}
+
+TEST(LedSearchDecision, WorkingDistanceModeTakesEachAxisAndTheLimits) {
+    for (int axis = 0; axis < 3; ++axis) {
+        SCOPED_TRACE(axis);
+        tagLedSearchInputs in = WDInputs(axis, L"25.5", L"40");
+        in.strCurrentLimit = axis == 0 ? L"0" : L"0.35";
+        in.strPowerLimit = axis == 2 ? L"" : L"7.2";
+        const tagLedSearchDecision d = DecideSearch(in, {});
+        EXPECT_EQ(d.nMessage, 0);
+        EXPECT_EQ(d.strFovD, L"");
+        const tagLedSearchRequest& q = d.request;
+        const double areas[] = {q.dAreaH, q.dAreaV, q.dAreaD};
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(areas[i], i == axis ? 25.5 : -1.0) << i;
+        EXPECT_EQ(q.dIllumWD, 40.0);
+        for (double lens : {q.dFovH, q.dFovV, q.dFovD, q.dLensWD, q.dEffDiameter}) EXPECT_EQ(lens, -1.0);
+        EXPECT_EQ(q.dCurrentLimit, axis == 0 ? 0.0 : 0.35);
+        EXPECT_EQ(q.dPowerLimit, axis == 2 ? -1.0 : 7.2);
+    }
+}
+
+TEST(LedSearchMasks, TypesColoursAndControlMethods) {
+    std::vector<std::unique_ptr<CLedTypeData>> owned;
+    for (int n : {1, 11, 12, 8, 11, 0, 32}) owned.push_back(Type(n, L"", L"", L""));
+    std::vector<CLedTypeData*> types;
+    for (const auto& t : owned) types.push_back(t.get());
+    const struct {
+        std::vector<bool> ticks;
+        int mask;
+    } typeCases[] = {
+        {{true, true, true, true, false, false, false}, 1 | 1024 | 2048 | 128},
+        {{false, true, false, false, true, false, false}, 1024},  // one number ticked twice: one bit
+        {{false, false, false, false, false, true, true}, 0},     // numbers without a bit
+        {{false, false, false, false, false, false, false}, 0},
+        {{true}, 1},  // fewer ticks than types
+    };
+    for (const auto& c : typeCases) EXPECT_EQ(TypeMask(types, c.ticks), c.mask);
+
+    EXPECT_EQ(ColorMask(true, {}), 63);
+    EXPECT_EQ(ColorMask(false, {true, false, true, false, false, true}), 1 | 4 | 32);
+    EXPECT_EQ(ColorMask(false, {}), 0);
+    EXPECT_EQ(ControlMask(true, {}), 3);
+    EXPECT_EQ(ControlMask(false, {true, false}), 1);
+    EXPECT_EQ(ControlMask(false, {false, true}), 2);
+    EXPECT_EQ(ControlMask(false, {}), 0);
+}
+
+TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {
+    // A ring at 10..150 whose H area 0.0008 x^2 + 0.9 x + 40 covers 20 mm
+    // at every WD: from WD 30 it is usable up to 150.
+    auto ring = std::make_unique<CLedData_DirectRing>();
+    ring->ProductName = L"QR-T1", ring->Type = 1, ring->Color = 4;
+    ring->MaxRatedCurrent = 0.126, ring->Power = 1e-9;
+    ring->Controller = L"QP-CV24-2", ring->ControlMethod = L"CV";
+    ring->MinWD = 10, ring->MaxWD = 150;
+    ring->WD_H_b = 0.0008, ring->WD_H_c = 0.9, ring->WD_H_d = 40;
+    ring->InternalDiameter = 30, ring->Height = 18;
+    // A made-to-order back light of a colour and a type the lists lack,
+    // with a name longer than a cell holds.
+    auto back = std::make_unique<CLedData_BackLight>();
+    back->ProductName = std::wstring(70, L'K'), back->Type = 8, back->Color = 6, back->MTO = 1;
+    back->MaxRatedCurrent = 0.0, back->Power = 19.2, back->ControlMethod = L"CC";
+    back->WD_H_d = 200, back->WD_V_d = 150, back->WD_D_d = 250;
+    const std::vector<CLedData*> lights{ring.get(), back.get()};
+
+    auto ringType = Type(1, L"リング照明", L"Ring light", L"环形光源");
+    CLedColorData white;
+    white.m_nColorNum = 4, white.m_strColorNameJP = L"白色", white.m_strColorNameEN = L"White";
+    white.m_strColorNameCN = L"白色";
+    const std::vector<CLedTypeData*> types{ringType.get()};
+    const std::vector<CLedColorData*> colors{&white};
+
+    tagLedSearchRequest q;
+    q.nTypeMask = 1 | 128, q.nColorMask = 63, q.nControlMask = 3;
+    q.dIllumWD = 30, q.dAreaH = 20;
+    std::vector<tagLedSearchRow> rows(5);  // storage of an earlier search
+    ASSERT_EQ(SearchLights(lights, q, {types, colors, led_names::Language::kEnglish}, rows), 2);
+    ASSERT_EQ(rows.size(), 2u);
+    using Cells = std::array<std::wstring, kColumnCount>;
+    EXPECT_EQ(rows[0].cells, (Cells{L"QR-T1", L"Ring light", L"White", L"0.13", L"--", L"30.00 - 150.00",
+                                    L"QP-CV24-2", L"CV", L""}));
+    EXPECT_EQ(rows[0].nImage, kImageCatalogue);
+    EXPECT_EQ(rows[1].cells,
+              (Cells{std::wstring(63, L'K'), L"", L"", L"--", L"19.20", L"--", L"", L"CC", L""}));
+    EXPECT_EQ(rows[1].nImage, kImageMadeToOrder);
+
+    // A light that does not fit makes no row.
+    q.nTypeMask = 128;
+    EXPECT_EQ(SearchLights(lights, q, {types, colors, led_names::Language::kEnglish}, rows), 1);
+    EXPECT_EQ(FindLight(lights, std::wstring(70, L'K')), back.get());
+    EXPECT_EQ(FindLight(lights, std::wstring(63, L'K')), nullptr);
+}
