@@ -339,31 +339,40 @@ void CLEDModelSelectionDlg::OnBnClickedSearch() {
 
 int CLEDModelSelectionDlg::FillResultList(const led_search::tagLedSearchRequest& request) {
     DeleteResults();
-    const led_search::tagLedNameLists names{m_arrLedTypeData, m_arrLedColorData, m_language};
-    const int count = led_search::SearchLights(m_arrLedData, request, names, m_rows);
+    const int count = led_search::SearchLights(m_arrLedData, request, m_rows);
+    m_texts.Reset(m_rows.size());
     m_listResult->ShowRows(
-        static_cast<size_t>(count),
-        [this](size_t item, int column) -> const std::wstring& { return m_rows[item].cells[static_cast<size_t>(column)]; },
-        [this](size_t item) { return m_rows[item].nImage; });
+        m_rows.size(),
+        [this](size_t item, int column) -> const std::wstring& { return RowCells(item)[static_cast<size_t>(column)]; },
+        [this](size_t item) { return led_search::RowImage(m_rows[item]); });
     FitColumns();
     return count;
+}
+
+led_search::tagLedNameLists CLEDModelSelectionDlg::Names() const {
+    return {m_arrLedTypeData, m_arrLedColorData, m_language};
+}
+
+const led_search::tagLedCells& CLEDModelSelectionDlg::RowCells(size_t item) {
+    return m_texts.Cells(item, m_rows[item], Names());
 }
 
 // Every column but the empty last one as wide as its header or its widest
 // cell, whichever is wider.
 void CLEDModelSelectionDlg::FitColumns() {
     for (int c = 0; c < led_search::kColSpare; ++c) {
-        wxListItem column;
-        column.SetMask(wxLIST_MASK_TEXT);
-        m_listResult->GetColumn(c, column);
-        int widest = m_listResult->GetTextExtent(column.GetText()).GetWidth();
+        const auto column = static_cast<size_t>(c);
+        wxListItem header;
+        header.SetMask(wxLIST_MASK_TEXT);
+        m_listResult->GetColumn(c, header);
+        int widest = m_listResult->GetTextExtent(header.GetText()).GetWidth();
         // The texts with the most characters, which are the widest ones in
         // all but rare cases.
         size_t longest = 0;
-        for (const auto& row : m_rows) longest = std::max(longest, row.cells[static_cast<size_t>(c)].size());
+        for (size_t i = 0; i < m_rows.size(); ++i) longest = std::max(longest, RowCells(i)[column].size());
         size_t measured = 0;
         for (size_t i = 0; i < m_rows.size() && measured < kMeasuredPerColumn; ++i) {
-            const std::wstring& cell = m_rows[i].cells[static_cast<size_t>(c)];
+            const std::wstring& cell = RowCells(i)[column];
             if (cell.size() + 1 < longest) continue;
             const int icon = c == led_search::kColModel ? kIconSize + 4 : 0;
             widest = std::max(widest, m_listResult->GetTextExtent(wxString(cell)).GetWidth() + icon);

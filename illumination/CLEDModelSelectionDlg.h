@@ -118,6 +118,8 @@ private:
 
     led_search::tagLedSearchInputs ReadInputs() const;
     void KeepLensValues(const led_search::tagLedSearchRequest& request);
+    led_search::tagLedNameLists Names() const;
+    const led_search::tagLedCells& RowCells(size_t item);
     void FitColumns();
     void DeleteResults();
 
@@ -125,6 +127,7 @@ private:
     // member of its group.
     wxRadioButton* m_pNoMode = nullptr;
     wxCheckListBox* m_pTypeList = nullptr;            // control 12028
-    std::vector<led_search::tagLedSearchRow> m_rows;  // row texts, by item data
+    std::vector<led_search::tagLedSearchRow> m_rows;  // fitting lights, by item data
+    led_search::CLedRowTexts m_texts;                 // their cell texts, by item data
     quorrel::CColumnOrder m_order;                    // the order of the last header click
 };

@@ -47,21 +47,38 @@ void SetReferenceWDCell(std::wstring& cell, const CLedData& light, const tagLedW
     AppendInterval(cell, r.dMinWD1, r.dMaxWD1);
 }
 
-void FormatRow(const CLedData& light, const tagLedWDRange& range, const tagLedNameLists& names,
-               tagLedSearchRow& row) {
-    auto& cells = row.cells;
+}  // namespace
+
+void FormatRow(const tagLedSearchRow& row, const tagLedNameLists& names, tagLedCells& cells) {
+    const CLedData& light = *row.pLight;
     cells[kColModel] = light.ProductName;
     cells[kColType] = led_names::TypeNameOf(names.types, light.Type, names.language);
     cells[kColColor] = led_names::ColorNameOf(names.colors, light.Color, names.language);
     SetAmountCell(cells[kColCurrent], light.MaxRatedCurrent);
     SetAmountCell(cells[kColPower], light.Power);
-    SetReferenceWDCell(cells[kColReferenceWD], light, range);
+    SetReferenceWDCell(cells[kColReferenceWD], light, row.range);
     cells[kColController] = light.Controller;
     cells[kColControlMethod] = light.ControlMethod;
     cells[kColSpare].clear();
     for (std::wstring& cell : cells) quorrel::CutToCell(cell);
-    row.nImage = light.MTO != 0 ? kImageMadeToOrder : kImageCatalogue;
 }
+
+int RowImage(const tagLedSearchRow& row) { return row.pLight->MTO != 0 ? kImageMadeToOrder : kImageCatalogue; }
+
+void CLedRowTexts::Reset(size_t count) {
+    if (m_cells.size() < count) m_cells.resize(count);
+    m_made.assign(count, false);
+}
+
+const tagLedCells& CLedRowTexts::Cells(size_t item, const tagLedSearchRow& row, const tagLedNameLists& names) {
+    if (!m_made[item]) {
+        FormatRow(row, names, m_cells[item]);
+        m_made[item] = true;
+    }
+    return m_cells[item];
+}
+
+namespace {
 
 // Reads the lens-specification inputs; a message id on a refusal.
 int ReadLensSpec(const tagLedSearchInputs& in, tagLedSearchDecision& out) {
@@ -140,22 +157,16 @@ int ControlMask(bool all, const std::array<bool, kControlCount>& ticks) {
 }
 
 int SearchLights(const std::vector<CLedData*>& lights, const tagLedSearchRequest& q,
-                 const tagLedNameLists& names, std::vector<tagLedSearchRow>& rows) {
-    // Rows of an earlier search are overwritten in place, so their texts
-    // keep their storage.
-    size_t count = 0;
+                 std::vector<tagLedSearchRow>& rows) {
+    rows.clear();
     for (CLedData* light : lights) {
         tagLedWDRange range;
         const int code = light->MatchSearch(q.dFovH, q.dFovV, q.dFovD, q.dLensWD, q.dEffDiameter, q.nTypeMask,
                                             q.dIllumWD, q.dAreaH, q.dAreaV, q.dAreaD, q.nColorMask,
                                             q.nControlMask, q.dCurrentLimit, q.dPowerLimit, range);
-        if (code <= 0) continue;
-        if (count == rows.size()) rows.emplace_back();
-        FormatRow(*light, range, names, rows[count]);
-        ++count;
+        if (code > 0) rows.push_back({light, range});
     }
-    rows.resize(count);
-    return static_cast<int>(count);
+    return static_cast<int>(rows.size());
 }
 
 CLedData* FindLight(const std::vector<CLedData*>& lights, const std::wstring& model) {

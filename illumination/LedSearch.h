@@ -1,7 +1,8 @@
 // The illumination search: the request made from the page's inputs (or the
 // message that refuses them), the type, colour and control masks, the run of
-// every catalogue light through CLedData::MatchSearch with one row of
-// finished cell texts per fitting light, and how the result columns sort.
+// every catalogue light through CLedData::MatchSearch with one row per
+// fitting light, the finished cell texts of a row, and how the result
+// columns sort.
 //
 // The search page reads its controls into tagLedSearchInputs and shows what
 // these functions return; tests and benchmarks call them without a window.
@@ -11,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "illumination/CLedData.h"
 #include "illumination/LedNames.h"
 #include "platform/ColumnOrder.h"
 
-class CLedData;
 class CLedTypeData;
 class CLedColorData;
 
@@ -109,10 +110,16 @@ int ColorMask(bool all, const std::array<bool, kColorCount>& ticks);
 // 3 with "ALL", else CC 1 plus CV 2.
 int ControlMask(bool all, const std::array<bool, kControlCount>& ticks);
 
+// One fitting light with its usable illumination working distances.
 struct tagLedSearchRow {
-    std::array<std::wstring, kColumnCount> cells;
-    int nImage = kImageCatalogue;
+    CLedData* pLight = nullptr;
+    tagLedWDRange range;
 };
+
+// Runs every light, in catalogue order, through MatchSearch with a fresh
+// range and replaces `rows` with the lights that fit. Returns their count.
+int SearchLights(const std::vector<CLedData*>& lights, const tagLedSearchRequest& request,
+                 std::vector<tagLedSearchRow>& rows);
 
 // The catalogue's vocabularies and the language their names are shown in.
 struct tagLedNameLists {
@@ -121,11 +128,26 @@ struct tagLedNameLists {
     led_names::Language language;
 };
 
-// Runs every light, in catalogue order, through MatchSearch with a fresh
-// range and replaces `rows` with one row per fitting light. Returns the row
-// count.
-int SearchLights(const std::vector<CLedData*>& lights, const tagLedSearchRequest& request,
-                 const tagLedNameLists& names, std::vector<tagLedSearchRow>& rows);
+using tagLedCells = std::array<std::wstring, kColumnCount>;
+
+// The cell texts of a result row, each cut to what a cell holds.
+void FormatRow(const tagLedSearchRow& row, const tagLedNameLists& names, tagLedCells& cells);
+// The image before the model name.
+int RowImage(const tagLedSearchRow& row);
+
+// The cell texts of a search's rows, each row's made the first time one of
+// its cells is asked for: a search finds thousands of lights in the time a
+// few hundred rows take to write, and a list shows a screenful.
+class CLedRowTexts {
+public:
+    // Forgets every text for `count` new rows; the storage stays.
+    void Reset(size_t count);
+    const tagLedCells& Cells(size_t item, const tagLedSearchRow& row, const tagLedNameLists& names);
+
+private:
+    std::vector<tagLedCells> m_cells;  // by item
+    std::vector<bool> m_made;          // by item: cells written
+};
 
 // The first light named `model`, or null.
 CLedData* FindLight(const std::vector<CLedData*>& lights, const std::wstring& model);

@@ -157,20 +157,23 @@ TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {
     tagLedSearchRequest q;
     q.nTypeMask = 1 | 128, q.nColorMask = 63, q.nControlMask = 3;
     q.dIllumWD = 30, q.dAreaH = 20;
-    std::vector<tagLedSearchRow> rows(5);  // storage of an earlier search
-    ASSERT_EQ(SearchLights(lights, q, {types, colors, led_names::Language::kEnglish}, rows), 2);
+    std::vector<tagLedSearchRow> rows(5);  // rows of an earlier search
+    ASSERT_EQ(SearchLights(lights, q, rows), 2);
     ASSERT_EQ(rows.size(), 2u);
-    using Cells = std::array<std::wstring, kColumnCount>;
-    EXPECT_EQ(rows[0].cells, (Cells{L"QR-T1", L"Ring light", L"White", L"0.13", L"--", L"30.00 - 150.00",
-                                    L"QP-CV24-2", L"CV", L""}));
-    EXPECT_EQ(rows[0].nImage, kImageCatalogue);
-    EXPECT_EQ(rows[1].cells,
-              (Cells{std::wstring(63, L'K'), L"", L"", L"--", L"19.20", L"--", L"", L"CC", L""}));
-    EXPECT_EQ(rows[1].nImage, kImageMadeToOrder);
+    const tagLedNameLists names{types, colors, led_names::Language::kEnglish};
+    tagLedCells cells;
+    FormatRow(rows[0], names, cells);
+    EXPECT_EQ(cells, (tagLedCells{L"QR-T1", L"Ring light", L"White", L"0.13", L"--", L"30.00 - 150.00",
+                                  L"QP-CV24-2", L"CV", L""}));
+    EXPECT_EQ(RowImage(rows[0]), kImageCatalogue);
+    FormatRow(rows[1], names, cells);
+    EXPECT_EQ(cells, (tagLedCells{std::wstring(63, L'K'), L"", L"", L"--", L"19.20", L"--", L"", L"CC", L""}));
+    EXPECT_EQ(RowImage(rows[1]), kImageMadeToOrder);
 
     // A light that does not fit makes no row.
     q.nTypeMask = 128;
-    EXPECT_EQ(SearchLights(lights, q, {types, colors, led_names::Language::kEnglish}, rows), 1);
+    EXPECT_EQ(SearchLights(lights, q, rows), 1);
+    EXPECT_EQ(rows[0].pLight, back.get());
     EXPECT_EQ(FindLight(lights, std::wstring(70, L'K')), back.get());
     EXPECT_EQ(FindLight(lights, std::wstring(63, L'K')), nullptr);
 }

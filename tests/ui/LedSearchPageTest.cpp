@@ -85,10 +85,13 @@ led_search::tagLedSearchRequest LensRequest(const Page& page, double h, double v
 // The rows the search function gives for the same request.
 std::vector<Row> Expected(const Page& page, const led_search::tagLedSearchRequest& q) {
     std::vector<led_search::tagLedSearchRow> found;
-    led_search::SearchLights(page.m_arrLedData, q, {page.m_arrLedTypeData, page.m_arrLedColorData, page.m_language},
-                             found);
+    led_search::SearchLights(page.m_arrLedData, q, found);
     std::vector<Row> rows;
-    for (const auto& f : found) rows.emplace_back(f.cells.begin(), f.cells.end());
+    for (const auto& f : found) {
+        led_search::tagLedCells cells;
+        led_search::FormatRow(f, {page.m_arrLedTypeData, page.m_arrLedColorData, page.m_language}, cells);
+        rows.emplace_back(cells.begin(), cells.end());
+    }
     return rows;
 }
 
