@@ -73,10 +73,8 @@ led_search::tagLedSearchRequest Request(const tagBenchCatalogue& cat, bool lens)
     return q;
 }
 
-class CBenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
+// The toolkit wants an application object; the benchmarks need nothing of it.
+class CBenchApp : public wxApp {};
 
 struct PageFixture {
     tagBenchCatalogue cat = MakeBenchCatalogue();
@@ -180,23 +178,19 @@ BENCHMARK(BM_FillAndPaint)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     wxApp::SetInstance(new CBenchApp);
-    if (!wxEntryStart(argc, argv)) {
+    // Starts the toolkit and stops it again at the end of main.
+    const wxInitializer toolkit(argc, argv);
+    if (!toolkit.IsOk()) {
         std::fprintf(stderr, "bench_led_search_ui: the toolkit could not start (no display?)\n");
         return 1;
     }
     delete wxLog::SetActiveTarget(new wxLogStderr);
-    int result = 1;
-    if (wxTheApp->CallOnInit()) {
-        {
-            PageFixture fixture;
-            g_fixture = &fixture;
-            benchmark::RunSpecifiedBenchmarks();
-            g_fixture = nullptr;
-        }
-        result = 0;
+    {
+        PageFixture fixture;
+        g_fixture = &fixture;
+        benchmark::RunSpecifiedBenchmarks();
+        g_fixture = nullptr;
     }
-    wxTheApp->OnExit();
-    wxEntryCleanup();
     benchmark::Shutdown();
-    return result;
+    return 0;
 }

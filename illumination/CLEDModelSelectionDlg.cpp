@@ -74,8 +74,10 @@ void CLEDModelSelectionDlg::CreateControls() {
     CreateLensGroup();
     CreateIllumWDGroup();
     CreateTypeGroup();
-    CreateColorGroup();
-    CreateControlGroup();
+    CreateAllGroup("Emitted Color", kLensX, kLensW, kColorAll, kColorFirst, kColorLabels, led_search::kColorCount, 3,
+                   &CLEDModelSelectionDlg::OnBnClickedColorAll);
+    CreateAllGroup("Control System", kIllumX, kIllumW, kControlAll, kControlFirst, kControlLabels,
+                   led_search::kControlCount, 1, &CLEDModelSelectionDlg::OnBnClickedControlAll);
     CreateLimitGroup();
     CreateResultList();
     AddLogo(kLogo);
@@ -141,23 +143,17 @@ void CLEDModelSelectionDlg::CreateTypeGroup() {
                                                            wxSize(kTypeW - 24, height - 62)));
 }
 
-void CLEDModelSelectionDlg::CreateColorGroup() {
-    new wxStaticBox(this, wxID_ANY, "Emitted Color", wxPoint(kLensX, kFilterTop), wxSize(kLensW, kFilterHeight));
-    const int x = kLensX + 12, y = kFilterTop + 24;
-    auto* all = AddControl(kColorAll, new wxCheckBox(this, wxID_ANY, "ALL", wxPoint(x, y)));
-    all->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedColorAll(); });
-    for (int i = 0; i < led_search::kColorCount; ++i)
-        AddControl(kColorFirst + i, new wxCheckBox(this, wxID_ANY, kColorLabels[i],
-                                                   wxPoint(x + 84 * (i % 3), y + 30 * (1 + i / 3))));
-}
-
-void CLEDModelSelectionDlg::CreateControlGroup() {
-    new wxStaticBox(this, wxID_ANY, "Control System", wxPoint(kIllumX, kFilterTop), wxSize(kIllumW, kFilterHeight));
-    const int x = kIllumX + 12, y = kFilterTop + 24;
-    auto* all = AddControl(kControlAll, new wxCheckBox(this, wxID_ANY, "ALL", wxPoint(x, y)));
-    all->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedControlAll(); });
-    for (int i = 0; i < led_search::kControlCount; ++i)
-        AddControl(kControlFirst + i, new wxCheckBox(this, wxID_ANY, kControlLabels[i], wxPoint(x, y + 30 * (1 + i))));
+// A titled group of boxes under an "ALL" box, `perRow` boxes a row.
+void CLEDModelSelectionDlg::CreateAllGroup(const wxString& title, int x, int width, int allId, int firstId,
+                                           const wchar_t* const* labels, int count, int perRow,
+                                           void (CLEDModelSelectionDlg::*onAll)()) {
+    new wxStaticBox(this, wxID_ANY, title, wxPoint(x, kFilterTop), wxSize(width, kFilterHeight));
+    const int left = x + 12, top = kFilterTop + 24;
+    auto* all = AddControl(allId, new wxCheckBox(this, wxID_ANY, "ALL", wxPoint(left, top)));
+    all->Bind(wxEVT_CHECKBOX, [this, onAll](wxCommandEvent&) { (this->*onAll)(); });
+    for (int i = 0; i < count; ++i)
+        AddControl(firstId + i, new wxCheckBox(this, wxID_ANY, labels[i],
+                                               wxPoint(left + 84 * (i % perRow), top + 30 * (1 + i / perRow))));
 }
 
 void CLEDModelSelectionDlg::CreateLimitGroup() {
@@ -269,17 +265,17 @@ void CLEDModelSelectionDlg::OnBnClickedAreaAxis(int id) {
     }
 }
 
-void CLEDModelSelectionDlg::OnBnClickedColorAll() {
-    const bool all = IsItemChecked(kColorAll);
-    for (int id = kColorFirst; id < kColorFirst + led_search::kColorCount; ++id) {
-        EnableItem(id, !all);
-        if (all) CheckItem(id, true);
-    }
-}
+void CLEDModelSelectionDlg::OnBnClickedColorAll() { ApplyAll(kColorAll, kColorFirst, led_search::kColorCount); }
 
 void CLEDModelSelectionDlg::OnBnClickedControlAll() {
-    const bool all = IsItemChecked(kControlAll);
-    for (int id = kControlFirst; id < kControlFirst + led_search::kControlCount; ++id) {
+    ApplyAll(kControlAll, kControlFirst, led_search::kControlCount);
+}
+
+// "ALL" ticked ticks and locks the boxes; unticked frees them, their ticks
+// kept.
+void CLEDModelSelectionDlg::ApplyAll(int allId, int firstId, int count) {
+    const bool all = IsItemChecked(allId);
+    for (int id = firstId; id < firstId + count; ++id) {
         EnableItem(id, !all);
         if (all) CheckItem(id, true);
     }

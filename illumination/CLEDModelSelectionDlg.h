@@ -26,6 +26,7 @@ class CLedTypeData;
 class CLedColorData;
 class wxCheckListBox;
 class wxRadioButton;
+class wxString;
 
 class CLEDModelSelectionDlg : public CPage {
 public:
@@ -111,11 +112,12 @@ private:
     void CreateLensGroup();
     void CreateIllumWDGroup();
     void CreateTypeGroup();
-    void CreateColorGroup();
-    void CreateControlGroup();
+    void CreateAllGroup(const wxString& title, int x, int width, int allId, int firstId, const wchar_t* const* labels,
+                        int count, int perRow, void (CLEDModelSelectionDlg::*onAll)());
     void CreateLimitGroup();
     void CreateResultList();
 
+    void ApplyAll(int allId, int firstId, int count);
     led_search::tagLedSearchInputs ReadInputs() const;
     void KeepLensValues(const led_search::tagLedSearchRequest& request);
     led_search::tagLedNameLists Names() const;
