@@ -238,6 +238,30 @@ TEST(Bar, Calculate) {
     });
 }
 
+// A quadratic term of rounding size (|b| <= 1e-9) gives no usable roots, but
+// the discriminant still decides whether every WD lights the area.
+TEST(Bar, CalculateWithAnAreaThatBarelyChangesWithTheWD) {
+    // WD 15..160. H: 1e-10 x^2 + 70, the bar's constant length: every WD
+    // lights 50 (disc = -4e-10 * 20 < 0), the nearest is MinWD. V: -1e-9 x^2
+    // + 70 never reaches 100 (disc = -4e-9 * 30 < 0).
+    CLedData_Bar bar;
+    bar.MinWD = 15, bar.MaxWD = 160;
+    bar.WD_H_b = 1e-10, bar.WD_H_d = 70;
+    bar.WD_V_b = -1e-9, bar.WD_V_d = 70;
+    ExpectCalculations(bar, {
+        {"every WD covers 50 mm", 50, 1, kNoLens, 1, {70, 70, 0, 15, kUnset}},
+        {"no WD reaches 100 mm", 100, 2, kNoLens, -6000},
+    });
+}
+
+TYPED_TEST(RingLight, CalculateWithoutAQuadraticTermFindsNoRoot) {
+    // H: x + 20 has no pair of roots; no WD of [-5, 100] is one, not even -1.
+    TypeParam ring;
+    ring.MinWD = -5, ring.MaxWD = 100;
+    ring.WD_H_c = 1, ring.WD_H_d = 20;
+    ExpectCalculations(ring, {{"area 50", 50, 1, kNoLens, -6001}});
+}
+
 // ---- simulated coaxial -----------------------------------------------------
 
 namespace {
