@@ -13,12 +13,22 @@ namespace {
 // Longest ring of the table, mm.
 constexpr double kLongestRing = 100.0;
 
+// Rounding size, relative. The draw and the minimum end are computed by other
+// formulas than the configuration, so at the focusing stop (draw 0) they miss
+// it by a rounding step or two; only a larger excess refuses it.
+constexpr double kRounding = 1e-9;
+
+// The largest minimum-end magnification that a configuration of
+// magnification beta lies within.
+double MinimumEndCeiling(double beta) { return beta + kRounding * std::fabs(beta); }
+
 // After one evaluation at ring thickness R (discriminant d, 0 when the mode
 // solves no quadratic): the limits that end the search (-1), then whether
 // this ring stands (the draw within 0..D and the ring outside the refused
-// band) or the next ring is to be tried.
+// band) or the next ring is to be tried. A draw below 0 by a rounding step of
+// the draw range is the stop itself.
 int TestRing(const tagLensCalcResult& r, double d, double R, double D, double Rmax, int mode) {
-    if (d >= 0.0 && r.dFocusDraw[0] < 0.0) return kCalcInfeasible;
+    if (d >= 0.0 && r.dFocusDraw[0] < -kRounding * std::fabs(D)) return kCalcInfeasible;
     if (R > kLongestRing) return kCalcInfeasible;
     if (r.dRing[r.nRingIndex] > Rmax) return kCalcInfeasible;
     const bool refused = IsRefusedRing(R);
@@ -173,7 +183,8 @@ int CCCTVData_Param2::CalcOptics(double sensor, double value, int mode, tagLensC
         return EndDistances{o - (T - se - x1), o + se + x1 + t5 + t8};
     };
     const double s0 = t10 - t4 + t6;
-    if (!WriteRingEnd(r, kMinEnd, sensor, S * x1 - k1 * s0 - 1.0, beta, 1e-9, [&] { return at(s0); }))
+    if (!WriteRingEnd(r, kMinEnd, sensor, S * x1 - k1 * s0 - 1.0, MinimumEndCeiling(beta), 1e-9,
+                      [&] { return at(s0); }))
         return kCalcInfeasible;
     const double s1 = D + t10 - t4 + t6;
     WriteRingEnd(r, kMaxEnd, sensor, S * x1 - k1 * s1 - 1.0, beta, 1e-9, [&] { return at(s1); });
@@ -334,7 +345,8 @@ int CCCTVData_Param3::CalcOptics(double sensor, double value, int mode, tagLensC
     };
     const double s0 = V;
     const double m0 = T - s0 - Q;
-    if (!WriteRingEnd(r, kMinEnd, sensor, betaAt(m0), beta, 1e-7, [&] { return at(s0, m0); }))
+    if (!WriteRingEnd(r, kMinEnd, sensor, betaAt(m0), MinimumEndCeiling(beta), 1e-7,
+                      [&] { return at(s0, m0); }))
         return kCalcInfeasible;
     const double s1 = u10 - D - u4 + u6;
     const double m1 = T - s1 - Q;
