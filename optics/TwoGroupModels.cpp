@@ -26,9 +26,11 @@ double MinimumEndCeiling(double beta) { return beta + kRounding * std::fabs(beta
 // solves no quadratic): the limits that end the search (-1), then whether
 // this ring stands (the draw within 0..D and the ring outside the refused
 // band) or the next ring is to be tried. A draw below 0 by a rounding step of
-// the draw range is the stop itself.
-int TestRing(const tagLensCalcResult& r, double d, double R, double D, double Rmax, int mode) {
+// the draw range is the stop itself, and is reported as 0 so that no page
+// shows "-0.000".
+int TestRing(tagLensCalcResult& r, double d, double R, double D, double Rmax, int mode) {
     if (d >= 0.0 && r.dFocusDraw[0] < -kRounding * std::fabs(D)) return kCalcInfeasible;
+    if (r.dFocusDraw[0] < 0.0 && r.dFocusDraw[0] >= -kRounding * std::fabs(D)) r.dFocusDraw[0] = 0.0;
     if (R > kLongestRing) return kCalcInfeasible;
     if (r.dRing[r.nRingIndex] > Rmax) return kCalcInfeasible;
     const bool refused = IsRefusedRing(R);

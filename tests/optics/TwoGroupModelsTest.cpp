@@ -250,5 +250,6 @@ TEST(TwoGroupFocusingStop, IsNotRefusedByRounding) {
         EXPECT_EQ(lens->CalcOptics(11.0, value, c.mode, r, -1.0, -1.0, 0.04, 0.0), kCalcOk);
         EXPECT_EQ(r.nRingIndex, c.ringIndex);
         EXPECT_NEAR(r.dFocusDraw[0], 0.0, 1e-9);
+        EXPECT_GE(r.dFocusDraw[0], 0.0) << "the stop is shown as 0, never as -0.000";
     }
 }
