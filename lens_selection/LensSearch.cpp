@@ -1,10 +1,13 @@
 #include "lens_selection/LensSearch.h"
 
+#include <cmath>
 #include <string>
 
+#include "catalogue/CCCTVCCDData.h"
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
+#include "optics/SensorSize.h"
 #include "platform/Numbers.h"
 
 namespace lens_search {
@@ -174,6 +177,113 @@ int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchReque
     }
     rows.resize(count);
     return static_cast<int>(count);
+}
+
+// ---- the search button ----------------------------------------------------
+
+namespace {
+
+constexpr double kSmallestBound = 0.00001;  // a window bound below this is none
+
+// The window bounds as the checks leave them; rewritten bounds are written.
+void DecideWindow(const tagSearchInputs& in, tagSearchOutcome& out) {
+    double& wdMin = out.request.dWDMin;
+    double& wdMax = out.request.dWDMax;
+    wdMin = wdMax = -1.0;
+    if (!in.bRefineWD) return;
+    auto write = [&out](SearchEdit edit, double value, int decimals) {
+        out.writes.push_back({edit, quorrel::FormatFixed(value, decimals)});
+    };
+    wdMin = in.dWDMin;
+    wdMax = in.dWDMax;
+    if (wdMin < kSmallestBound) {
+        wdMin = -1.0;
+        out.writes.push_back({kEditWDMin, L""});
+    }
+    if (wdMax < kSmallestBound) {
+        wdMax = -1.0;
+        out.writes.push_back({kEditWDMax, L""});
+    }
+    // A wanted working distance widens the window to include it.
+    if (in.abTicked[kWorkingDistance]) {
+        const double w = in.adValues[kWorkingDistance];
+        if (w < wdMin) {
+            wdMin = w;
+            write(kEditWDMin, w, 2);
+        }
+        if (w > wdMax) {
+            wdMax = w;
+            write(kEditWDMax, w, 2);
+        }
+    }
+    if (wdMax > 0.0 && wdMax < wdMin) {
+        wdMax = wdMin;
+        write(kEditWDMax, wdMin, 3);
+    }
+}
+
+}  // namespace
+
+tagSearchOutcome DecideSearch(const tagSearchInputs& in) {
+    tagSearchOutcome out;
+    out.nSensorAxes = in.nSensorAxes;
+    tagLensSearchRequest& q = out.request;
+    bool ticked[kQuantityCount];
+    for (int i = 0; i < kQuantityCount; ++i) ticked[i] = in.abTicked[i];
+
+    // Sensor.
+    if (!in.bManualSensor) {
+        if (!in.pFormat) {
+            out.nMessage = kMsgSelectSensor;
+            return out;
+        }
+        q.dVertical = in.pFormat->m_dVertical;
+        q.dHorizontal = in.pFormat->m_dHorizontal;
+        q.dDiagonal = in.pFormat->m_dRadial;
+        q.nSensorMask = in.pFormat->m_nSpecialFlag;
+    } else {
+        const optics::ManualSensor typed = optics::ReadManualSensor(in.dTypedH, in.dTypedV, in.dTypedD);
+        if (!typed.known) {
+            out.nMessage = kMsgSelectSensor;
+            return out;
+        }
+        q.dVertical = typed.v;
+        q.dHorizontal = typed.h;
+        q.dDiagonal = typed.d;
+        q.nSensorMask = kTypedSensorMask;
+        if (typed.withVH) {
+            out.writes.push_back({kEditManualD, quorrel::FormatFixed(typed.d, 2)});
+            out.nSensorAxes = kAxesVH;
+        } else {
+            // Only the diagonal counts; with the sizes emptied the vertical
+            // and horizontal boxes are unticked before the next check.
+            out.writes.push_back({kEditManualH, L""});
+            out.writes.push_back({kEditManualV, L""});
+            out.nSensorAxes = kAxesDiagonalOnly;
+            ticked[kVerticalFov] = ticked[kHorizontalFov] = false;
+        }
+    }
+
+    // Quantity: the first ticked box.
+    int kind = -1;
+    for (int i = 0; i < kQuantityCount && kind < 0; ++i)
+        if (ticked[i]) kind = i;
+    if (kind < 0) {
+        out.nMessage = kMsgMarkCheckBox;
+        return out;
+    }
+
+    DecideWindow(in, out);
+
+    // Value.
+    q.dValue = in.adValues[kind];
+    if (optics::IsZero(q.dValue)) {
+        out.nMessage = kMsgValueNotZero;
+        return out;
+    }
+    q.nKind = kind;
+    q.nSensorAxes = out.nSensorAxes;
+    return out;
 }
 
 }  // namespace lens_search
