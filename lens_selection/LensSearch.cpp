@@ -58,6 +58,10 @@ int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& q, tagLensCal
         return kLensNotCalculated;
     PresetResult(r);
     if (lens.m_nParamType < kMinParamType || lens.m_nParamType > kMaxParamType) return kLensNotCalculated;
+    // Sizes the request and the cells divide by (false for NaN too).
+    if (!(q.dDiagonal > 0.0)) return kLensNotCalculated;
+    if (q.nKind == kVerticalFov && !(q.dVertical > 0.0)) return kLensNotCalculated;
+    if (q.nKind == kHorizontalFov && !(q.dHorizontal > 0.0)) return kLensNotCalculated;
 
     int mode = kModeWorkingDistance;
     double value = q.dValue;
@@ -107,6 +111,25 @@ public:
 private:
     std::vector<const wchar_t*> m_models;
 };
+
+// True when every number the row shows is finite and within
+// kLargestCellValue, computed as its cell computes it.
+bool CellValuesFit(const tagLensSearchRequest& q, const tagLensCalcResult& r, bool single) {
+    auto fits = [](double x) { return std::fabs(x) <= kLargestCellValue; };  // false for NaN
+    const int parts = single ? 1 : 3;
+    const bool shown[3] = {r.nValid != 0, r.nMinValid != 0, r.nMaxValid != 0};
+    auto tripleFits = [&](const double t[3], double num, double den) {
+        for (int i = 0; i < parts; ++i)
+            if (shown[i] && !fits(t[i] * num / den)) return false;
+        return true;
+    };
+    for (int i = 0; i < parts; ++i)
+        if (!fits(r.dMagnification[i])) return false;  // shown whatever the validity flags say
+    if ((q.nSensorAxes & kAxesVH) &&
+        !(tripleFits(r.dFOV, q.dVertical, q.dDiagonal) && tripleFits(r.dFOV, q.dHorizontal, q.dDiagonal)))
+        return false;
+    return tripleFits(r.dFOV, 1.0, 1.0) && tripleFits(r.dWD, 1.0, 1.0);
+}
 
 // Writes the eight cell texts of `lens`'s row from its calculation result.
 void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
@@ -171,6 +194,7 @@ int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchReque
         const int code = CalcLensForSearch(lens, q, r);
         if (code < 0 || code == kLensNotCalculated) continue;
         if (!InWorkingDistanceWindow(q, r)) continue;
+        if (!CellValuesFit(q, r, lens.m_nParamType == kFixedMagnificationType)) continue;
         if (count == rows.size()) rows.emplace_back();
         FormatRow(lens, q, r, noRing, rows[count]);
         ++count;

@@ -53,6 +53,11 @@ inline constexpr int kFixedMagnificationType = 10;
 // The permissible circle of confusion the search calculates with, mm.
 inline constexpr double kSearchCoc = 0.04;
 
+// The largest magnitude a value cell shows: three "%.1f" parts of it stay
+// far below the cell's 63 characters. A lens with a larger (or no finite)
+// value is not listed.
+inline constexpr double kLargestCellValue = 1e12;
+
 // The sensor-class bits of a sensor typed in by hand.
 inline constexpr int kTypedSensorMask = 1;
 
@@ -88,7 +93,9 @@ struct tagLensSearchRow {
 
 // What CalcLensForSearch reports for a lens the search does not calculate:
 // the sensor diagonal exceeds its image circle, its sensor class does not
-// match, or its parameter type lies outside 1..500.
+// match, its parameter type lies outside 1..500, or the request needs a
+// sensor size that is not above zero (the diagonal always, the height for a
+// vertical and the width for a horizontal field of view).
 inline constexpr int kLensNotCalculated = 100;
 
 // Runs one lens as the search does. The caller fills result.dRing once
