@@ -15,7 +15,6 @@
 #include "lens_selection/DetailCalculation.h"
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
-#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
@@ -397,120 +396,71 @@ bool CDetailCalculationDlg::IsMcHrModel(const std::wstring& model) { return deta
 void CDetailCalculationDlg::Calculate() {
     // Each warning is shown at most once per calculation.
     m_bRingChecked = m_bMountChecked = m_bMarkerMoved = 0;
+    ShowCalculation(DecideCalculation(ReadCalcInputs()));
+}
 
-    // 1. The sensor: the selected format, or the sizes typed by hand.
-    double H = 0.0, V = 0.0, D = 0.0;
-    bool sensorKnown = false;
+CalcInputs CDetailCalculationDlg::ReadCalcInputs() const {
+    CalcInputs in;
+    in.lens = SelectedLens();
+    in.mcHr = IsMcHrModel(LensText());
     const int sensorIndex = ComboGetCurSel(kSensorCombo);
-    if (sensorIndex < 0) {
-        const optics::ManualSensor typed = optics::ReadManualSensor(ItemNumber(kManualH), ItemNumber(kManualV),
-                                                    ItemNumber(kManualD));
-        sensorKnown = typed.known;
-        H = typed.h;
-        V = typed.v;
-        D = typed.d;
-        if (typed.known && typed.withVH) {
-            m_bSensorVH = 1;
-            SetDlgItemDouble(*this, kManualD, 2, D);
-        } else if (typed.known) {
-            m_bSensorVH = 0;
-            SetItemText(kManualH, L"");
-            SetItemText(kManualV, L"");
-        }
-    } else {
-        sensorKnown = true;
+    in.sensorSelected = sensorIndex >= 0;
+    if (in.sensorSelected) {
         const std::wstring name = ComboGetString(kSensorCombo, sensorIndex);
         for (const CCCTVCCDData* sensor : m_arrSensor)
             if (sensor->m_strType == name) {
-                H = sensor->m_dHorizontal;
-                V = sensor->m_dVertical;
-                D = sensor->m_dRadial;
+                in.h = sensor->m_dHorizontal;
+                in.v = sensor->m_dVertical;
+                in.d = sensor->m_dRadial;
                 break;
             }
+    } else {
+        in.h = ItemNumber(kManualH);
+        in.v = ItemNumber(kManualV);
+        in.d = ItemNumber(kManualD);
     }
-
-    // 2. The checks; each failure ends the run with its message.
-    CCCTVData* lens = SelectedLens();
-    CheckInputs check;
-    check.coc = ItemNumber(kCoC);
-    check.lensSelected = lens != nullptr;
-    check.sensorKnown = sensorKnown;
-    check.fnoSelected = ComboGetCurSel(kFnoCombo) >= 0;
-    check.bits = m_nInputBits;
-    check.wantedDOF = (m_nInputBits & kBitDOF) ? ItemNumber(kWantedDOF) : 0.0;
-    check.h = H;
-    check.v = V;
-    check.d = D;
-    check.imageCircle = lens ? lens->m_dImageCircle : 0.0;
-    if (const int message = CheckBeforeCalculation(check)) {
-        quorrel::ShowMessage(quorrel::LoadString(message));
-        return;
-    }
-
-    // 3. Preparation.
-    const bool mcHr = IsMcHrModel(LensText());
-    const double ring = ItemNumber(kRingCombo);
-    const double F = ItemNumber(kFnoCombo);
-    tagLensCalcResult r{};
-    r.FillRingTable();
-    const bool wantDOF = (m_nInputBits & kBitDOF) != 0;
-    const double fnoArg = wantDOF ? -1.0 : F;
-    const double dofArg = wantDOF ? check.wantedDOF : -1.0;
-
-    // 4. The input.
-    Request request;
-    request.bits = m_nInputBits;
+    in.sensorVH = m_bSensorVH == 1;
+    in.coc = ItemNumber(kCoC);
+    in.fnoSelected = ComboGetCurSel(kFnoCombo);
+    in.fnoText = GetItemText(kFnoCombo);
+    in.bits = m_nInputBits;
+    in.wantedDOF = ItemNumber(kWantedDOF);
     for (int i = 0; i < 7; ++i) {
         const std::wstring text = GetItemText(kInputEdits[i]);
-        request.values[i] = quorrel::ParseLeadingNumber(text);
-        request.readsInfinity[i] = text == L"Infinity";
+        in.values[i] = quorrel::ParseLeadingNumber(text);
+        in.readsInfinity[i] = text == L"Infinity";
     }
-    request.ring = ring;
-    request.h = H;
-    request.v = V;
-    request.d = D;
-    request.maxDraw = lens->m_dMaxDraw;
-    request.drawoutDirection = lens->m_nDrawoutDirection;
-    request.paramType = lens->m_nParamType;
-    request.mcHr = mcHr;
-    const Plan plan = PlanCalculation(request);
+    in.ring = ItemNumber(kRingCombo);
+    return in;
+}
 
-    bool showable = true;
-    switch (plan.action) {
-    case Action::NoInput:
-        quorrel::ShowMessage(quorrel::LoadString(20016));
+void CDetailCalculationDlg::ShowCalculation(const CalcOutcome& o) {
+    // The sensor edits change before any message.
+    if (o.sensorEdits != SensorEdits::Keep) m_bSensorVH = o.sensorVH ? 1 : 0;
+    if (o.sensorEdits == SensorEdits::WriteDiagonal) {
+        SetDlgItemDouble(*this, kManualD, 2, o.d);
+    } else if (o.sensorEdits == SensorEdits::EmptyVH) {
+        SetItemText(kManualH, L"");
+        SetItemText(kManualV, L"");
+    }
+    if (o.message != 0) {
+        quorrel::ShowMessage(quorrel::LoadString(o.message));
         return;
-    case Action::Calc: {
-        const int calculated = lens->Calc(D, plan.value, plan.mode, r, fnoArg, dofArg, check.coc, plan.draw);
-        // A result the edits cannot show is no configuration either.
-        const int code = ShownCode(calculated, r, ResultFields(r, H, V, D, m_bSensorVH == 1));
-        if (const int message = MessageForCode(code, plan.rangeMessages))
-            quorrel::ShowMessage(quorrel::LoadString(message));
-        showable = IsShowable(code);
-        break;
     }
-    case Action::InfinityFocus:
-        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
-        ShowInfinityFocus(mcHr);
-        break;
-    case Action::InfinityInput:
-        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
-        ShowInfinityInput(mcHr);
-        break;
-    case Action::RingAtInfinity:
-        SetItemText(kMagnification, L"0");
-        for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, L"Infinity");
-        SetItemText(kWantedDOF, L"-");
-        ComboSetCurSel(kRingCombo, 0);
-        SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
-        break;
-    case Action::Nothing:
-        break;
-    }
-    if (!showable) ClearStaleResult(kInputEdits[BoxIndex(plan.kind)]);
+    if (o.calcMessage != 0) quorrel::ShowMessage(quorrel::LoadString(o.calcMessage));
+    if (o.plan.action == Action::InfinityFocus) ShowInfinityFocus(o.mcHr);
+    if (o.plan.action == Action::InfinityInput) ShowInfinityInput(o.mcHr);
+    if (o.plan.action == Action::RingAtInfinity) ShowRingAtInfinity();
+    if (!o.showable) ClearStaleResult(kInputEdits[BoxIndex(o.plan.kind)]);
+    RunTail(*SelectedLens(), o.result, o.showable, o.h, o.v, o.d);
+}
 
-    // 5. The tail.
-    RunTail(*lens, r, showable, H, V, D);
+void CDetailCalculationDlg::ShowRingAtInfinity() {
+    SetItemText(kMagnification, L"0");
+    for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, L"Infinity");
+    SetItemText(kWantedDOF, L"-");
+    ComboSetCurSel(kRingCombo, 0);
+    SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
 }
 
 void CDetailCalculationDlg::RunTail(const CCCTVData& lens, const tagLensCalcResult& r, bool showable, double H,

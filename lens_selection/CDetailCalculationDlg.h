@@ -21,6 +21,10 @@ class CCCTVData;
 class CCCTVCCDData;
 class wxPaintEvent;
 struct tagLensCalcResult;
+namespace detail_calc {
+struct CalcInputs;
+struct CalcOutcome;
+}  // namespace detail_calc
 
 class CDetailCalculationDlg : public CPage {
 public:
@@ -162,6 +166,11 @@ private:
     // Writes the F-number into the F-number combo; an entry of that value
     // stays (or becomes) the selected one.
     void SetFnoText(const std::wstring& text);
+    // The run: the controls it reads, and what it shows of its outcome.
+    detail_calc::CalcInputs ReadCalcInputs() const;
+    void ShowCalculation(const detail_calc::CalcOutcome& outcome);
+    // The fills of a lens focused at infinity without a ring.
+    void ShowRingAtInfinity();
     // The end of every calculation on `lens` (the one Calculate checked):
     // messages about the depth of field, the result, the ring and mount
     // warnings and the focus marker.

@@ -7,6 +7,7 @@
 #include "lens_selection/LensSearch.h"
 #include "optics/CCCTVData.h"
 #include "optics/FixedMagnificationModels.h"
+#include "optics/SensorSize.h"
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
 
@@ -103,7 +104,7 @@ FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100)
 
 int CheckBeforeCalculation(const CheckInputs& in) {
     if (IsZero(in.coc)) return 20006;
-    if (!(in.lensSelected && in.sensorKnown && (in.fnoSelected || (in.bits & kBitDOF)))) return 20004;
+    if (!(in.lensSelected && in.sensorKnown && (in.fnoGiven || (in.bits & kBitDOF)))) return 20004;
     if ((in.bits & kBitDOF) && IsZero(in.wantedDOF)) return 20005;
     if (in.d > in.imageCircle) return 20017;
     // Sizes the calculation divides by.
@@ -241,6 +242,91 @@ std::wstring FormatWithValue(const std::wstring& format, double value) {
     }
     if (i >= format.size() || format[i] != L'f') return format;
     return format.substr(0, percent) + quorrel::FormatFixed(value, decimals) + format.substr(i + 1);
+}
+
+// ---- one calculation run ----------------------------------------------------
+
+CalcOutcome DecideCalculation(const CalcInputs& in) {
+    CalcOutcome o;
+    o.mcHr = in.mcHr;
+    o.sensorVH = in.sensorVH;
+
+    // The sensor: the selected format, or the sizes typed by hand.
+    bool sensorKnown = true;
+    o.h = in.h;
+    o.v = in.v;
+    o.d = in.d;
+    if (!in.sensorSelected) {
+        const optics::ManualSensor typed = optics::ReadManualSensor(in.h, in.v, in.d);
+        sensorKnown = typed.known;
+        o.h = typed.h;
+        o.v = typed.v;
+        o.d = typed.d;
+        if (typed.known) {
+            o.sensorVH = typed.withVH;
+            o.sensorEdits = typed.withVH ? SensorEdits::WriteDiagonal : SensorEdits::EmptyVH;
+        }
+    }
+
+    // The checks.
+    CheckInputs check;
+    check.coc = in.coc;
+    check.lensSelected = in.lens != nullptr;
+    check.sensorKnown = sensorKnown;
+    check.fnoGiven = in.fnoSelected >= 0;
+    check.bits = in.bits;
+    check.wantedDOF = (in.bits & kBitDOF) ? in.wantedDOF : 0.0;
+    check.h = o.h;
+    check.v = o.v;
+    check.d = o.d;
+    check.imageCircle = in.lens ? in.lens->m_dImageCircle : 0.0;
+    o.message = CheckBeforeCalculation(check);
+    if (o.message != 0) return o;
+
+    // The input.
+    Request q;
+    q.bits = in.bits;
+    for (int i = 0; i < 7; ++i) {
+        q.values[i] = in.values[i];
+        q.readsInfinity[i] = in.readsInfinity[i];
+    }
+    q.ring = in.ring;
+    q.h = o.h;
+    q.v = o.v;
+    q.d = o.d;
+    q.maxDraw = in.lens->m_dMaxDraw;
+    q.drawoutDirection = in.lens->m_nDrawoutDirection;
+    q.paramType = in.lens->m_nParamType;
+    q.mcHr = in.mcHr;
+    o.plan = PlanCalculation(q);
+
+    o.result = tagLensCalcResult{};
+    o.result.FillRingTable();
+    switch (o.plan.action) {
+    case Action::NoInput:
+        o.message = 20016;
+        break;
+    case Action::Calc: {
+        // A wanted depth of field asks the F-number.
+        const bool wantDOF = (in.bits & kBitDOF) != 0;
+        const double fno = quorrel::ParseLeadingNumber(in.fnoText);
+        const int calculated = in.lens->Calc(o.d, o.plan.value, o.plan.mode, o.result, wantDOF ? -1.0 : fno,
+                                             wantDOF ? check.wantedDOF : -1.0, in.coc, o.plan.draw);
+        // A result the edits cannot show is no configuration either.
+        const int code = ShownCode(calculated, o.result, ResultFields(o.result, o.h, o.v, o.d, o.sensorVH));
+        o.calcMessage = MessageForCode(code, o.plan.rangeMessages);
+        o.showable = IsShowable(code);
+        break;
+    }
+    case Action::InfinityFocus:
+    case Action::InfinityInput:
+        if (in.mcHr) o.calcMessage = 20009;
+        break;
+    case Action::RingAtInfinity:
+    case Action::Nothing:
+        break;
+    }
+    return o;
 }
 
 // ---- focus marker ---------------------------------------------------------
