@@ -423,6 +423,7 @@ CalcInputs CDetailCalculationDlg::ReadCalcInputs() const {
     in.coc = ItemNumber(kCoC);
     in.fnoSelected = ComboGetCurSel(kFnoCombo);
     in.fnoText = GetItemText(kFnoCombo);
+    for (int i = 0; i < ComboGetCount(kFnoCombo); ++i) in.fnoEntries.push_back(ComboGetString(kFnoCombo, i));
     in.bits = m_nInputBits;
     in.wantedDOF = ItemNumber(kWantedDOF);
     for (int i = 0; i < 7; ++i) {
@@ -435,7 +436,7 @@ CalcInputs CDetailCalculationDlg::ReadCalcInputs() const {
 }
 
 void CDetailCalculationDlg::ShowCalculation(const CalcOutcome& o) {
-    // The sensor edits change before any message.
+    // The sensor edits and the F-number entry change before any message.
     if (o.sensorEdits != SensorEdits::Keep) m_bSensorVH = o.sensorVH ? 1 : 0;
     if (o.sensorEdits == SensorEdits::WriteDiagonal) {
         SetDlgItemDouble(*this, kManualD, 2, o.d);
@@ -443,6 +444,7 @@ void CDetailCalculationDlg::ShowCalculation(const CalcOutcome& o) {
         SetItemText(kManualH, L"");
         SetItemText(kManualV, L"");
     }
+    if (o.selectFno >= 0) ComboSetCurSel(kFnoCombo, o.selectFno);
     if (o.message != 0) {
         quorrel::ShowMessage(quorrel::LoadString(o.message));
         return;

@@ -246,6 +246,34 @@ std::wstring FormatWithValue(const std::wstring& format, double value) {
 
 // ---- one calculation run ----------------------------------------------------
 
+namespace {
+
+// The F-number of the editable F-number box.
+struct FnoInput {
+    bool given = false;
+    double value = 0.0;
+    int entry = -1;  // the entry equal to the typed text
+};
+
+FnoInput ReadFno(int selected, const std::wstring& text, const std::vector<std::wstring>& entries) {
+    FnoInput f;
+    if (selected < 0)
+        for (size_t i = 0; i < entries.size() && f.entry < 0; ++i)
+            if (entries[i] == text) f.entry = static_cast<int>(i);
+    size_t used = 0;
+    f.value = quorrel::ParseLeadingNumber(text, &used);
+    if (selected >= 0 || f.entry >= 0) {
+        f.given = true;
+        return f;
+    }
+    // Typed: the whole text must be a number above zero.
+    const bool whole = used > 0 && text.find_first_not_of(L" \t", used) == std::wstring::npos;
+    f.given = whole && f.value > 0.0 && !IsZero(f.value);
+    return f;
+}
+
+}  // namespace
+
 CalcOutcome DecideCalculation(const CalcInputs& in) {
     CalcOutcome o;
     o.mcHr = in.mcHr;
@@ -268,12 +296,15 @@ CalcOutcome DecideCalculation(const CalcInputs& in) {
         }
     }
 
+    const FnoInput fno = ReadFno(in.fnoSelected, in.fnoText, in.fnoEntries);
+    o.selectFno = fno.entry;
+
     // The checks.
     CheckInputs check;
     check.coc = in.coc;
     check.lensSelected = in.lens != nullptr;
     check.sensorKnown = sensorKnown;
-    check.fnoGiven = in.fnoSelected >= 0;
+    check.fnoGiven = fno.given;
     check.bits = in.bits;
     check.wantedDOF = (in.bits & kBitDOF) ? in.wantedDOF : 0.0;
     check.h = o.h;
@@ -309,8 +340,7 @@ CalcOutcome DecideCalculation(const CalcInputs& in) {
     case Action::Calc: {
         // A wanted depth of field asks the F-number.
         const bool wantDOF = (in.bits & kBitDOF) != 0;
-        const double fno = quorrel::ParseLeadingNumber(in.fnoText);
-        const int calculated = in.lens->Calc(o.d, o.plan.value, o.plan.mode, o.result, wantDOF ? -1.0 : fno,
+        const int calculated = in.lens->Calc(o.d, o.plan.value, o.plan.mode, o.result, wantDOF ? -1.0 : fno.value,
                                              wantDOF ? check.wantedDOF : -1.0, in.coc, o.plan.draw);
         // A result the edits cannot show is no configuration either.
         const int code = ShownCode(calculated, o.result, ResultFields(o.result, o.h, o.v, o.d, o.sensorVH));

@@ -193,7 +193,8 @@ struct CalcInputs {
     bool sensorVH = true;              // the page's flag before the run
     double coc = 0.0;
     int fnoSelected = -1;              // the F-number combo's selected entry, -1 for none
-    std::wstring fnoText;              // its text
+    std::wstring fnoText;              // its text, chosen or typed
+    std::vector<std::wstring> fnoEntries;  // its list
     unsigned bits = 0;                 // the page's input bits
     double wantedDOF = 0.0;            // edit 3219 as a number
     double values[7] = {};             // edits 3011, 3012, 3013, 3014, 3015, 3017, 3018 as numbers
@@ -213,6 +214,9 @@ struct CalcOutcome {
     SensorEdits sensorEdits = SensorEdits::Keep;
     bool sensorVH = true;              // the page's flag once the sensor is read
     double h = 0.0, v = 0.0, d = 0.0;  // the sensor the run uses
+    // The F-number entry whose text was typed, selected as an editable
+    // drop-down does; -1 for none.
+    int selectFno = -1;
     // A check failed, or no input is chosen (20016): shown, and the run ends
     // with nothing else written.
     int message = 0;
@@ -226,8 +230,10 @@ struct CalcOutcome {
     tagLensCalcResult result;  // zeroed with its ring table, as the lens left it
 };
 
-// The run without its window: the sensor, the checks, the input and, for a
-// request the lens answers, the lens calculation itself.
+// The run without its window: the sensor, the F-number, the checks, the
+// input and, for a request the lens answers, the lens calculation itself.
+// The F-number is the chosen entry, or the typed text when it is a positive
+// number (an entry it equals becomes the chosen one).
 CalcOutcome DecideCalculation(const CalcInputs& in);
 
 // ---- focus marker ---------------------------------------------------------
