@@ -44,87 +44,22 @@ const wxColour kCautionColour(255, 0, 0);
 
 // ---- controls -----------------------------------------------------------
 
+wxStaticText* CDetailCalculationDlg::AddLabel(const wxString& text, int x, int y) {
+    return new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 5));
+}
+
+wxTextCtrl* CDetailCalculationDlg::AddEdit(int id, int x, int y, int width) {
+    return AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(width, -1),
+                                         wxTE_RIGHT));
+}
+
+wxCheckBox* CDetailCalculationDlg::AddBox(int id, const wxString& text, int x, int y) {
+    return AddControl(id, new wxCheckBox(this, wxID_ANY, text, wxPoint(x, y + 4)));
+}
+
 void CDetailCalculationDlg::CreateControls() {
-    auto label = [this](const wxString& text, int x, int y) {
-        return new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 5));
-    };
-    auto edit = [this](int id, int x, int y, int w) {
-        return AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(w, -1),
-                                             wxTE_RIGHT));
-    };
-    auto box = [this](int id, const wxString& text, int x, int y) {
-        return AddControl(id, new wxCheckBox(this, wxID_ANY, text, wxPoint(x, y + 4)));
-    };
-
-    // Title, lens and sensor.
-    AddPicture(kTitle, kTitlePng, kLeftLabel, 2, 340, 44);
-    label("Lens", kLeftLabel, 60);
-    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 58), wxSize(230, -1)));
-    label("Sensor Size", kLeftLabel, 98);
-    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 96), wxSize(230, -1)));
-    box(kManualInput, "Manual input", kLeftLabel, 134);
-    label("V", kLeftLabel, 164);
-    edit(kManualV, kLeftLabel + 14, 164, 70);
-    label("H", 116, 164);
-    edit(kManualH, 130, 164, 70);
-    label("D", 212, 164);
-    edit(kManualD, 226, 164, 70);
-    label("mm", 302, 164);
-
-    // Aperture and depth of field.
-    label("F No.", kLeftLabel, 218);
-    AddControl(kFnoCombo, new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(kLeftField, 214),
-                                         wxSize(kFieldWidth, -1)));
-    label("Effective F No.", kLeftLabel, 256);
-    edit(kEffectiveFno, kLeftField + 90, 256, kFieldWidth)->SetEditable(false);
-    box(kDOFBox, "DOF:", kLeftLabel, 290);
-    edit(kWantedDOF, kLeftField + 90, 290, kFieldWidth);
-    label("mm", kLeftField + 90 + kFieldWidth + 6, 290);
-    box(kCoCBox, "Permissible Circle of Confusion :", kLeftLabel, 324);
-    edit(kCoC, 272, 324, 60);
-    label("mm", 338, 324);
-
-    AddControl(kCalculation, new wxButton(this, wxID_ANY, "Calculation", wxPoint(kLeftLabel, 372),
-                                          wxSize(150, -1)));
-    AddControl(kSelectIllumination, new wxButton(this, wxID_ANY, "Select illumination",
-                                                 wxPoint(190, 372), wxSize(170, -1)))
-        ->Disable();
-
-    // The seven values.
-    box(kVerticalBox, "Vertical", kRightBox, kRowV);
-    edit(kFovV, kRightField, kRowV, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowV);
-    box(kHorizontalBox, "Horizontal", kRightBox, kRowH);
-    edit(kFovH, kRightField, kRowH, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowH);
-    box(kDiagonalBox, "Diagonal", kRightBox, kRowD);
-    edit(kFovD, kRightField, kRowD, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowD);
-    box(kMagnificationBox, "Magnification", kRightBox, kRowM);
-    edit(kMagnification, kRightField, kRowM, kFieldWidth);
-    label("x", kRightField + kFieldWidth + 6, kRowM);
-    box(kRingBox, "Close-Up Ring", kRightBox, kRowRing);
-    AddControl(kRingCombo, new wxChoice(this, wxID_ANY, wxPoint(kRightField, kRowRing - 3),
-                                        wxSize(kFieldWidth, -1)));
-    label("mm", kRightField + kFieldWidth + 6, kRowRing);
-
-    // Focusing ring: the scale is painted at x 400..508, y 210..225; the
-    // marker moves along it at y 220.
-    AddControl(kNear, new wxStaticText(this, wxID_ANY, "Near", wxPoint(kScaleLeft - 14, kScaleBase + 12)));
-    AddControl(kFar, new wxStaticText(this, wxID_ANY, "Far", wxPoint(kScaleRight - 10, kScaleBase + 12)));
-    AddPicture(kFocusMarker, kFocusMarkerPng, kMarkerRight, kMarkerY, 11, 12);
-    edit(kFocusPosition, kRightField, kRowFocus, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowFocus);
-    label("max", 678, kRowFocus);
-    edit(kMaxFocusDraw, 708, kRowFocus, 70)->SetEditable(false);
-    label("mm", 784, kRowFocus);
-
-    box(kWDBox, "WD", kRightBox, kRowWD);
-    edit(kWD, kRightField, kRowWD, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowWD);
-    box(kOIBox, "O / I", kRightBox, kRowOI);
-    edit(kObjectToImage, kRightField, kRowOI, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowOI);
+    CreateLensGroup();
+    CreateValueGroup();
 
     // Cautions and warnings, in red.
     const int comments[] = {kCommentRing, kCommentFocus, kCommentMount};
@@ -137,8 +72,77 @@ void CDetailCalculationDlg::CreateControls() {
 
     AddPicture(kSpare, kSparePng, 760, 600, 48, 48)->Hide();
     AddLogo(kLogo);
+    BindHandlers();
+}
 
-    // Message map.
+void CDetailCalculationDlg::CreateLensGroup() {
+    // Title, lens and sensor.
+    AddPicture(kTitle, kTitlePng, kLeftLabel, 2, 340, 44);
+    AddLabel("Lens", kLeftLabel, 60);
+    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 58), wxSize(230, -1)));
+    AddLabel("Sensor Size", kLeftLabel, 98);
+    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 96), wxSize(230, -1)));
+    AddBox(kManualInput, "Manual input", kLeftLabel, 134);
+    AddLabel("V", kLeftLabel, 164);
+    AddEdit(kManualV, kLeftLabel + 14, 164, 70);
+    AddLabel("H", 116, 164);
+    AddEdit(kManualH, 130, 164, 70);
+    AddLabel("D", 212, 164);
+    AddEdit(kManualD, 226, 164, 70);
+    AddLabel("mm", 302, 164);
+
+    // Aperture and depth of field.
+    AddLabel("F No.", kLeftLabel, 218);
+    AddControl(kFnoCombo, new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(kLeftField, 214),
+                                         wxSize(kFieldWidth, -1)));
+    AddLabel("Effective F No.", kLeftLabel, 256);
+    AddEdit(kEffectiveFno, kLeftField + 90, 256, kFieldWidth)->SetEditable(false);
+    AddBox(kDOFBox, "DOF:", kLeftLabel, 290);
+    AddEdit(kWantedDOF, kLeftField + 90, 290, kFieldWidth);
+    AddLabel("mm", kLeftField + 90 + kFieldWidth + 6, 290);
+    AddBox(kCoCBox, "Permissible Circle of Confusion :", kLeftLabel, 324);
+    AddEdit(kCoC, 272, 324, 60);
+    AddLabel("mm", 338, 324);
+
+    AddControl(kCalculation, new wxButton(this, wxID_ANY, "Calculation", wxPoint(kLeftLabel, 372),
+                                          wxSize(150, -1)));
+    AddControl(kSelectIllumination, new wxButton(this, wxID_ANY, "Select illumination",
+                                                 wxPoint(190, 372), wxSize(170, -1)))
+        ->Disable();
+}
+
+void CDetailCalculationDlg::CreateValueGroup() {
+    // One row per value: its box, its edit and its unit.
+    auto row = [this](int boxId, const wxString& text, int editId, int y, const wxString& unit) {
+        AddBox(boxId, text, kRightBox, y);
+        AddEdit(editId, kRightField, y, kFieldWidth);
+        AddLabel(unit, kRightField + kFieldWidth + 6, y);
+    };
+    row(kVerticalBox, "Vertical", kFovV, kRowV, "mm");
+    row(kHorizontalBox, "Horizontal", kFovH, kRowH, "mm");
+    row(kDiagonalBox, "Diagonal", kFovD, kRowD, "mm");
+    row(kMagnificationBox, "Magnification", kMagnification, kRowM, "x");
+    AddBox(kRingBox, "Close-Up Ring", kRightBox, kRowRing);
+    AddControl(kRingCombo, new wxChoice(this, wxID_ANY, wxPoint(kRightField, kRowRing - 3),
+                                        wxSize(kFieldWidth, -1)));
+    AddLabel("mm", kRightField + kFieldWidth + 6, kRowRing);
+
+    // Focusing ring: the scale is painted at x 400..508, y 210..225; the
+    // marker moves along it at y 220.
+    AddControl(kNear, new wxStaticText(this, wxID_ANY, "Near", wxPoint(kScaleLeft - 14, kScaleBase + 12)));
+    AddControl(kFar, new wxStaticText(this, wxID_ANY, "Far", wxPoint(kScaleRight - 10, kScaleBase + 12)));
+    AddPicture(kFocusMarker, kFocusMarkerPng, kMarkerRight, kMarkerY, 11, 12);
+    AddEdit(kFocusPosition, kRightField, kRowFocus, kFieldWidth);
+    AddLabel("mm", kRightField + kFieldWidth + 6, kRowFocus);
+    AddLabel("max", 678, kRowFocus);
+    AddEdit(kMaxFocusDraw, 708, kRowFocus, 70)->SetEditable(false);
+    AddLabel("mm", 784, kRowFocus);
+
+    row(kWDBox, "WD", kWD, kRowWD, "mm");
+    row(kOIBox, "O / I", kObjectToImage, kRowOI, "mm");
+}
+
+void CDetailCalculationDlg::BindHandlers() {
     Bind(wxEVT_PAINT, &CDetailCalculationDlg::OnPaint, this);
     for (int id : {kManualH, kManualV, kManualD})
         GetControl(id)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeManualSensor(); });

@@ -19,7 +19,11 @@
 
 class CCCTVData;
 class CCCTVCCDData;
+class wxCheckBox;
 class wxPaintEvent;
+class wxStaticText;
+class wxString;
+class wxTextCtrl;
 struct tagLensCalcResult;
 namespace detail_calc {
 struct CalcInputs;
@@ -144,6 +148,14 @@ protected:
     void OnInitDialog() override;
 
 private:
+    // The controls, in the page's two halves, and the message map.
+    void CreateLensGroup();
+    void CreateValueGroup();
+    void BindHandlers();
+    wxStaticText* AddLabel(const wxString& text, int x, int y);
+    wxTextCtrl* AddEdit(int id, int x, int y, int width);
+    wxCheckBox* AddBox(int id, const wxString& text, int x, int y);
+
     // Message handlers.
     void OnPaint(wxPaintEvent& event);
     void OnEnChangeManualSensor();

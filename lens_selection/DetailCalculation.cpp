@@ -274,47 +274,29 @@ FnoInput ReadFno(int selected, const std::wstring& text, const std::vector<std::
 
 }  // namespace
 
-CalcOutcome DecideCalculation(const CalcInputs& in) {
-    CalcOutcome o;
-    o.mcHr = in.mcHr;
-    o.sensorVH = in.sensorVH;
+namespace {
 
-    // The sensor: the selected format, or the sizes typed by hand.
-    bool sensorKnown = true;
+// The sensor a run uses: the selected format, or the sizes typed by hand.
+// False when it is not known.
+bool DecideSensor(const CalcInputs& in, CalcOutcome& o) {
+    o.sensorVH = in.sensorVH;
     o.h = in.h;
     o.v = in.v;
     o.d = in.d;
-    if (!in.sensorSelected) {
-        const optics::ManualSensor typed = optics::ReadManualSensor(in.h, in.v, in.d);
-        sensorKnown = typed.known;
-        o.h = typed.h;
-        o.v = typed.v;
-        o.d = typed.d;
-        if (typed.known) {
-            o.sensorVH = typed.withVH;
-            o.sensorEdits = typed.withVH ? SensorEdits::WriteDiagonal : SensorEdits::EmptyVH;
-        }
+    if (in.sensorSelected) return true;
+    const optics::ManualSensor typed = optics::ReadManualSensor(in.h, in.v, in.d);
+    o.h = typed.h;
+    o.v = typed.v;
+    o.d = typed.d;
+    if (typed.known) {
+        o.sensorVH = typed.withVH;
+        o.sensorEdits = typed.withVH ? SensorEdits::WriteDiagonal : SensorEdits::EmptyVH;
     }
+    return typed.known;
+}
 
-    const FnoInput fno = ReadFno(in.fnoSelected, in.fnoText, in.fnoEntries);
-    o.selectFno = fno.entry;
-
-    // The checks.
-    CheckInputs check;
-    check.coc = in.coc;
-    check.lensSelected = in.lens != nullptr;
-    check.sensorKnown = sensorKnown;
-    check.fnoGiven = fno.given;
-    check.bits = in.bits;
-    check.wantedDOF = (in.bits & kBitDOF) ? in.wantedDOF : 0.0;
-    check.h = o.h;
-    check.v = o.v;
-    check.d = o.d;
-    check.imageCircle = in.lens ? in.lens->m_dImageCircle : 0.0;
-    o.message = CheckBeforeCalculation(check);
-    if (o.message != 0) return o;
-
-    // The input.
+// The plan of the chosen input on the checked lens.
+Plan PlanInput(const CalcInputs& in, const CalcOutcome& o) {
     Request q;
     q.bits = in.bits;
     for (int i = 0; i < 7; ++i) {
@@ -329,16 +311,39 @@ CalcOutcome DecideCalculation(const CalcInputs& in) {
     q.drawoutDirection = in.lens->m_nDrawoutDirection;
     q.paramType = in.lens->m_nParamType;
     q.mcHr = in.mcHr;
-    o.plan = PlanCalculation(q);
+    return PlanCalculation(q);
+}
 
+}  // namespace
+
+CalcOutcome DecideCalculation(const CalcInputs& in) {
+    CalcOutcome o;
+    o.mcHr = in.mcHr;
+    const bool sensorKnown = DecideSensor(in, o);
+    const FnoInput fno = ReadFno(in.fnoSelected, in.fnoText, in.fnoEntries);
+    o.selectFno = fno.entry;
+
+    CheckInputs check;
+    check.coc = in.coc;
+    check.lensSelected = in.lens != nullptr;
+    check.sensorKnown = sensorKnown;
+    check.fnoGiven = fno.given;
+    check.bits = in.bits;
+    check.wantedDOF = (in.bits & kBitDOF) ? in.wantedDOF : 0.0;
+    check.h = o.h;
+    check.v = o.v;
+    check.d = o.d;
+    check.imageCircle = in.lens ? in.lens->m_dImageCircle : 0.0;
+    o.message = CheckBeforeCalculation(check);
+    if (o.message != 0) return o;
+
+    o.plan = PlanInput(in, o);
     o.result = tagLensCalcResult{};
     o.result.FillRingTable();
-    switch (o.plan.action) {
-    case Action::NoInput:
+    if (o.plan.action == Action::NoInput) {
         o.message = 20016;
-        break;
-    case Action::Calc: {
-        // A wanted depth of field asks the F-number.
+    } else if (o.plan.action == Action::Calc) {
+        // A wanted depth of field asks for the F-number.
         const bool wantDOF = (in.bits & kBitDOF) != 0;
         const int calculated = in.lens->Calc(o.d, o.plan.value, o.plan.mode, o.result, wantDOF ? -1.0 : fno.value,
                                              wantDOF ? check.wantedDOF : -1.0, in.coc, o.plan.draw);
@@ -346,15 +351,8 @@ CalcOutcome DecideCalculation(const CalcInputs& in) {
         const int code = ShownCode(calculated, o.result, ResultFields(o.result, o.h, o.v, o.d, o.sensorVH));
         o.calcMessage = MessageForCode(code, o.plan.rangeMessages);
         o.showable = IsShowable(code);
-        break;
-    }
-    case Action::InfinityFocus:
-    case Action::InfinityInput:
-        if (in.mcHr) o.calcMessage = 20009;
-        break;
-    case Action::RingAtInfinity:
-    case Action::Nothing:
-        break;
+    } else if ((o.plan.action == Action::InfinityFocus || o.plan.action == Action::InfinityInput) && in.mcHr) {
+        o.calcMessage = 20009;  // no "Infinity" on a high-resolution macro lens
     }
     return o;
 }

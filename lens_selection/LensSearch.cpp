@@ -246,46 +246,48 @@ void DecideWindow(const tagSearchInputs& in, tagSearchOutcome& out) {
     }
 }
 
+// The sensor of the request: the selected format, or the sizes typed by hand.
+// False when there is none. Emptying the typed width and height unticks the
+// vertical and horizontal boxes on the page, so `ticked` loses them too.
+bool DecideSensor(const tagSearchInputs& in, tagSearchOutcome& out, bool ticked[kQuantityCount]) {
+    tagLensSearchRequest& q = out.request;
+    if (!in.bManualSensor) {
+        if (!in.pFormat) return false;
+        q.dVertical = in.pFormat->m_dVertical;
+        q.dHorizontal = in.pFormat->m_dHorizontal;
+        q.dDiagonal = in.pFormat->m_dRadial;
+        q.nSensorMask = in.pFormat->m_nSpecialFlag;
+        return true;
+    }
+    const optics::ManualSensor typed = optics::ReadManualSensor(in.dTypedH, in.dTypedV, in.dTypedD);
+    if (!typed.known) return false;
+    q.dVertical = typed.v;
+    q.dHorizontal = typed.h;
+    q.dDiagonal = typed.d;
+    q.nSensorMask = kTypedSensorMask;
+    if (typed.withVH) {
+        out.writes.push_back({kEditManualD, quorrel::FormatFixed(typed.d, 2)});
+        out.nSensorAxes = kAxesVH;
+    } else {
+        // Only the diagonal counts.
+        out.writes.push_back({kEditManualH, L""});
+        out.writes.push_back({kEditManualV, L""});
+        out.nSensorAxes = kAxesDiagonalOnly;
+        ticked[kVerticalFov] = ticked[kHorizontalFov] = false;
+    }
+    return true;
+}
+
 }  // namespace
 
 tagSearchOutcome DecideSearch(const tagSearchInputs& in) {
     tagSearchOutcome out;
     out.nSensorAxes = in.nSensorAxes;
-    tagLensSearchRequest& q = out.request;
     bool ticked[kQuantityCount];
     for (int i = 0; i < kQuantityCount; ++i) ticked[i] = in.abTicked[i];
-
-    // Sensor.
-    if (!in.bManualSensor) {
-        if (!in.pFormat) {
-            out.nMessage = kMsgSelectSensor;
-            return out;
-        }
-        q.dVertical = in.pFormat->m_dVertical;
-        q.dHorizontal = in.pFormat->m_dHorizontal;
-        q.dDiagonal = in.pFormat->m_dRadial;
-        q.nSensorMask = in.pFormat->m_nSpecialFlag;
-    } else {
-        const optics::ManualSensor typed = optics::ReadManualSensor(in.dTypedH, in.dTypedV, in.dTypedD);
-        if (!typed.known) {
-            out.nMessage = kMsgSelectSensor;
-            return out;
-        }
-        q.dVertical = typed.v;
-        q.dHorizontal = typed.h;
-        q.dDiagonal = typed.d;
-        q.nSensorMask = kTypedSensorMask;
-        if (typed.withVH) {
-            out.writes.push_back({kEditManualD, quorrel::FormatFixed(typed.d, 2)});
-            out.nSensorAxes = kAxesVH;
-        } else {
-            // Only the diagonal counts; with the sizes emptied the vertical
-            // and horizontal boxes are unticked before the next check.
-            out.writes.push_back({kEditManualH, L""});
-            out.writes.push_back({kEditManualV, L""});
-            out.nSensorAxes = kAxesDiagonalOnly;
-            ticked[kVerticalFov] = ticked[kHorizontalFov] = false;
-        }
+    if (!DecideSensor(in, out, ticked)) {
+        out.nMessage = kMsgSelectSensor;
+        return out;
     }
 
     // Quantity: the first ticked box.
@@ -299,7 +301,7 @@ tagSearchOutcome DecideSearch(const tagSearchInputs& in) {
 
     DecideWindow(in, out);
 
-    // Value.
+    tagLensSearchRequest& q = out.request;
     q.dValue = in.adValues[kind];
     if (optics::IsZero(q.dValue)) {
         out.nMessage = kMsgValueNotZero;
