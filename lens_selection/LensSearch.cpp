@@ -29,26 +29,35 @@ void PresetResult(tagLensCalcResult& r) {
 }
 
 
-// One part of a value cell: t * num / den with one decimal, or "+∞".
-void AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
-    if (valid)
-        quorrel::AppendFixed(out, t * num / den, 1);
-    else
+// A number a value cell can show: finite and within kLargestCellValue.
+bool Fits(double x) { return std::fabs(x) <= kLargestCellValue; }  // false for NaN
+
+// One part of a value cell: t * num / den with one decimal, or "+∞". False
+// when the number cannot be shown.
+bool AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
+    if (!valid) {
         out += kNoLimit;
+        return true;
+    }
+    const double x = t * num / den;
+    quorrel::AppendFixed(out, x, 1);
+    return Fits(x);
 }
 
 // A value cell from triple t scaled by num / den: "v(far-near)", or the
-// value alone for the fixed-magnification lenses.
-void SetTripleCell(std::wstring& cell, const double t[3], const tagLensCalcResult& r, bool single,
+// value alone for the fixed-magnification lenses. False when one of its
+// numbers cannot be shown.
+bool SetTripleCell(std::wstring& cell, const double t[3], const tagLensCalcResult& r, bool single,
                    double num, double den) {
     cell.clear();
-    AppendPart(cell, r.nValid != 0, t[0], num, den);
-    if (single) return;
+    bool fits = AppendPart(cell, r.nValid != 0, t[0], num, den);
+    if (single) return fits;
     cell += L'(';
-    AppendPart(cell, r.nMinValid != 0, t[1], num, den);
+    fits &= AppendPart(cell, r.nMinValid != 0, t[1], num, den);
     cell += L'-';
-    AppendPart(cell, r.nMaxValid != 0, t[2], num, den);
+    fits &= AppendPart(cell, r.nMaxValid != 0, t[2], num, den);
     cell += L')';
+    return fits;
 }
 
 }  // namespace
@@ -112,27 +121,9 @@ private:
     std::vector<const wchar_t*> m_models;
 };
 
-// True when every number the row shows is finite and within
-// kLargestCellValue, computed as its cell computes it.
-bool CellValuesFit(const tagLensSearchRequest& q, const tagLensCalcResult& r, bool single) {
-    auto fits = [](double x) { return std::fabs(x) <= kLargestCellValue; };  // false for NaN
-    const int parts = single ? 1 : 3;
-    const bool shown[3] = {r.nValid != 0, r.nMinValid != 0, r.nMaxValid != 0};
-    auto tripleFits = [&](const double t[3], double num, double den) {
-        for (int i = 0; i < parts; ++i)
-            if (shown[i] && !fits(t[i] * num / den)) return false;
-        return true;
-    };
-    for (int i = 0; i < parts; ++i)
-        if (!fits(r.dMagnification[i])) return false;  // shown whatever the validity flags say
-    if ((q.nSensorAxes & kAxesVH) &&
-        !(tripleFits(r.dFOV, q.dVertical, q.dDiagonal) && tripleFits(r.dFOV, q.dHorizontal, q.dDiagonal)))
-        return false;
-    return tripleFits(r.dFOV, 1.0, 1.0) && tripleFits(r.dWD, 1.0, 1.0);
-}
-
 // Writes the eight cell texts of `lens`'s row from its calculation result.
-void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
+// False when one of its numbers cannot be shown: the lens is not listed.
+bool FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
                const CNoRingModels& noRing, tagLensSearchRow& row) {
     const bool single = lens.m_nParamType == kFixedMagnificationType;
     auto& cells = row.cells;
@@ -149,19 +140,23 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         ring.clear();  // a model never leaves the ring table; nothing to show if it did
     }
 
+    bool fits = true;
     if (q.nSensorAxes & kAxesVH) {
-        SetTripleCell(cells[kColFovV], r.dFOV, r, single, q.dVertical, q.dDiagonal);
-        SetTripleCell(cells[kColFovH], r.dFOV, r, single, q.dHorizontal, q.dDiagonal);
+        fits &= SetTripleCell(cells[kColFovV], r.dFOV, r, single, q.dVertical, q.dDiagonal);
+        fits &= SetTripleCell(cells[kColFovH], r.dFOV, r, single, q.dHorizontal, q.dDiagonal);
     } else {
         cells[kColFovV].clear();
         cells[kColFovH].clear();
     }
-    SetTripleCell(cells[kColFovD], r.dFOV, r, single, 1.0, 1.0);
+    fits &= SetTripleCell(cells[kColFovD], r.dFOV, r, single, 1.0, 1.0);
 
+    // The magnification shows all three numbers, whatever the validity flags.
     std::wstring& magnification = cells[kColMagnification];
     magnification.clear();
     quorrel::AppendFixed(magnification, r.dMagnification[0], 2);
+    fits &= Fits(r.dMagnification[0]);
     if (!single) {
+        fits &= Fits(r.dMagnification[1]) && Fits(r.dMagnification[2]);
         magnification += L'(';
         quorrel::AppendFixed(magnification, r.dMagnification[1], 2);
         magnification += L'-';
@@ -169,11 +164,12 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         magnification += L')';
     }
 
-    SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
+    fits &= SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
     cells[kColSpare].clear();
 
     for (std::wstring& cell : cells)
         if (cell.size() > kMaxCellLength) cell.resize(kMaxCellLength);
+    return fits;
 }
 
 }  // namespace
@@ -194,10 +190,9 @@ int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchReque
         const int code = CalcLensForSearch(lens, q, r);
         if (code < 0 || code == kLensNotCalculated) continue;
         if (!InWorkingDistanceWindow(q, r)) continue;
-        if (!CellValuesFit(q, r, lens.m_nParamType == kFixedMagnificationType)) continue;
         if (count == rows.size()) rows.emplace_back();
-        FormatRow(lens, q, r, noRing, rows[count]);
-        ++count;
+        // A row that cannot be shown is overwritten by the next one.
+        if (FormatRow(lens, q, r, noRing, rows[count])) ++count;
     }
     rows.resize(count);
     return static_cast<int>(count);
