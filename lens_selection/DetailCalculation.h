@@ -82,7 +82,7 @@ struct CheckInputs {
     double coc = 0.0;
     bool lensSelected = false;
     bool sensorKnown = false;
-    bool fnoGiven = false;  // an F-number is chosen
+    bool fnoGiven = false;  // an F-number is chosen or typed
     unsigned bits = 0;
     double wantedDOF = 0.0;  // read only when the DOF bit is set
     double h = 0.0, v = 0.0, d = 0.0;
