@@ -227,8 +227,9 @@ TEST_F(DetailPageTest, NoConfigurationShowsIncorrectValuesAndLeavesNoStaleResult
     EXPECT_EQ(m_messages.Texts(), Texts{L"Calculation cannot be completed because of incorrect values. "});
     EXPECT_EQ(Item(Dlg::kMagnification), L"0.5") << "the input stays as typed";
     for (int id : {Dlg::kFovV, Dlg::kFovH, Dlg::kFovD, Dlg::kFocusPosition, Dlg::kWD, Dlg::kObjectToImage,
-                   Dlg::kEffectiveFno, Dlg::kWantedDOF})
+                   Dlg::kEffectiveFno, Dlg::kWantedDOF}) {
         EXPECT_EQ(Item(id), L"") << id;
+    }
     EXPECT_EQ(Page().ComboGetCurSel(Dlg::kRingCombo), -1);
     EXPECT_EQ(Item(Dlg::kFnoCombo), L"1.4");
     EXPECT_FALSE(Page().IsItemEnabled(Dlg::kSelectIllumination));
@@ -254,8 +255,11 @@ TEST_F(DetailPageTest, ResultsNoEditCanShowAreIncorrectValues) {
                            Dlg::kWD, Dlg::kObjectToImage, Dlg::kEffectiveFno, Dlg::kWantedDOF};
     // Every result edit but the inputs is emptied.
     auto expectEmptyBut = [&](std::initializer_list<int> inputs) {
-        for (int id : results)
-            if (std::find(inputs.begin(), inputs.end(), id) == inputs.end()) EXPECT_EQ(Item(id), L"") << id;
+        for (int id : results) {
+            if (std::find(inputs.begin(), inputs.end(), id) == inputs.end()) {
+                EXPECT_EQ(Item(id), L"") << id;
+            }
+        }
         EXPECT_EQ(Page().ComboGetCurSel(Dlg::kRingCombo), -1);
         EXPECT_FALSE(Page().IsItemEnabled(Dlg::kSelectIllumination));
         EXPECT_EQ(Page().m_dHandEffDiameter, -1.0);
