@@ -95,6 +95,16 @@ bool RingOf(const CLedData& light, tagRing& ring) {
     return true;
 }
 
+// The rows of a bar or a back light: its outline and its lighting surface
+// as the catalogue writes it.
+std::vector<tagRow> FlatRows(double length, double width, double thickness, int surfaceLabel,
+                             const std::wstring& surface) {
+    return {{kStrLength, kStrMm, OneDecimal(length)},
+            {kStrWidth, kStrMm, OneDecimal(width)},
+            {kStrThickness, kStrMm, OneDecimal(thickness)},
+            {surfaceLabel, kStrMm, surface}};
+}
+
 // Column 2: the rows of the light's own type, in sheet order.
 std::vector<tagRow> TypeRows(const CLedData& light) {
     switch (light.Type) {
@@ -124,10 +134,7 @@ std::vector<tagRow> TypeRows(const CLedData& light) {
     case 6: {
         auto* b = dynamic_cast<const CLedData_Bar*>(&light);
         if (!b) return {};
-        return {{kStrLength, kStrMm, OneDecimal(b->Length)},
-                {kStrWidth, kStrMm, OneDecimal(b->Width)},
-                {kStrThickness, kStrMm, OneDecimal(b->Tickness)},
-                {kStrBarSurface, kStrMm, b->LightingArea}};
+        return FlatRows(b->Length, b->Width, b->Tickness, kStrBarSurface, b->LightingArea);
     }
     case 7: {
         auto* d = dynamic_cast<const CLedData_SimpleDome*>(&light);
@@ -143,10 +150,7 @@ std::vector<tagRow> TypeRows(const CLedData& light) {
     case 8: {
         auto* b = dynamic_cast<const CLedData_BackLight*>(&light);
         if (!b) return {};
-        return {{kStrLength, kStrMm, OneDecimal(b->Length)},
-                {kStrWidth, kStrMm, OneDecimal(b->Width)},
-                {kStrThickness, kStrMm, OneDecimal(b->Tickness)},
-                {kStrBackSurface, kStrMm, b->LightingSurface}};
+        return FlatRows(b->Length, b->Width, b->Tickness, kStrBackSurface, b->LightingSurface);
     }
     default:
         return {};
