@@ -59,7 +59,7 @@ enum : int {
 // A label with its unit: "name unit".
 std::wstring Label(int name, int unit) { return LoadString(name) + L" " + LoadString(unit); }
 
-// A length with a fraction cut off, as a whole number ("-0" never shows).
+// A number with its fraction cut off ("-0" never shows).
 std::wstring Whole(double value) { return FormatFixed(std::trunc(value) + 0.0, 0); }
 
 std::wstring OneDecimal(double value) { return FormatFixed(value, 1); }
@@ -78,21 +78,11 @@ struct tagRow {
     std::wstring value;
 };
 
-// The diameters and height of a ring light, and its lighting angle where it
-// has one.
-struct tagRing {
-    double inner, outer, height, angle;
-};
-bool RingOf(const CLedData& light, tagRing& ring) {
-    if (auto* r = dynamic_cast<const CLedData_DirectRing*>(&light))
-        ring = {r->InternalDiameter, r->ExternalDiameter, r->Height, r->LightingAngle};
-    else if (auto* r = dynamic_cast<const CLedData_LowAngleRing*>(&light))
-        ring = {r->InternalDiameter, r->ExternalDiameter, r->Height, r->LightingAngle};
-    else if (auto* r = dynamic_cast<const CLedData_ShadowlessRing*>(&light))
-        ring = {r->InternalDiameter, r->ExternalDiameter, r->Height, 0.0};
-    else
-        return false;
-    return true;
+// The lighting angle of a direct or low-angle ring.
+double LightingAngleOf(const CLedData& light) {
+    if (auto* r = dynamic_cast<const CLedData_DirectRing*>(&light)) return r->LightingAngle;
+    if (auto* r = dynamic_cast<const CLedData_LowAngleRing*>(&light)) return r->LightingAngle;
+    return 0.0;
 }
 
 // The rows of a bar or a back light: its outline and its lighting surface
@@ -109,14 +99,14 @@ std::vector<tagRow> FlatRows(double length, double width, double thickness, int 
 std::vector<tagRow> TypeRows(const CLedData& light) {
     switch (light.Type) {
     case 1: case 2: case 3: case 11: case 12: {
-        tagRing r;
-        if (!RingOf(light, r)) return {};
-        std::vector<tagRow> rows = {{kStrInternalDiameter, kStrMm, OneDecimal(r.inner)},
-                                    {kStrExternalDiameter, kStrMm, OneDecimal(r.outer)},
-                                    {kStrHeight, kStrMm, OneDecimal(r.height)}};
-        // A shadowless or diffuse ring lights from every angle.
+        auto* r = dynamic_cast<const CLedData_Ring*>(&light);
+        if (!r) return {};
+        std::vector<tagRow> rows = {{kStrInternalDiameter, kStrMm, OneDecimal(r->InternalDiameter)},
+                                    {kStrExternalDiameter, kStrMm, OneDecimal(r->ExternalDiameter)},
+                                    {kStrHeight, kStrMm, OneDecimal(r->Height)}};
+        // The shadowless ring (3) and the type 12 ring have no lighting angle.
         if (light.Type != 3 && light.Type != 12)
-            rows.push_back({kStrLightingAngle, kStrDegree, OneDecimal(r.angle)});
+            rows.push_back({kStrLightingAngle, kStrDegree, OneDecimal(LightingAngleOf(light))});
         return rows;
     }
     case 5: {
