@@ -15,7 +15,6 @@
 #include "catalogue/CCCTVCCDData.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
-#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/PageMessages.h"
@@ -26,14 +25,6 @@
 
 namespace {
 
-// Messages of the search checks.
-constexpr int kMsgSelectSensor = 20000;
-constexpr int kMsgNotApplicable = 20001;
-constexpr int kMsgMarkCheckBox = 20002;
-constexpr int kMsgValueNotZero = 20003;
-
-// A window bound below this counts as no bound.
-constexpr double kSmallestBound = 0.00001;
 constexpr int kListWidth = 810;
 
 // The wanted quantities, in box order 2000..2004.
@@ -306,95 +297,39 @@ void CCCTVModelSelectionDlg::OnBnClickedRefineWD() {
 
 // ---- search ----------------------------------------------------------------------
 
+lens_search::tagSearchInputs CCCTVModelSelectionDlg::ReadSearchInputs() const {
+    using quorrel::ParseLeadingNumber;
+    lens_search::tagSearchInputs in;
+    in.bManualSensor = m_bManualSensor != 0;
+    const int sel = ComboGetCurSel(kSensorCombo);
+    if (sel >= 0 && static_cast<size_t>(sel) < m_arrCCDData.size()) in.pFormat = m_arrCCDData[static_cast<size_t>(sel)];
+    in.dTypedV = ParseLeadingNumber(GetItemText(kManualV));
+    in.dTypedH = ParseLeadingNumber(GetItemText(kManualH));
+    in.dTypedD = ParseLeadingNumber(GetItemText(kManualD));
+    for (int i = 0; i < kQuantityCount; ++i) {
+        in.abTicked[i] = IsItemChecked(kQuantityFirst + i);
+        in.adValues[i] = ParseLeadingNumber(GetItemText(kValueFirst + i));
+    }
+    in.bRefineWD = IsItemChecked(kRefineWD);
+    in.dWDMin = ParseLeadingNumber(GetItemText(kWDMin));
+    in.dWDMax = ParseLeadingNumber(GetItemText(kWDMax));
+    in.nSensorAxes = m_nSensorAxes;
+    return in;
+}
+
 void CCCTVModelSelectionDlg::OnBnClickedSearch() {
-    // Sensor.
-    double D = 0.0, H = 0.0, V = 0.0;
-    int sensorMask = 0;
-    if (!m_bManualSensor) {
-        const int sel = ComboGetCurSel(kSensorCombo);
-        if (sel < 0 || static_cast<size_t>(sel) >= m_arrCCDData.size()) {
-            quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
-            return;
-        }
-        const CCCTVCCDData& format = *m_arrCCDData[static_cast<size_t>(sel)];
-        V = format.m_dVertical;
-        H = format.m_dHorizontal;
-        D = format.m_dRadial;
-        sensorMask = format.m_nSpecialFlag;
-    } else {
-        const optics::ManualSensor typed =
-            optics::ReadManualSensor(quorrel::ParseLeadingNumber(GetItemText(kManualH)),
-                                          quorrel::ParseLeadingNumber(GetItemText(kManualV)),
-                                          quorrel::ParseLeadingNumber(GetItemText(kManualD)));
-        if (!typed.known) {
-            quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
-            return;
-        }
-        H = typed.h;
-        V = typed.v;
-        D = typed.d;
-        sensorMask = 1;
-        if (typed.withVH) {
-            SetItemText(kManualD, quorrel::FormatFixed(D, 2));
-            m_nSensorAxes = lens_search::kAxesVH;
-        } else {
-            // Only the diagonal counts; emptying the sizes disables the
-            // vertical and horizontal boxes before the next check.
-            SetItemText(kManualH, L"");
-            SetItemText(kManualV, L"");
-            m_nSensorAxes = lens_search::kAxesDiagonalOnly;
-        }
-    }
-
-    // Quantity.
-    int kind = -1;
-    for (int i = 0; i < kQuantityCount && kind < 0; ++i)
-        if (IsItemChecked(kQuantityFirst + i)) kind = i;
-    if (kind < 0) {
-        quorrel::ShowMessage(quorrel::LoadString(kMsgMarkCheckBox));
+    const lens_search::tagSearchOutcome out = lens_search::DecideSearch(ReadSearchInputs());
+    static constexpr int kEditIds[] = {kManualV, kManualH, kManualD, kWDMin, kWDMax};  // SearchEdit order
+    for (const lens_search::tagEditWrite& w : out.writes) SetItemText(kEditIds[w.edit], w.text);
+    m_nSensorAxes = out.nSensorAxes;
+    if (out.nMessage != 0) {
+        quorrel::ShowMessage(quorrel::LoadString(out.nMessage));
         return;
     }
-
-    // Working-distance window.
-    double wdMin = -1.0, wdMax = -1.0;
-    if (IsItemChecked(kRefineWD)) {
-        wdMin = quorrel::ParseLeadingNumber(GetItemText(kWDMin));
-        wdMax = quorrel::ParseLeadingNumber(GetItemText(kWDMax));
-        if (wdMin < kSmallestBound) {
-            wdMin = -1.0;
-            SetItemText(kWDMin, L"");
-        }
-        if (wdMax < kSmallestBound) {
-            wdMax = -1.0;
-            SetItemText(kWDMax, L"");
-        }
-        // A wanted working distance widens the window to include it.
-        if (IsItemChecked(kQuantityFirst + lens_search::kWorkingDistance)) {
-            const double w = quorrel::ParseLeadingNumber(GetItemText(kValueFirst + lens_search::kWorkingDistance));
-            if (w < wdMin) {
-                wdMin = w;
-                SetItemText(kWDMin, quorrel::FormatFixed(w, 2));
-            }
-            if (w > wdMax) {
-                wdMax = w;
-                SetItemText(kWDMax, quorrel::FormatFixed(w, 2));
-            }
-        }
-        if (wdMax > 0.0 && wdMax < wdMin) {
-            wdMax = wdMin;
-            SetItemText(kWDMax, quorrel::FormatFixed(wdMin, 3));
-        }
-    }
-
-    // Value.
-    const double value = quorrel::ParseLeadingNumber(GetItemText(kValueFirst + kind));
-    if (optics::IsZero(value)) {
-        quorrel::ShowMessage(quorrel::LoadString(kMsgValueNotZero));
-        return;
-    }
-
-    if (FillResultList(D, H, V, value, kind, wdMin, wdMax, sensorMask) <= 0)
-        quorrel::ShowMessage(quorrel::LoadString(kMsgNotApplicable));
+    const lens_search::tagLensSearchRequest& q = out.request;
+    if (FillResultList(q.dDiagonal, q.dHorizontal, q.dVertical, q.dValue, q.nKind, q.dWDMin, q.dWDMax,
+                       q.nSensorMask) <= 0)
+        quorrel::ShowMessage(quorrel::LoadString(lens_search::kMsgNotApplicable));
 }
 
 int CCCTVModelSelectionDlg::FillResultList(double D, double H, double V, double value, int kind, double wdMin,

@@ -43,7 +43,7 @@ public:
     static constexpr int kClear = 2018;         // "Clear"
     static constexpr int kResultList = 2019;    // search results
     static constexpr int kPicture = 2020;       // page picture
-    static constexpr int kQuantityCount = 5;
+    static constexpr int kQuantityCount = lens_search::kQuantityCount;
 
     // Resets the page's inputs and results (start-up and File, New).
     void ClearAll();
@@ -98,6 +98,8 @@ private:
     void CreateResultList();
 
     void OnCharHook(wxKeyEvent& event);
+    // The controls the search button looks at.
+    lens_search::tagSearchInputs ReadSearchInputs() const;
     void DeleteResults();
     bool IsValueEdit(const wxWindow* window) const;
 
