@@ -116,7 +116,8 @@ void BM_SearchFunction(benchmark::State& state) {
 // need them.
 void BM_FormatAllRows(benchmark::State& state) {
     const tagBenchCatalogue& cat = g_fixture->cat;
-    const led_search::tagLedNameLists names{cat.typePointers, cat.colorPointers, led_names::Language::kEnglish};
+    const std::wstring english = L"EN";
+    const led_search::tagLedNameLists names{cat.typePointers, cat.colorPointers, english};
     std::vector<led_search::tagLedSearchRow> rows;
     led_search::SearchLights(cat.lights, Request(cat, state.range(0) != 0), rows);
     led_search::CLedRowTexts texts;

@@ -13,6 +13,7 @@
 #include <wx/textctrl.h>
 
 #include "illumination/CLedData.h"
+#include "illumination/LedSheet.h"
 #include "illumination/LedVocabulary.h"
 #include "platform/Message.h"
 #include "platform/PageMessages.h"
@@ -218,7 +219,7 @@ void CLEDModelSelectionDlg::OnVisibleHeightChanged() {
 void CLEDModelSelectionDlg::SetTypeList(const std::vector<std::unique_ptr<CLedTypeData>>& types) {
     for (const auto& type : types) {
         m_arrLedTypeData.push_back(type.get());
-        m_pTypeList->Append(wxString(led_names::TypeName(*type, m_language)));
+        m_pTypeList->Append(wxString(led_sheet::TypeName(m_arrLedTypeData, type->m_nTypeNum, m_strLanguage)));
     }
     CheckItem(kTypeAll, true);
     OnBnClickedTypeAll();
@@ -346,7 +347,7 @@ int CLEDModelSelectionDlg::FillResultList(const led_search::tagLedSearchRequest&
 }
 
 led_search::tagLedNameLists CLEDModelSelectionDlg::Names() const {
-    return {m_arrLedTypeData, m_arrLedColorData, m_language};
+    return {m_arrLedTypeData, m_arrLedColorData, m_strLanguage};
 }
 
 const led_search::tagLedCells& CLEDModelSelectionDlg::RowCells(size_t item) {

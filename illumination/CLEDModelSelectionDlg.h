@@ -10,11 +10,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <wx/bitmap.h>
 
-#include "illumination/LedNames.h"
 #include "illumination/LedSearch.h"
 #include "platform/ColumnOrder.h"
 #include "platform/Strings.h"
@@ -99,8 +99,8 @@ public:
     double m_dLastFovD = 0.0;
     wxBitmap m_hLogoBitmap;                        // page picture (PNG 300)
     quorrel::CResultList* m_listResult = nullptr;  // control 12000
-    // The language of the type and colour names (string 25000).
-    led_names::Language m_language = led_names::LanguageFromCode(quorrel::LoadString(25000));
+    // The language code of the type and colour names (string 25000).
+    std::wstring m_strLanguage = quorrel::LoadString(25000);
 
 protected:
     void CreateControls() override;

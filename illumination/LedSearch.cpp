@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "illumination/CLedData.h"
+#include "illumination/LedSheet.h"
 #include "illumination/LedVocabulary.h"
 #include "platform/Numbers.h"
 
@@ -52,8 +53,8 @@ void SetReferenceWDCell(std::wstring& cell, const CLedData& light, const tagLedW
 void FormatRow(const tagLedSearchRow& row, const tagLedNameLists& names, tagLedCells& cells) {
     const CLedData& light = *row.pLight;
     cells[kColModel] = light.ProductName;
-    cells[kColType] = led_names::TypeNameOf(names.types, light.Type, names.language);
-    cells[kColColor] = led_names::ColorNameOf(names.colors, light.Color, names.language);
+    cells[kColType] = led_sheet::TypeName(names.types, light.Type, names.language);
+    cells[kColColor] = led_sheet::ColorName(names.colors, light.Color, names.language);
     SetAmountCell(cells[kColCurrent], light.MaxRatedCurrent);
     SetAmountCell(cells[kColPower], light.Power);
     SetReferenceWDCell(cells[kColReferenceWD], light, row.range);

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "illumination/CLedData.h"
-#include "illumination/LedNames.h"
 #include "platform/ColumnOrder.h"
 
 class CLedTypeData;
@@ -121,11 +120,12 @@ struct tagLedSearchRow {
 int SearchLights(const std::vector<CLedData*>& lights, const tagLedSearchRequest& request,
                  std::vector<tagLedSearchRow>& rows);
 
-// The catalogue's vocabularies and the language their names are shown in.
+// The catalogue's vocabularies and the language code their names are shown
+// in ("JP", "CN", anything else English).
 struct tagLedNameLists {
     const std::vector<CLedTypeData*>& types;
     const std::vector<CLedColorData*>& colors;
-    led_names::Language language;
+    const std::wstring& language;
 };
 
 using tagLedCells = std::array<std::wstring, kColumnCount>;

@@ -160,7 +160,8 @@ TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {
     std::vector<tagLedSearchRow> rows(5);  // rows of an earlier search
     ASSERT_EQ(SearchLights(lights, q, rows), 2);
     ASSERT_EQ(rows.size(), 2u);
-    const tagLedNameLists names{types, colors, led_names::Language::kEnglish};
+    const std::wstring english = L"EN";
+    const tagLedNameLists names{types, colors, english};
     tagLedCells cells;
     FormatRow(rows[0], names, cells);
     EXPECT_EQ(cells, (tagLedCells{L"QR-T1", L"Ring light", L"White", L"0.13", L"--", L"30.00 - 150.00",

@@ -89,7 +89,7 @@ std::vector<Row> Expected(const Page& page, const led_search::tagLedSearchReques
     std::vector<Row> rows;
     for (const auto& f : found) {
         led_search::tagLedCells cells;
-        led_search::FormatRow(f, {page.m_arrLedTypeData, page.m_arrLedColorData, page.m_language}, cells);
+        led_search::FormatRow(f, {page.m_arrLedTypeData, page.m_arrLedColorData, page.m_strLanguage}, cells);
         rows.emplace_back(cells.begin(), cells.end());
     }
     return rows;
@@ -466,16 +466,16 @@ TEST_F(LedSearchPage, LensesHandedOverFromBothLensPagesAreSearched) {
 TEST_F(LedSearchPage, TypeAndColourNamesFollowTheLanguage) {
     CQuorrelDlg& dlg = m_window->Dlg();
     struct Case {
-        led_names::Language language;
+        const wchar_t* language;
         const wchar_t *ring, *red, *back;
     };
-    const Case cases[] = {{led_names::Language::kJapanese, L"リング照明", L"赤色", L"バックライト"},
-                          {led_names::Language::kEnglish, L"Ring light", L"Red", L"Back light"},
-                          {led_names::Language::kChinese, L"环形光源", L"红色", L"背光源"}};
+    const Case cases[] = {{L"JP", L"リング照明", L"赤色", L"バックライト"},
+                          {L"EN", L"Ring light", L"Red", L"Back light"},
+                          {L"CN", L"环形光源", L"红色", L"背光源"}};
     for (const Case& c : cases) {
         auto* frame = new wxFrame(nullptr, wxID_ANY, "page", wxDefaultPosition, wxSize(870, 720));
         auto* page = new Page;  // owned by the frame
-        page->m_language = c.language;
+        page->m_strLanguage = c.language;
         page->CreatePage(frame);
         page->m_arrLedData = dlg.m_dlgLEDSelect.m_arrLedData;
         page->SetTypeList(dlg.m_arrLedTypeData);
