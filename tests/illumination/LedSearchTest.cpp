@@ -24,88 +24,51 @@ tagLedSearchInputs LensInputs(const wchar_t* h, const wchar_t* v, const wchar_t*
 tagLedSearchInputs WDInputs(int axis, const wchar_t* area, const wchar_t* wd) {
     tagLedSearchInputs in;
     in.nMode = kIllumWDMode;
-    if (axis >= 0) in.strArea[static_cast<size_t>(axis)] = area;
+    in.strArea[static_cast<size_t>(axis)] = area;
     in.strIllumWD = wd;
     return in;
 }
 
-std::unique_ptr<CLedTypeData> Type(int number, const wchar_t* jp, const wchar_t* en, const wchar_t* cn) {
+std::unique_ptr<CLedTypeData> Type(int number, const wchar_t* name = L"") {
     auto t = std::make_unique<CLedTypeData>();
-    t->m_nTypeNum = number, t->m_strTypeNameJP = jp, t->m_strTypeNameEN = en, t->m_strTypeNameCN = cn;
+    t->m_nTypeNum = number, t->m_strTypeNameEN = name;
     return t;
 }
 
 }  // namespace
 
-TEST(LedSearchDecision, RefusesInThePagesOrderAndKeepsWhatWasRead) {
+TEST(LedSearchDecision, KeepsTheLensValuesReadAndSearchesTheDiagonalAsWritten) {
     struct Case {
         const char* what;
         tagLedSearchInputs in;
         int message;
         const wchar_t* fovD;  // written into the diagonal edit
-        double lensWD, effDiameter;
+        double searchedFovD, lensWD, effDiameter;
     };
     const Case cases[] = {
-        {"no mode", [] {
-             tagLedSearchInputs in = LensInputs(L"3", L"4", L"100", L"20");
-             in.nMode = kNoMode;
-             return in;
-         }(), kMsgNoMode, L"", -1, -1},
-        {"no horizontal field", LensInputs(L"", L"4", L"100", L"20"), kMsgNoFov, L"", -1, -1},
-        {"no vertical field", LensInputs(L"3", L"", L"100", L"20"), kMsgNoFov, L"", -1, -1},
+        {"no vertical field", LensInputs(L"3", L"", L"100", L"20"), kMsgNoFov, L"", -1, -1, -1},
         {"no lens WD: the diagonal is written first", LensInputs(L"3", L"4", L"", L"20"), kMsgNoLensWD, L"5.00",
-         -1, -1},
-        {"no effective diameter", LensInputs(L"3", L"4", L"100", L""), kMsgNoEffDiameter, L"5.00", 100, -1},
-        {"a text that is no number reads 0", LensInputs(L".", L".", L".", L"."), 0, L"0.00", 0, 0},
-        {"no lighting area", WDInputs(-1, L"", L"30"), kMsgNoArea, L"", -1, -1},
-        {"no illumination WD", WDInputs(1, L"20", L""), kMsgNoIllumWD, L"", -1, -1},
+         5, -1, -1},
+        {"no effective diameter", LensInputs(L"3", L"4", L"100", L""), kMsgNoEffDiameter, L"5.00", 5, 100, -1},
+        // 14.1421... is written "14.14" and searched as shown.
+        {"searched", LensInputs(L"10", L"10", L"150", L"23.46"), 0, L"14.14", 14.14, 150, 23.46},
+        {"a text that is no number reads 0", LensInputs(L".", L".", L".", L"."), 0, L"0.00", 0, 0, 0},
+        {"working-distance mode reads no lens", WDInputs(1, L"20", L"30"), 0, L"", -1, -1, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const tagLedSearchDecision d = DecideSearch(c.in, {});
         EXPECT_EQ(d.nMessage, c.message);
         EXPECT_EQ(d.strFovD, c.fovD);
+        EXPECT_EQ(d.request.dFovD, c.searchedFovD);
         EXPECT_EQ(d.request.dLensWD, c.lensWD);
         EXPECT_EQ(d.request.dEffDiameter, c.effDiameter);
     }
 }
 
-TEST(LedSearchDecision, LensModeSearchesTheDiagonalAsWrittenWithTwoDecimals) {
-    // 10 x 10: 14.1421... is written "14.14" and searched as 14.14.
-    const tagLedSearchDecision d = DecideSearch(LensInputs(L"10", L"10", L"150", L"23.46"), {});
-    EXPECT_EQ(d.nMessage, 0);
-    EXPECT_EQ(d.strFovD, L"14.14");
-    const tagLedSearchRequest& q = d.request;
-    EXPECT_EQ(q.dFovH, 10.0);
-    EXPECT_EQ(q.dFovV, 10.0);
-    EXPECT_EQ(q.dFovD, 14.14);
-    EXPECT_EQ(q.dLensWD, 150.0);
-    EXPECT_EQ(q.dEffDiameter, 23.46);
-    for (double unused : {q.dIllumWD, q.dAreaH, q.dAreaV, q.dAreaD}) EXPECT_EQ(unused, -1.0);
-}
-
-TEST(LedSearchDecision, WorkingDistanceModeTakesEachAxisAndTheLimits) {
-    for (int axis = 0; axis < 3; ++axis) {
-        SCOPED_TRACE(axis);
-        tagLedSearchInputs in = WDInputs(axis, L"25.5", L"40");
-        in.strCurrentLimit = axis == 0 ? L"0" : L"0.35";
-        in.strPowerLimit = axis == 2 ? L"" : L"7.2";
-        const tagLedSearchDecision d = DecideSearch(in, {});
-        EXPECT_EQ(d.nMessage, 0);
-        EXPECT_EQ(d.strFovD, L"");
-        const tagLedSearchRequest& q = d.request;
-        const double areas[] = {q.dAreaH, q.dAreaV, q.dAreaD};
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(areas[i], i == axis ? 25.5 : -1.0) << i;
-        EXPECT_EQ(q.dIllumWD, 40.0);
-        for (double lens : {q.dFovH, q.dFovV, q.dFovD, q.dLensWD, q.dEffDiameter}) EXPECT_EQ(lens, -1.0);
-        EXPECT_EQ(q.dCurrentLimit, axis == 0 ? 0.0 : 0.35);
-        EXPECT_EQ(q.dPowerLimit, axis == 2 ? -1.0 : 7.2);
-    }
-}
-
 TEST(LedSearchMasks, TypesColoursAndControlMethods) {
     std::vector<std::unique_ptr<CLedTypeData>> owned;
-    for (int n : {1, 11, 12, 8, 11, 0, 32}) owned.push_back(Type(n, L"", L"", L""));
+    for (int n : {1, 11, 12, 8, 11, 0, 32}) owned.push_back(Type(n));
     std::vector<CLedTypeData*> types;
     for (const auto& t : owned) types.push_back(t.get());
     const struct {
@@ -147,10 +110,9 @@ TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {
     back->WD_H_d = 200, back->WD_V_d = 150, back->WD_D_d = 250;
     const std::vector<CLedData*> lights{ring.get(), back.get()};
 
-    auto ringType = Type(1, L"リング照明", L"Ring light", L"环形光源");
+    auto ringType = Type(1, L"Ring light");
     CLedColorData white;
-    white.m_nColorNum = 4, white.m_strColorNameJP = L"白色", white.m_strColorNameEN = L"White";
-    white.m_strColorNameCN = L"白色";
+    white.m_nColorNum = 4, white.m_strColorNameEN = L"White";
     const std::vector<CLedTypeData*> types{ringType.get()};
     const std::vector<CLedColorData*> colors{&white};
 
