@@ -54,7 +54,10 @@ constexpr int kMargin = 20;
 constexpr int kModelTop = 8;
 constexpr int kModelX = 150, kModelW = 260;
 constexpr int kButtonX = 430, kButtonW = 180, kButtonH = 32;
-constexpr int kTableTop = 58, kTableStep = 28, kCellH = 22;
+constexpr int kTableTop = 58, kTableStep = 28;
+// Labels and values share their text line; a value's white cell is as tall
+// as its text.
+constexpr int kTextDrop = 4;
 constexpr int kLeftLabelX = kMargin, kLeftValueX = 225;
 constexpr int kRightLabelX = 420, kRightValueX = 640;
 constexpr int kValueW = 170;
@@ -84,12 +87,12 @@ void CTKLSpecViewDlg::CreateControls() {
 
 void CTKLSpecViewDlg::CreateSheet() {
     auto label = [this](int id, const wchar_t* text, int x, int y) {
-        auto* l = AddControl(id, new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 4)));
+        auto* l = AddControl(id, new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + kTextDrop)));
         l->SetForegroundColour(*wxWHITE);
     };
     auto value = [this](int id, int x, int y) {
-        auto* v = AddControl(id, new wxStaticText(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(kValueW, kCellH),
-                                                  wxST_NO_AUTORESIZE | wxALIGN_CENTRE_HORIZONTAL | wxBORDER_SIMPLE));
+        auto* v = AddControl(id, new wxStaticText(this, wxID_ANY, wxEmptyString, wxPoint(x, y + kTextDrop), wxSize(kValueW, -1),
+                                                  wxST_NO_AUTORESIZE | wxALIGN_CENTRE_HORIZONTAL));
         v->SetBackgroundColour(*wxWHITE);
     };
 
@@ -123,12 +126,12 @@ void CTKLSpecViewDlg::CreateDrawingValues() {
     auto rows = [this](const SheetRow* first, const SheetRow* last, int top) {
         int y = top + kFigureTop;
         for (const SheetRow* r = first; r != last; ++r, y += kFigureStep) {
-            new wxStaticText(this, wxID_ANY, r->label, wxPoint(kFigureLabelX, y + 4));
-            auto* v = AddControl(r->valueId, new wxStaticText(this, wxID_ANY, wxEmptyString, wxPoint(kFigureValueX, y),
-                                                              wxSize(kFigureValueW, kCellH),
-                                                              wxST_NO_AUTORESIZE | wxALIGN_RIGHT | wxBORDER_SIMPLE));
+            new wxStaticText(this, wxID_ANY, r->label, wxPoint(kFigureLabelX, y + kTextDrop));
+            auto* v = AddControl(r->valueId, new wxStaticText(this, wxID_ANY, wxEmptyString, wxPoint(kFigureValueX, y + kTextDrop),
+                                                              wxSize(kFigureValueW, -1),
+                                                              wxST_NO_AUTORESIZE | wxALIGN_CENTRE_HORIZONTAL));
             v->SetBackgroundColour(*wxWHITE);
-            new wxStaticText(this, wxID_ANY, "mm", wxPoint(kFigureUnitX, y + 4));
+            new wxStaticText(this, wxID_ANY, "mm", wxPoint(kFigureUnitX, y + kTextDrop));
         }
     };
     rows(std::begin(kDrawingRows), std::end(kDrawingRows), kDrawingTop);
