@@ -15,6 +15,7 @@
 #include "UiHarness.h"
 #include "catalogue/CatalogueBuilder.h"
 #include "platform/Message.h"
+#include "platform/Strings.h"
 #include "platform/Text.h"
 #include "telecentric/TelecentricSearch.h"
 
@@ -29,10 +30,10 @@ constexpr int kVFovBox = Search::kQuantityFirst;
 constexpr int kHFovBox = Search::kQuantityFirst + 1;
 constexpr int kMagBox = Search::kQuantityFirst + 2;
 
-const std::wstring kSelectSensor = L"Select sensor size. ";
-const std::wstring kNotApplicable = L"Not applicable. ";
-const std::wstring kMarkCheckBox = L"Mark on check box. ";
-const std::wstring kValueNotZero = L"Input values (not zero). ";
+const std::wstring kSelectSensor = quorrel::LoadString(tkl_search::kMsgSelectSensor);
+const std::wstring kNotApplicable = quorrel::LoadString(tkl_search::kMsgNotApplicable);
+const std::wstring kMarkCheckBox = quorrel::LoadString(tkl_search::kMsgMarkCheckBox);
+const std::wstring kValueNotZero = quorrel::LoadString(tkl_search::kMsgValueNotZero);
 
 // The value cells of the data sheet.
 const int kSheetIds[] = {5012, 5013, 5014, 5015, 5016, 5017, 5018, 5019, 5020, 5021, 5022,
@@ -144,6 +145,7 @@ TEST_F(TelecentricPages, EachQuantityFindsTheHalfTimesLensesForATwoThirdsInchSen
     }
     // Enter in a quantity edit searches too; Escape is swallowed.
     ClickButton(S(), Search::kClear);
+    EXPECT_EQ(S().m_listResult->GetItemCount(), 0);
     ClickBox(S(), kMagBox);
     Type(S(), Search::kMagnification, L"0.5");
     EXPECT_FALSE(PressKey(S().GetControl(Search::kMagnification), WXK_RETURN));
