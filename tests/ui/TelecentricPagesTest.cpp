@@ -53,8 +53,10 @@ bool PressKey(wxWindow* window, int key) {
 void DoubleClickRow(quorrel::CResultList* list, long row) {
     wxRect rect;
     ASSERT_TRUE(list->GetItemRect(row, rect));
+    // The rows are drawn in a window of the list below its header. No screen
+    // coordinates: a window manager may still be placing the frame.
     wxWindow* body = list->GetTargetWindow();
-    const wxPoint where = body->ScreenToClient(list->ClientToScreen(wxPoint(rect.x + 40, rect.y + rect.height / 2)));
+    const wxPoint where = wxPoint(rect.x + 40, rect.y + rect.height / 2) - body->GetPosition();
     for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_LEFT_UP}) {
         wxMouseEvent event(type);
         event.SetPosition(where);
