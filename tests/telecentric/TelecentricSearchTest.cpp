@@ -39,74 +39,26 @@ std::unique_ptr<CTKLData> Lens(const std::wstring& type, double pmag, const std:
 
 }  // namespace
 
-TEST(TelecentricPlan, RefusalsComeInThePagesOrder) {
-    const CCCTVCCDData twoThirds = Format(8.8, 6.6, 11.0, 1);
-    // A line-scan format without width and height.
+TEST(TelecentricPlan, SensorWithoutWidthOrHeightGivesNoMagnificationOnAnyRoad) {
+    // A line-scan format: no division by its zero sizes, 20001 instead.
     const CCCTVCCDData line = Format(0.0, 0.0, 14.34, 2);
-    struct Case {
-        const char* name;
-        tagTklSearchInput in;
-        int message;
-    };
-    const Case cases[] = {
-        {"no format", {false, 0, 0, 0, nullptr, kMagnification, 0.5}, kMsgSelectSensor},
-        {"nothing typed", {true, 0, 0, 0, &twoThirds, kMagnification, 0.5}, kMsgSelectSensor},
-        {"no box", {false, 0, 0, 0, &twoThirds, kNoQuantity, 0.5}, kMsgMarkCheckBox},
-        {"zero value", {false, 0, 0, 0, &twoThirds, kVerticalFov, 0.0}, kMsgValueNotZero},
-        {"value within 1e-9", {false, 0, 0, 0, &twoThirds, kHorizontalFov, 1e-9}, kMsgValueNotZero},
-        {"no box beats a zero value", {false, 0, 0, 0, &line, kNoQuantity, 0.0}, kMsgMarkCheckBox},
-        // No width or height: no magnification, and no division on the way.
-        {"zero sizes, vertical", {false, 0, 0, 0, &line, kVerticalFov, 10.0}, kMsgNotApplicable},
-        {"zero sizes, horizontal", {false, 0, 0, 0, &line, kHorizontalFov, 10.0}, kMsgNotApplicable},
-        {"zero sizes, magnification", {false, 0, 0, 0, &line, kMagnification, 1.0}, kMsgNotApplicable},
-        {"accepted", {false, 0, 0, 0, &twoThirds, kMagnification, 0.5}, 0},
-    };
-    for (const Case& c : cases) EXPECT_EQ(PlanSearch(c.in).nMessage, c.message) << c.name;
+    for (int quantity : {kVerticalFov, kHorizontalFov, kMagnification}) {
+        const tagTklSearchPlan plan = PlanSearch({false, 0, 0, 0, &line, quantity, 10.0});
+        EXPECT_EQ(plan.nMessage, kMsgNotApplicable) << quantity;
+        EXPECT_EQ(plan.Magnification(), 0.0) << quantity;
+    }
+    // The checks before it come first.
+    EXPECT_EQ(PlanSearch({false, 0, 0, 0, &line, kNoQuantity, 10.0}).nMessage, kMsgMarkCheckBox);
+    EXPECT_EQ(PlanSearch({false, 0, 0, 0, &line, kVerticalFov, 1e-9}).nMessage, kMsgValueNotZero);
 }
 
-TEST(TelecentricPlan, EachQuantityGivesTheOtherTwoAndTheUnroundedMagnification) {
+TEST(TelecentricPlan, SearchRunsWithTheUnroundedMagnification) {
+    // 6.6 / 7 = 0.942857...: the search runs with it, the page shows "0.94".
     const CCCTVCCDData twoThirds = Format(8.8, 6.6, 11.0, 1);
-    struct Case {
-        int quantity;
-        double value;
-        std::array<double, 3> expected;  // FOV V, FOV H, m
-    };
-    // 6.6 / 7 = 0.942857...: the search runs with it, not with "0.94".
-    const Case cases[] = {{kVerticalFov, 13.2, {13.2, 17.6, 0.5}},
-                          {kHorizontalFov, 17.6, {13.2, 17.6, 0.5}},
-                          {kMagnification, 0.5, {13.2, 17.6, 0.5}},
-                          {kVerticalFov, 7.0, {7.0, 7.0 * 8.8 / 6.6, 6.6 / 7.0}}};
-    for (const Case& c : cases) {
-        const tagTklSearchPlan plan = PlanSearch({false, 0, 0, 0, &twoThirds, c.quantity, c.value});
-        ASSERT_EQ(plan.nMessage, 0);
-        EXPECT_EQ(plan.nQuantity, c.quantity);
-        for (int q = 0; q < kQuantityCount; ++q)
-            EXPECT_NEAR(plan.dQuantities[q], c.expected[q], 1e-12) << "quantity " << c.quantity << ", " << q;
-        EXPECT_EQ(plan.nSensorEdits, kSensorAsTyped);
-        EXPECT_EQ(plan.nSensorMask, 1);
-        EXPECT_DOUBLE_EQ(plan.dD, 11.0);
-    }
-}
-
-TEST(TelecentricPlan, TypedSensorTakesWidthAndHeightOrSplitsTheDiagonal) {
-    // A catalogue format chosen before does not count while "Manual input" is on.
-    const CCCTVCCDData lineFormat = Format(0.0, 0.0, 14.34, 2);
-    // V 3 and H 4: D = 5, whatever the diagonal edit said.
-    tagTklSearchPlan plan = PlanSearch({true, 4.0, 3.0, 99.0, &lineFormat, kNoQuantity, 0.0});
-    EXPECT_EQ(plan.nMessage, kMsgMarkCheckBox);
-    EXPECT_EQ(plan.nSensorEdits, kWriteDiagonal) << "written before the box is checked";
-    EXPECT_DOUBLE_EQ(plan.dD, 5.0);
-    EXPECT_EQ(plan.nSensorMask, kManualSensorMask);
-    // D 10 alone (or with one side): H 8 and V 6.
-    for (const auto& [h, v] : {std::pair{0.0, 0.0}, std::pair{5.0, 0.0}, std::pair{0.0, 5.0}}) {
-        plan = PlanSearch({true, h, v, 10.0, nullptr, kVerticalFov, 12.0});
-        EXPECT_EQ(plan.nMessage, 0);
-        EXPECT_EQ(plan.nSensorEdits, kWriteSides);
-        EXPECT_DOUBLE_EQ(plan.dH, 8.0);
-        EXPECT_DOUBLE_EQ(plan.dV, 6.0);
-        EXPECT_DOUBLE_EQ(plan.dD, 10.0);
-        EXPECT_DOUBLE_EQ(plan.Magnification(), 0.5);
-    }
+    const tagTklSearchPlan plan = PlanSearch({false, 0, 0, 0, &twoThirds, kVerticalFov, 7.0});
+    ASSERT_EQ(plan.nMessage, 0);
+    EXPECT_DOUBLE_EQ(plan.Magnification(), 6.6 / 7.0);
+    EXPECT_DOUBLE_EQ(plan.dQuantities[kHorizontalFov], 7.0 * 8.8 / 6.6);
 }
 
 TEST(TelecentricRows, CellsOfAKeptLens) {
@@ -134,8 +86,6 @@ TEST(TelecentricRows, CellsOfAKeptLens) {
 
 TEST(TelecentricOrder, SensorLabelsRankInTheirFixedOrderAndUnknownLabelsLast) {
     const std::pair<const wchar_t*, int> cases[] = {
-        {L"NIR", 0}, {L"nir", 0},  {L"VGA", 1},  {L"2M", 2},  {L"5m", 3},           {L"12M", 4},
-        {L"21M", 5}, {L"25M", 6},  {L"29M", 7},  {L"47M", 8}, {L"16K5\u03BCm", 9}, {L"16k5um", 10},
-        {L"", 10},   {L"5M ", 10}, {L"APS-C", 10}};
+        {L"nir", 0}, {L"5m", 3}, {L"47M", 8}, {L"16K5\u03BCm", 9}, {L"16k5um", 10}, {L"5M ", 10}, {L"", 10}};
     for (const auto& [label, rank] : cases) EXPECT_EQ(SensorRank(label), rank) << quorrel::ToUtf8(label);
 }
