@@ -22,6 +22,10 @@ public:
     // folder). The frame is not shown yet.
     static CMainFrame* CreateMainWindow(const std::wstring& catalogueFolder = {});
 
+    // Shows the frame at its full size: the window manager places the
+    // whole window (see the .cpp).
+    bool Show(bool show = true) override;
+
     CQuorrelView* GetActiveView() const { return m_pView; }
     CQuorrelDoc* GetActiveDocument() const { return m_pDocument.get(); }
 
@@ -32,6 +36,9 @@ public:
 
 private:
     void OnPageMessage(CPageMessageEvent& event);
+    // Puts the outer size back to 850 x 700 after the window manager's
+    // frame has changed it.
+    void OnIdle(wxIdleEvent& event);
 
     std::unique_ptr<CQuorrelDoc> m_pDocument;
     CQuorrelView* m_pView = nullptr;

@@ -138,6 +138,7 @@ void BM_StartUp(benchmark::State& state, const char* program, const char* extraE
         // its findings on the root window for the next ones; start each
         // launch as that first program.
         gdk_property_delete(root, gdk_atom_intern_static_string("GDK_VISUALS"));
+        gdk_display_sync(gdk_display_get_default());
         tagMapWatch watch;
         gdk_window_add_filter(root, OnRootEvent, &watch);
         const Clock::time_point start = Clock::now();
