@@ -26,7 +26,7 @@ CMainFrame::CMainFrame()
     file->Append(wxID_PREVIEW, "Print preview(&V)");
     file->AppendSeparator();
     file->AppendSeparator();
-    file->Append(wxID_EXIT, "Close(&X)");
+    file->Append(ID_APP_EXIT, "Close(&X)");
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, "Version information(&A)...");
     auto* bar = new wxMenuBar;
@@ -41,7 +41,7 @@ CMainFrame::CMainFrame()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFileNew(); }, wxID_NEW);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFilePrint(); }, wxID_PRINT);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFilePrintPreview(); }, wxID_PREVIEW);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, ID_APP_EXIT);
     Bind(EVT_PAGE_MESSAGE, &CMainFrame::OnPageMessage, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     quorrel::SetPageMessageTarget(this);

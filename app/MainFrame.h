@@ -14,6 +14,10 @@ class CQuorrelView;
 
 class CMainFrame : public wxFrame {
 public:
+    // File, "Close(&X)". Not the toolkit's stock exit id, which would bring
+    // its own Ctrl+Q shortcut.
+    static constexpr int ID_APP_EXIT = wxID_HIGHEST + 1;
+
     CMainFrame();
     ~CMainFrame() override;
 
