@@ -30,20 +30,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Starts `argv` with the test's environment plus `env`; the child's standard
-// output and error go to `output` (empty: discarded); `displayFd`, when not
-// -1, becomes the child's descriptor 3.
+// Starts `argv` with the test's environment, without DISPLAY and GDK_GL,
+// plus `env`; the child's standard output and error go to `output` (empty:
+// discarded); `displayFd`, when not -1, becomes the child's descriptor 3.
 pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
             const std::string& output = {}, int displayFd = -1) {
-    std::vector<std::string> environment;
+    std::vector<std::string> environment = env;
     for (char** p = environ; *p; ++p) {
         const std::string entry = *p;
-        const std::string name = entry.substr(0, entry.find('='));
-        bool replaced = false;
-        for (const std::string& e : env) replaced |= e.rfind(name + "=", 0) == 0;
-        if (!replaced && name != "GDK_GL") environment.push_back(entry);
+        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("GDK_GL=", 0) != 0) environment.push_back(entry);
     }
-    environment.insert(environment.end(), env.begin(), env.end());
     std::vector<char*> args, envp;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
