@@ -179,17 +179,21 @@ void CWxReportDC::StretchPicture(int pngId, int x, int y, int width, int height)
     // Spanning the target in the other direction than the page mirrors it.
     const bool flipX = to.x < from.x;
     const bool flipY = to.y < from.y;
-    wxImage image = it->second.ConvertToImage();
-    if (flipX) image = image.Mirror(true);
-    if (flipY) image = image.Mirror(false);
+    wxBitmap bitmap = it->second;
+    if (flipX || flipY) {
+        wxImage image = bitmap.ConvertToImage();
+        if (flipX) image = image.Mirror(true);
+        if (flipY) image = image.Mirror(false);
+        bitmap = wxBitmap(image);
+    }
 
     if (wxGraphicsContext* gc = m_dc->GetGraphicsContext()) {
         const wxInterpolationQuality quality = gc->GetInterpolationQuality();
         gc->SetInterpolationQuality(wxINTERPOLATION_BEST);
-        gc->DrawBitmap(wxBitmap(image), target.x, target.y, target.width, target.height);
+        gc->DrawBitmap(bitmap, target.x, target.y, target.width, target.height);
         gc->SetInterpolationQuality(quality);
     } else {
-        image.Rescale(target.width, target.height, wxIMAGE_QUALITY_HIGH);
+        const wxImage image = bitmap.ConvertToImage().Scale(target.width, target.height, wxIMAGE_QUALITY_HIGH);
         m_dc->DrawBitmap(wxBitmap(image), target.GetTopLeft(), true);
     }
 }

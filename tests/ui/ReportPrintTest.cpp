@@ -5,6 +5,7 @@
 #include "DetailPageSupport.h"
 
 #include <cstdio>
+#include <functional>
 #include <regex>
 
 #include <cairo-pdf.h>
@@ -58,11 +59,8 @@ protected:
     }
 };
 
-// The text of pages `first` to `last` of a PDF file, by pdftotext; with
-// `boxes` an XHTML list of every word with its box, in points.
-std::string PdfText(const std::string& pdf, int first, int last, bool boxes = false) {
-    const std::string command = std::string("pdftotext ") + (boxes ? "-bbox" : "-layout") + " -f " +
-                                std::to_string(first) + " -l " + std::to_string(last) + " '" + pdf + "' -";
+// What a shell command writes to its standard output.
+std::string CommandOutput(const std::string& command) {
     std::string text;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -72,9 +70,16 @@ std::string PdfText(const std::string& pdf, int first, int last, bool boxes = fa
     return text;
 }
 
-// Renders every report page into an A4 PDF file, drawn in the pixels of a
+// The text of pages `first` to `last` of a PDF file, by pdftotext; with
+// `boxes` an XHTML list of every word with its box, in points.
+std::string PdfText(const std::string& pdf, int first, int last, bool boxes = false) {
+    return CommandOutput(std::string("pdftotext ") + (boxes ? "-bbox" : "-layout") + " -f " + std::to_string(first) +
+                         " -l " + std::to_string(last) + " '" + pdf + "' -");
+}
+
+// Renders pages 1 to `pages` into an A4 PDF file, drawn in the pixels of a
 // 600 dpi printer as the print operation does.
-void RenderPdf(CQuorrelView& view, int pages, const std::string& path) {
+void RenderPdf(const std::string& path, int pages, const std::function<void(quorrel::ReportDC&, int)>& draw) {
     constexpr double kDpi = 600.0;
     cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), 210.0 / 25.4 * 72.0, 297.0 / 25.4 * 72.0);
     cairo_t* cr = cairo_create(surface);
@@ -83,7 +88,7 @@ void RenderPdf(CQuorrelView& view, int pages, const std::string& path) {
         {
             wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
             quorrel::CWxReportDC report(dc, {kDpi / 254.0, kDpi / 254.0}, {1.0, 1.0});
-            view.OnPrint(report, page, 297);
+            draw(report, page);
         }
         cairo_show_page(cr);
     }
@@ -172,7 +177,7 @@ TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {
 
     CTempFolder folder;
     const std::string pdf = quorrel::ToUtf8(folder.File(L"report.pdf"));
-    RenderPdf(m_window->View(), 2, pdf);
+    RenderPdf(pdf, 2, [&](quorrel::ReportDC& dc, int page) { m_window->View().OnPrint(dc, page, 297); });
     const std::string page1 = PdfText(pdf, 1, 1);
     const std::string page2 = PdfText(pdf, 2, 2);
     ASSERT_NE(page1.find("Quorrel"), std::string::npos) << "pdftotext (poppler-utils) installed?";
@@ -195,4 +200,18 @@ TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {
     EXPECT_NEAR(std::stod(box[1]), 10 * mm, 0.5);
     EXPECT_NEAR(std::stod(box[2]), 7 * mm, 0.5);
     EXPECT_NEAR(std::stod(box[3]) - std::stod(box[2]), 6.4 * mm * 1.117, 0.5);
+}
+
+TEST(ReportFonts, ChineseReportsUseTheCjkFaceAndOthersArial) {
+    CTempFolder folder;
+    for (const wchar_t* language : {L"CN", L"EN"}) {
+        report::tagCCTVReportInput in;
+        in.language = language;
+        in.lens = L"QF-25M14";
+        const std::string pdf = quorrel::ToUtf8(folder.File(std::wstring(language) + L".pdf"));
+        RenderPdf(pdf, 1, [&](quorrel::ReportDC& dc, int page) { report::DrawCCTVReportPage(dc, in, page, 297); });
+        const std::string fonts = CommandOutput("pdffonts '" + pdf + "'");
+        EXPECT_EQ(fonts.find("WenQuanYi") != std::string::npos, in.language == L"CN") << fonts;
+        EXPECT_EQ(fonts.find("LiberationSans") != std::string::npos, in.language != L"CN") << fonts;
+    }
 }
