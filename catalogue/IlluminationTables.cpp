@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "catalogue/CCatalogDatabase.h"
+#include "catalogue/LedRecordFactory.h"
 #include "illumination/CLedData.h"
-#include "illumination/LedTypes.h"
 #include "illumination/LedVocabulary.h"
 
 namespace {
@@ -55,114 +55,25 @@ bool ReadSpecRow(CCatalogDatabase& db, std::string_view sql, const std::wstring&
     return ok && seen;
 }
 
-// Completes one light from its type's data table. Every output is
-// copied into the record, whatever the query found: a missing row leaves
-// -1.0 in the numbers.
-void CompleteFromSpec(CCatalogDatabase& db, CLedData& led) {
-    const std::wstring& name = led.ProductName;
-    switch (led.Type) {
-        case 1:
-        case 11:
-        case 12:
-            if (auto* r = dynamic_cast<CLedData_DirectRing*>(&led)) {
-                double inner = -1.0, outer = -1.0, height = -1.0, angle = -1.0;
-                db.GetSpecDirectRing(name, &inner, &outer, &height, &angle);
-                r->InternalDiameter = inner;
-                r->ExternalDiameter = outer;
-                r->Height = height;
-                r->LightingAngle = angle;
-            }
-            break;
-        case 2:
-            if (auto* r = dynamic_cast<CLedData_LowAngleRing*>(&led)) {
-                double inner = -1.0, outer = -1.0, height = -1.0, angle = -1.0;
-                db.GetSpecLowAngleRing(name, &inner, &outer, &height, &angle);
-                r->InternalDiameter = inner;
-                r->ExternalDiameter = outer;
-                r->Height = height;
-                r->LightingAngle = angle;
-            }
-            break;
-        case 3:
-            if (auto* r = dynamic_cast<CLedData_ShadowlessRing*>(&led)) {
-                double inner = -1.0, outer = -1.0, height = -1.0;
-                db.GetSpecShadowlessRing(name, &inner, &outer, &height);
-                r->InternalDiameter = inner;
-                r->ExternalDiameter = outer;
-                r->Height = height;
-            }
-            break;
-        case 5:
-            if (auto* r = dynamic_cast<CLedData_SimCoaxial*>(&led)) {
-                double length = -1.0, width = -1.0, height = -1.0, longSide = -1.0, shortSide = -1.0, extension = -1.0;
-                int windowForm = 0;
-                db.GetSpecSimulatedCoaxial(name, &length, &width, &height, &windowForm, &longSide,
-                                           &shortSide, &extension);
-                r->Length = length;
-                r->Width = width;
-                r->Height = height;
-                r->WindowForm = windowForm;
-                r->LongSide = longSide;
-                r->ShortSide = shortSide;
-                r->OpticalPathLengthExtension = extension;
-            }
-            break;
-        case 6:
-            if (auto* r = dynamic_cast<CLedData_Bar*>(&led)) {
-                double length = -1.0, width = -1.0, thickness = -1.0;
-                std::wstring area;
-                db.GetSpecBar(name, &length, &width, &thickness, &area);
-                r->Length = length;
-                r->Width = width;
-                r->Tickness = thickness;
-                r->LightingArea = area;
-            }
-            break;
-        case 7:
-            if (auto* r = dynamic_cast<CLedData_SimpleDome*>(&led)) {
-                double inner = -1.0, outer = -1.0, height = -1.0, windowL = -1.0, windowS = -1.0,
-                       windowThickness = -1.0;
-                db.GetSpecSimpleDome(name, &inner, &outer, &height, &windowL, &windowS,
-                                     &windowThickness);
-                r->InternalDiameter = inner;
-                r->ExternalDiameter = outer;
-                r->Height = height;
-                r->WindowSizeL = windowL;
-                r->WindowSizeS = windowS;
-                r->WindowThickness = windowThickness;
-            }
-            break;
-        case 8:
-            if (auto* r = dynamic_cast<CLedData_BackLight*>(&led)) {
-                double length = -1.0, width = -1.0, thickness = -1.0;
-                std::wstring surface;
-                db.GetSpecBacklights(name, &length, &width, &thickness, &surface);
-                r->Length = length;
-                r->Width = width;
-                r->Tickness = thickness;
-                r->LightingSurface = surface;
-            }
-            break;
-        default:
-            break;
-    }
-}
-
 }  // namespace
 
 bool CCatalogDatabase::LoadLedCommonTable(std::vector<std::unique_ptr<CLedData>>& arr) {
     // Phase 1: one record per current light whose type has a class; rows of
     // other types are passed over.
+    std::vector<LedSpecReader> specReaders;  // one per record, in array order
     const bool result = RunLoader(
         "SELECT * FROM Common WHERE (Discontinued = 0) ORDER BY DispOrder", {},
         [&](const CCatalogRow& row) {
-            const tagLedCommonColumns columns = ReadCommonColumns(row);
-            if (auto record = CreateLedRecord(columns)) arr.push_back(std::move(record));
+            LedSpecReader readSpec;
+            if (auto record = CreateLedRecord(ReadCommonColumns(row), &readSpec)) {
+                arr.push_back(std::move(record));
+                specReaders.push_back(std::move(readSpec));
+            }
         });
 
     // Phase 2, after the Common rows are closed: each light's own geometry.
     if (result && !arr.empty()) {
-        for (const auto& led : arr) CompleteFromSpec(*this, *led);
+        for (const LedSpecReader& readSpec : specReaders) readSpec(*this);
     }
     return result;
 }

@@ -138,31 +138,34 @@ int CLedData::LimitWDByVignetting(tagLedWDRange& range, double effDiameter, doub
 
 int CLedData::SolveAreaRoots(std::pair<double, double>& roots, double d, double area, double b,
                              double c) const {
-    // Without a quadratic term there is no pair of roots: report two roots
-    // that no range contains rather than dividing by (nearly) zero.
-    if (std::fabs(b) <= 1e-9) {
-        roots = {-1.0, -1.0};
-        return 0;
-    }
-
     const tagLedAreaCoef f{b, c, d};
-    const double v = -c / (2.0 * b);
-    const double fv = d - c * c / (4.0 * b);
+    // A quadratic term of rounding size has no vertex to speak of: it is
+    // taken at 0, and the roots below are no usable numbers.
+    const bool flat = std::fabs(b) <= 1e-9;
+    const double v = flat ? 0.0 : -c / (2.0 * b);
+    const double fv = flat ? 0.0 : d - c * c / (4.0 * b);
 
     // Smallest area on [MinWD, MaxWD].
     const bool vertexInside = MinWD <= v && v <= MaxWD;
-    double smallest;
+    double smallest = 0.0;  // b exactly 0
     if (b > 0.0) {
         smallest = vertexInside ? fv : (v < MinWD ? f.At(MinWD) : f.At(MaxWD));
-    } else if (vertexInside) {
-        smallest = (MaxWD - v > v - MinWD) ? f.At(MaxWD) : f.At(MinWD);
-    } else {
-        smallest = (v < MinWD) ? f.At(MaxWD) : f.At(MinWD);
+    } else if (b < 0.0) {
+        if (vertexInside)
+            smallest = (MaxWD - v > v - MinWD) ? f.At(MaxWD) : f.At(MinWD);
+        else
+            smallest = (v < MinWD) ? f.At(MaxWD) : f.At(MinWD);
     }
 
     const double disc = c * c - 4.0 * b * (d - area);
     if (disc >= 0.0) {
-        roots = {(std::sqrt(disc) - c) / (2.0 * b), (-c - std::sqrt(disc)) / (2.0 * b)};
+        if (flat) {
+            // Dividing by (nearly) zero gives no root worth the name: report
+            // two that no range holds, whatever its ends.
+            roots = {std::nan(""), std::nan("")};
+        } else {
+            roots = {(std::sqrt(disc) - c) / (2.0 * b), (-c - std::sqrt(disc)) / (2.0 * b)};
+        }
         return 0;
     }
     if (smallest > area) {

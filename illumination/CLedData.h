@@ -153,7 +153,8 @@ public:
 
     // The working distances where b*x^2 + c*x + d equals `area`, over the
     // whole range [MinWD, MaxWD]. 0: the two roots (unchecked against the
-    // range); 1: every WD lights more, roots (MinWD, -1.0); -3: none.
+    // range; not numbers when |b| <= 1e-9, so no range holds them); 1: every
+    // WD lights more, roots (MinWD, -1.0); -3: none.
     int SolveAreaRoots(std::pair<double, double>& roots, double d, double area, double b,
                        double c) const;
 

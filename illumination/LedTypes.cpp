@@ -52,28 +52,6 @@ int AxisWDSearch(const CLedData& led, const tagLedAreaCoef (&axis)[3], double W,
     return 0;
 }
 
-// Search of the three ring lights.
-int RingSearch(const CLedData& led, double inner, double height, double fovD, double lensWD,
-               double eff, double illumWD, double areaH, double areaV, double areaD,
-               tagLedWDRange& range) {
-    range.SetBoth(led.MinWD, led.MaxWD);
-    int result;
-    if (lensWD >= 0.0) {
-        range.dMaxWD1 = led.UsableMaxWD(lensWD, height);
-        if (led.MinWD > range.dMaxWD1) return kLedMinAboveMax;
-        if (CLedData::LimitWDByVignetting(range, eff, inner, fovD, lensWD) != 0)
-            return kLedAllVignette;
-        double area = fovD;
-        const tagLedAreaCoef h = led.CoefH();
-        result = CLedData::SolveWDForArea(range, area, h.b, h.c, h.d, illumWD);
-        if (result < 1) return kLedFovNotLit;
-    } else {
-        result = RoundWDSearch(led, illumWD, areaH, areaV, areaD, range);
-        if (result < 0) return result;
-    }
-    return CheckIntervals(range, result);
-}
-
 // One calculation: the usable maximum WD, the quadratic the wanted area
 // belongs to, the three quadratics of the reported areas and the vignetting
 // test of one WD (none when empty).
@@ -128,20 +106,6 @@ int RunCalculate(const CLedData& led, double value, int item, const CalcModel& m
     return 1;
 }
 
-// Calculation of the three ring lights: a round field, a hole to pass.
-int RingCalculate(const CLedData& led, double inner, double height, double value, int item,
-                  double fovH, double fovV, double lensWD, double eff,
-                  tagLedCalcResult& result) {
-    CalcModel m;
-    m.maxWD = led.UsableMaxWD(lensWD, height);
-    m.solve = m.h = m.v = m.d = led.CoefH();
-    if (lensWD > 0.0) {
-        const double diag = std::sqrt(fovH * fovH + fovV * fovV);
-        m.vignettes = [=](double w) { return ConeCut(inner, diag, eff, lensWD, w); };
-    }
-    return RunCalculate(led, value, item, m, result);
-}
-
 // The axis quadratic an item asks for: 1 H, 2 V, 3 D.
 tagLedAreaCoef AxisOfItem(const tagLedAreaCoef (&axis)[3], int item) {
     if (item == 2) return axis[1];
@@ -153,45 +117,39 @@ tagLedAreaCoef AxisOfItem(const tagLedAreaCoef (&axis)[3], int item) {
 
 // ---- ring lights -----------------------------------------------------------
 
-int CLedData_DirectRing::EvaluateSearch(double, double, double fovD, double lensWD,
-                                        double effDiameter, double illumWD, double areaH,
-                                        double areaV, double areaD, tagLedWDRange& range) {
-    return RingSearch(*this, InternalDiameter, Height, fovD, lensWD, effDiameter, illumWD, areaH,
-                      areaV, areaD, range);
+int CLedData_Ring::EvaluateSearch(double, double, double fovD, double lensWD, double effDiameter,
+                                  double illumWD, double areaH, double areaV, double areaD,
+                                  tagLedWDRange& range) {
+    range.SetBoth(MinWD, MaxWD);
+    int result;
+    if (lensWD >= 0.0) {
+        range.dMaxWD1 = UsableMaxWD(lensWD, Height);
+        if (MinWD > range.dMaxWD1) return kLedMinAboveMax;
+        if (LimitWDByVignetting(range, effDiameter, InternalDiameter, fovD, lensWD) != 0)
+            return kLedAllVignette;
+        double area = fovD;
+        result = SolveWDForArea(range, area, WD_H_b, WD_H_c, WD_H_d, illumWD);
+        if (result < 1) return kLedFovNotLit;
+    } else {
+        result = RoundWDSearch(*this, illumWD, areaH, areaV, areaD, range);
+        if (result < 0) return result;
+    }
+    return CheckIntervals(range, result);
 }
 
-int CLedData_DirectRing::Calculate(double value, int item, double fovH, double fovV,
-                                   double lensWD, double effDiameter, tagLedCalcResult& result) {
-    return RingCalculate(*this, InternalDiameter, Height, value, item, fovH, fovV, lensWD,
-                         effDiameter, result);
-}
-
-int CLedData_LowAngleRing::EvaluateSearch(double, double, double fovD, double lensWD,
-                                          double effDiameter, double illumWD, double areaH,
-                                          double areaV, double areaD, tagLedWDRange& range) {
-    return RingSearch(*this, InternalDiameter, Height, fovD, lensWD, effDiameter, illumWD, areaH,
-                      areaV, areaD, range);
-}
-
-int CLedData_LowAngleRing::Calculate(double value, int item, double fovH, double fovV,
-                                     double lensWD, double effDiameter,
-                                     tagLedCalcResult& result) {
-    return RingCalculate(*this, InternalDiameter, Height, value, item, fovH, fovV, lensWD,
-                         effDiameter, result);
-}
-
-int CLedData_ShadowlessRing::EvaluateSearch(double, double, double fovD, double lensWD,
-                                            double effDiameter, double illumWD, double areaH,
-                                            double areaV, double areaD, tagLedWDRange& range) {
-    return RingSearch(*this, InternalDiameter, Height, fovD, lensWD, effDiameter, illumWD, areaH,
-                      areaV, areaD, range);
-}
-
-int CLedData_ShadowlessRing::Calculate(double value, int item, double fovH, double fovV,
-                                       double lensWD, double effDiameter,
-                                       tagLedCalcResult& result) {
-    return RingCalculate(*this, InternalDiameter, Height, value, item, fovH, fovV, lensWD,
-                         effDiameter, result);
+int CLedData_Ring::Calculate(double value, int item, double fovH, double fovV, double lensWD,
+                             double effDiameter, tagLedCalcResult& result) {
+    // A round field; the hole must pass the cone.
+    CalcModel m;
+    m.maxWD = UsableMaxWD(lensWD, Height);
+    m.solve = m.h = m.v = m.d = CoefH();
+    if (lensWD > 0.0) {
+        const double diag = std::sqrt(fovH * fovH + fovV * fovV);
+        const double inner = InternalDiameter;
+        const double eff = effDiameter;
+        m.vignettes = [=](double w) { return ConeCut(inner, diag, eff, lensWD, w); };
+    }
+    return RunCalculate(*this, value, item, m, result);
 }
 
 // ---- simulated coaxial -----------------------------------------------------
@@ -404,37 +362,4 @@ int CLedData_BackLight::Calculate(double, int, double, double, double, double,
     result.dWD1 = -1.0;
     result.dWD2 = -1.0;
     return 1;
-}
-
-// ---- records from catalogue rows ------------------------------------------
-
-std::unique_ptr<CLedData> CreateLedRecord(const tagLedCommonColumns& columns) {
-    std::unique_ptr<CLedData> record;
-    switch (columns.Type) {
-        case 1:
-        case 11:
-        case 12:
-            record = std::make_unique<CLedData_DirectRing>();
-            break;
-        case 2:
-            record = std::make_unique<CLedData_LowAngleRing>();
-            break;
-        case 3:
-            record = std::make_unique<CLedData_ShadowlessRing>();
-            break;
-        case 5:
-            record = std::make_unique<CLedData_SimCoaxial>();
-            break;
-        case 6:
-            return std::make_unique<CLedData_Bar>(columns);
-        case 7:
-            record = std::make_unique<CLedData_SimpleDome>();
-            break;
-        case 8:
-            return std::make_unique<CLedData_BackLight>(columns);
-        default:
-            return nullptr;
-    }
-    record->AssignCommon(columns);
-    return record;
 }

@@ -8,57 +8,45 @@
 // members. A product without a data-table row holds -1.0 in its numbers.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "illumination/CLedData.h"
 
+// The three ring lights: a disc with a central hole that the lens's light
+// cone must pass. The lit field is a circle, so the H quadratic serves every
+// axis; the three kinds differ only in how they light, not in the search or
+// the calculation.
+class CLedData_Ring : public CLedData {
+public:
+    ~CLedData_Ring() override = default;
+    int Calculate(double value, int item, double fovH, double fovV, double lensWD,
+                  double effDiameter, tagLedCalcResult& result) override;
+    int EvaluateSearch(double fovH, double fovV, double fovD, double lensWD, double effDiameter,
+                       double illumWD, double areaH, double areaV, double areaD,
+                       tagLedWDRange& range) override;
+
+    double InternalDiameter = 0.0;  // hole diameter, mm
+    double ExternalDiameter = 0.0;  // outer diameter, mm
+    double Height = 0.0;            // height, mm
+
+protected:
+    CLedData_Ring() = default;  // only as one of the three kinds
+};
+
 // Direct ring light (types 1, 11 and 12).
-class CLedData_DirectRing : public CLedData {
+class CLedData_DirectRing : public CLedData_Ring {
 public:
-    ~CLedData_DirectRing() override = default;
-    int Calculate(double value, int item, double fovH, double fovV, double lensWD,
-                  double effDiameter, tagLedCalcResult& result) override;
-    int EvaluateSearch(double fovH, double fovV, double fovD, double lensWD, double effDiameter,
-                       double illumWD, double areaH, double areaV, double areaD,
-                       tagLedWDRange& range) override;
-
-    double InternalDiameter = 0.0;  // hole diameter, mm
-    double ExternalDiameter = 0.0;  // outer diameter, mm
-    double Height = 0.0;            // height, mm
-    double LightingAngle = 0.0;     // lighting angle, degrees
+    double LightingAngle = 0.0;  // lighting angle, degrees
 };
 
-// Low-angle ring light (type 2); behaves as the direct ring.
-class CLedData_LowAngleRing : public CLedData {
+// Low-angle ring light (type 2).
+class CLedData_LowAngleRing : public CLedData_Ring {
 public:
-    ~CLedData_LowAngleRing() override = default;
-    int Calculate(double value, int item, double fovH, double fovV, double lensWD,
-                  double effDiameter, tagLedCalcResult& result) override;
-    int EvaluateSearch(double fovH, double fovV, double fovD, double lensWD, double effDiameter,
-                       double illumWD, double areaH, double areaV, double areaD,
-                       tagLedWDRange& range) override;
-
-    double InternalDiameter = 0.0;  // hole diameter, mm
-    double ExternalDiameter = 0.0;  // outer diameter, mm
-    double Height = 0.0;            // height, mm
-    double LightingAngle = 0.0;     // lighting angle, degrees
+    double LightingAngle = 0.0;  // lighting angle, degrees
 };
 
-// Shadowless ring light (type 3); behaves as the direct ring.
-class CLedData_ShadowlessRing : public CLedData {
-public:
-    ~CLedData_ShadowlessRing() override = default;
-    int Calculate(double value, int item, double fovH, double fovV, double lensWD,
-                  double effDiameter, tagLedCalcResult& result) override;
-    int EvaluateSearch(double fovH, double fovV, double fovD, double lensWD, double effDiameter,
-                       double illumWD, double areaH, double areaV, double areaD,
-                       tagLedWDRange& range) override;
-
-    double InternalDiameter = 0.0;  // hole diameter, mm
-    double ExternalDiameter = 0.0;  // outer diameter, mm
-    double Height = 0.0;            // height, mm
-};
+// Shadowless ring light (type 3).
+class CLedData_ShadowlessRing : public CLedData_Ring {};
 
 // Simulated coaxial light (type 5): the lens looks through a window.
 class CLedData_SimCoaxial : public CLedData {
@@ -132,9 +120,3 @@ public:
     double Width = 0.0;            // mm
     double Tickness = 0.0;         // thickness, mm
 };
-
-// Makes the record of a catalogue row as the class its Type selects (1, 11,
-// 12 direct ring; 2 low-angle ring; 3 shadowless ring; 5 simulated coaxial;
-// 6 bar; 7 simple dome; 8 back light), with the 28 values set and the
-// type's own members 0. Any other Type gives no record (null).
-std::unique_ptr<CLedData> CreateLedRecord(const tagLedCommonColumns& columns);

@@ -7,7 +7,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/listctrl.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -16,24 +15,16 @@
 #include "catalogue/CCCTVCCDData.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
-#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/PageMessages.h"
 #include "platform/Strings.h"
 #include "platform/wx/DigitsFilterWx.h"
+#include "platform/wx/ResultList.h"
 #include "platform/wx/PageMessagesWx.h"
 
 namespace {
 
-// Messages of the search checks.
-constexpr int kMsgSelectSensor = 20000;
-constexpr int kMsgNotApplicable = 20001;
-constexpr int kMsgMarkCheckBox = 20002;
-constexpr int kMsgValueNotZero = 20003;
-
-// A window bound below this counts as no bound.
-constexpr double kSmallestBound = 0.00001;
 constexpr int kListWidth = 810;
 
 // The wanted quantities, in box order 2000..2004.
@@ -71,28 +62,6 @@ constexpr const char* kListFace = "Arial";
 // The smallest font the result list shrinks to, in points. At 7 points
 // "Close-up Ring [mm]" fits its 95-pixel column.
 constexpr int kSmallestListPoints = 7;
-// The room a header keeps beside its text: a margin of 5 pixels on either
-// side.
-constexpr int kHeaderPadding = 10;
-
-// The result list: a list in virtual mode whose cells the page supplies.
-class CResultListCtrl : public wxListCtrl {
-public:
-    CResultListCtrl(CCCTVModelSelectionDlg* page, const wxPoint& pos, const wxSize& size)
-        : wxListCtrl(page, wxID_ANY, pos, size,
-                     wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL | wxLC_HRULES | wxLC_VRULES),
-          m_page(page) {}
-
-    wxString OnGetItemText(long item, long column) const override {
-        return wxString(m_page->ResultText(item, column));
-    }
-
-private:
-    const CCCTVModelSelectionDlg* m_page;
-};
-
-const std::wstring kNoText;
-
 }  // namespace
 
 // ---- controls ----------------------------------------------------------------
@@ -179,20 +148,11 @@ void CCCTVModelSelectionDlg::CreateRefineGroup() {
 
 void CCCTVModelSelectionDlg::CreateResultList() {
     const int height = std::max(kSmallestListHeight, GetVisibleHeight() - kListBottomMargin - kListTop);
-    m_listResult = AddControl(kResultList, new CResultListCtrl(this, wxPoint(20, kListTop),
-                                                               wxSize(kListWidth, height)));
-    // A click in the header beyond the last column reports column -1: it
-    // sorts nothing and keeps the direction.
-    m_listResult->Bind(wxEVT_LIST_COL_CLICK, [this](wxListEvent& e) {
-        if (e.GetColumn() >= 0) OnLvnColumnclickResult(e.GetColumn());
-    });
-    // The rows live in a child window of the list (the toolkit's own list
-    // draws them there): clicks are caught on that window.
-    m_pListBody = m_listResult;
-    for (wxWindow* child : m_listResult->GetChildren())
-        if (static_cast<const void*>(child) == static_cast<const void*>(m_listResult->m_mainWin)) m_pListBody = child;
-    m_pListBody->Bind(wxEVT_LEFT_DOWN, &CCCTVModelSelectionDlg::OnResultMouseDown, this);
-    m_pListBody->Bind(wxEVT_LEFT_DCLICK, &CCCTVModelSelectionDlg::OnResultDoubleClick, this);
+    m_listResult = AddControl(kResultList, new quorrel::CResultList(this, wxPoint(20, kListTop),
+                                                                   wxSize(kListWidth, height)));
+    m_listResult->onColumnClick = [this](int column) { OnLvnColumnclickResult(column); };
+    m_listResult->onClick = [this](long row) { OnNMClickResult(row); };
+    m_listResult->onDoubleClick = [this](long row) { OnNMDblclkResult(row); };
 }
 
 void CCCTVModelSelectionDlg::OnInitDialog() {
@@ -203,45 +163,22 @@ void CCCTVModelSelectionDlg::OnInitDialog() {
         SetItemText(kValueFirst + i, L"");
         SetItemReadOnly(kValueFirst + i, true);
     }
-    struct Column {
-        int stringId;
-        int width;
-    };
-    static constexpr Column kColumns[] = {{20025, 130}, {20026, 95},  {20064, 115}, {20027, 115},
-                                          {20068, 115}, {20028, 115}, {20029, 115}, {0, 0}};
-    for (const Column& c : kColumns)
-        m_listResult->AppendColumn(c.stringId ? wxString(quorrel::LoadString(c.stringId)) : wxString(),
-                                   wxLIST_FORMAT_CENTRE, c.width);
+    using quorrel::LoadString;
+    m_listResult->AddColumns({{LoadString(20025), 130},
+                              {LoadString(20026), 95},
+                              {LoadString(20064), 115},
+                              {LoadString(20027), 115},
+                              {LoadString(20068), 115},
+                              {LoadString(20028), 115},
+                              {LoadString(20029), 115},
+                              {L"", 0}});
     m_listResult->SetSize(wxSize(kListWidth, m_listResult->GetSize().GetHeight()));
-    FitListFont();
+    m_listResult->FitFontToHeaders(kListFace, kSmallestListPoints);
     for (int id = kQuantityFirst; id < kQuantityFirst + 3; ++id) EnableItem(id, false);
 }
 
 void CCCTVModelSelectionDlg::OnVisibleHeightChanged() {
     FitToVisibleBottom(kResultList, kListBottomMargin, kSmallestListHeight);
-}
-
-// The column widths suit the header texts in a compact dialog font. The
-// list takes the largest font, down to a floor, in which every header fits
-// its own column, so that the headers and the usual value cells can be read.
-void CCCTVModelSelectionDlg::FitListFont() {
-    wxFont font(wxFontInfo(m_listResult->GetFont().GetPointSize()).FaceName(kListFace));
-    while (!HeadersFit(font) && font.GetPointSize() > kSmallestListPoints)
-        font.SetPointSize(font.GetPointSize() - 1);
-    m_listResult->SetFont(font);
-}
-
-bool CCCTVModelSelectionDlg::HeadersFit(const wxFont& font) const {
-    for (int c = 0; c < m_listResult->GetColumnCount(); ++c) {
-        wxListItem column;
-        column.SetMask(wxLIST_MASK_TEXT);
-        m_listResult->GetColumn(c, column);
-        if (column.GetText().empty()) continue;
-        int width = 0;
-        m_listResult->GetTextExtent(column.GetText(), &width, nullptr, nullptr, nullptr, &font);
-        if (width > m_listResult->GetColumnWidth(c) - kHeaderPadding) return false;
-    }
-    return true;
 }
 
 // ---- keys ------------------------------------------------------------------------
@@ -360,95 +297,39 @@ void CCCTVModelSelectionDlg::OnBnClickedRefineWD() {
 
 // ---- search ----------------------------------------------------------------------
 
+lens_search::tagSearchInputs CCCTVModelSelectionDlg::ReadSearchInputs() const {
+    using quorrel::ParseLeadingNumber;
+    lens_search::tagSearchInputs in;
+    in.bManualSensor = m_bManualSensor != 0;
+    const int sel = ComboGetCurSel(kSensorCombo);
+    if (sel >= 0 && static_cast<size_t>(sel) < m_arrCCDData.size()) in.pFormat = m_arrCCDData[static_cast<size_t>(sel)];
+    in.dTypedV = ParseLeadingNumber(GetItemText(kManualV));
+    in.dTypedH = ParseLeadingNumber(GetItemText(kManualH));
+    in.dTypedD = ParseLeadingNumber(GetItemText(kManualD));
+    for (int i = 0; i < kQuantityCount; ++i) {
+        in.abTicked[i] = IsItemChecked(kQuantityFirst + i);
+        in.adValues[i] = ParseLeadingNumber(GetItemText(kValueFirst + i));
+    }
+    in.bRefineWD = IsItemChecked(kRefineWD);
+    in.dWDMin = ParseLeadingNumber(GetItemText(kWDMin));
+    in.dWDMax = ParseLeadingNumber(GetItemText(kWDMax));
+    in.nSensorAxes = m_nSensorAxes;
+    return in;
+}
+
 void CCCTVModelSelectionDlg::OnBnClickedSearch() {
-    // Sensor.
-    double D = 0.0, H = 0.0, V = 0.0;
-    int sensorMask = 0;
-    if (!m_bManualSensor) {
-        const int sel = ComboGetCurSel(kSensorCombo);
-        if (sel < 0 || static_cast<size_t>(sel) >= m_arrCCDData.size()) {
-            quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
-            return;
-        }
-        const CCCTVCCDData& format = *m_arrCCDData[static_cast<size_t>(sel)];
-        V = format.m_dVertical;
-        H = format.m_dHorizontal;
-        D = format.m_dRadial;
-        sensorMask = format.m_nSpecialFlag;
-    } else {
-        const optics::ManualSensor typed =
-            optics::ReadManualSensor(quorrel::ParseLeadingNumber(GetItemText(kManualH)),
-                                          quorrel::ParseLeadingNumber(GetItemText(kManualV)),
-                                          quorrel::ParseLeadingNumber(GetItemText(kManualD)));
-        if (!typed.known) {
-            quorrel::ShowMessage(quorrel::LoadString(kMsgSelectSensor));
-            return;
-        }
-        H = typed.h;
-        V = typed.v;
-        D = typed.d;
-        sensorMask = 1;
-        if (typed.withVH) {
-            SetItemText(kManualD, quorrel::FormatFixed(D, 2));
-            m_nSensorAxes = lens_search::kAxesVH;
-        } else {
-            // Only the diagonal counts; emptying the sizes disables the
-            // vertical and horizontal boxes before the next check.
-            SetItemText(kManualH, L"");
-            SetItemText(kManualV, L"");
-            m_nSensorAxes = lens_search::kAxesDiagonalOnly;
-        }
-    }
-
-    // Quantity.
-    int kind = -1;
-    for (int i = 0; i < kQuantityCount && kind < 0; ++i)
-        if (IsItemChecked(kQuantityFirst + i)) kind = i;
-    if (kind < 0) {
-        quorrel::ShowMessage(quorrel::LoadString(kMsgMarkCheckBox));
+    const lens_search::tagSearchOutcome out = lens_search::DecideSearch(ReadSearchInputs());
+    static constexpr int kEditIds[] = {kManualV, kManualH, kManualD, kWDMin, kWDMax};  // SearchEdit order
+    for (const lens_search::tagEditWrite& w : out.writes) SetItemText(kEditIds[w.edit], w.text);
+    m_nSensorAxes = out.nSensorAxes;
+    if (out.nMessage != 0) {
+        quorrel::ShowMessage(quorrel::LoadString(out.nMessage));
         return;
     }
-
-    // Working-distance window.
-    double wdMin = -1.0, wdMax = -1.0;
-    if (IsItemChecked(kRefineWD)) {
-        wdMin = quorrel::ParseLeadingNumber(GetItemText(kWDMin));
-        wdMax = quorrel::ParseLeadingNumber(GetItemText(kWDMax));
-        if (wdMin < kSmallestBound) {
-            wdMin = -1.0;
-            SetItemText(kWDMin, L"");
-        }
-        if (wdMax < kSmallestBound) {
-            wdMax = -1.0;
-            SetItemText(kWDMax, L"");
-        }
-        // A wanted working distance widens the window to include it.
-        if (IsItemChecked(kQuantityFirst + lens_search::kWorkingDistance)) {
-            const double w = quorrel::ParseLeadingNumber(GetItemText(kValueFirst + lens_search::kWorkingDistance));
-            if (w < wdMin) {
-                wdMin = w;
-                SetItemText(kWDMin, quorrel::FormatFixed(w, 2));
-            }
-            if (w > wdMax) {
-                wdMax = w;
-                SetItemText(kWDMax, quorrel::FormatFixed(w, 2));
-            }
-        }
-        if (wdMax > 0.0 && wdMax < wdMin) {
-            wdMax = wdMin;
-            SetItemText(kWDMax, quorrel::FormatFixed(wdMin, 3));
-        }
-    }
-
-    // Value.
-    const double value = quorrel::ParseLeadingNumber(GetItemText(kValueFirst + kind));
-    if (optics::IsZero(value)) {
-        quorrel::ShowMessage(quorrel::LoadString(kMsgValueNotZero));
-        return;
-    }
-
-    if (FillResultList(D, H, V, value, kind, wdMin, wdMax, sensorMask) <= 0)
-        quorrel::ShowMessage(quorrel::LoadString(kMsgNotApplicable));
+    const lens_search::tagLensSearchRequest& q = out.request;
+    if (FillResultList(q.dDiagonal, q.dHorizontal, q.dVertical, q.dValue, q.nKind, q.dWDMin, q.dWDMax,
+                       q.nSensorMask) <= 0)
+        quorrel::ShowMessage(quorrel::LoadString(lens_search::kMsgNotApplicable));
 }
 
 int CCCTVModelSelectionDlg::FillResultList(double D, double H, double V, double value, int kind, double wdMin,
@@ -459,35 +340,16 @@ int CCCTVModelSelectionDlg::FillResultList(double D, double H, double V, double 
     const auto request =
         lens_search::MakeRequest(D, H, V, value, kind, wdMin, wdMax, sensorMask, m_nSensorAxes);
     const int count = lens_search::SearchLenses(m_arrCCTVData, request, m_rows);
-    ShowRows(static_cast<size_t>(count));
+    m_listResult->ShowRows(static_cast<size_t>(count), [this](size_t item, int column) -> const std::wstring& {
+        return m_rows[item].cells[static_cast<size_t>(column)];
+    });
     return count;
 }
 
-void CCCTVModelSelectionDlg::ShowRows(size_t count) {
-    m_itemData.resize(count);
-    for (size_t i = 0; i < count; ++i) m_itemData[i] = i;
-    m_listResult->SetItemCount(static_cast<long>(count));
-    m_listResult->Refresh();
-}
-
 void CCCTVModelSelectionDlg::DeleteResults() {
-    ListDeleteAllItems(kResultList);
-    m_itemData.clear();
+    m_listResult->DeleteAllRows();
     m_nSortOrder = 0;
     m_nSortColumn = 0;
-}
-
-wxIntPtr CCCTVModelSelectionDlg::GetResultItemData(long row) const {
-    if (row < 0 || static_cast<size_t>(row) >= m_itemData.size()) return -1;
-    return static_cast<wxIntPtr>(m_itemData[static_cast<size_t>(row)]);
-}
-
-const std::wstring& CCCTVModelSelectionDlg::ResultText(long row, long column) const {
-    const wxIntPtr item = GetResultItemData(row);
-    if (item < 0 || static_cast<size_t>(item) >= m_rows.size() || column < 0 ||
-        column >= lens_search::kColumnCount)
-        return kNoText;
-    return m_rows[static_cast<size_t>(item)].cells[static_cast<size_t>(column)];
 }
 
 void CCCTVModelSelectionDlg::OnBnClickedClear() { DeleteResults(); }
@@ -496,85 +358,26 @@ void CCCTVModelSelectionDlg::OnBnClickedClear() { DeleteResults(); }
 
 void CCCTVModelSelectionDlg::OnLvnColumnclickResult(int column) {
     m_nSortColumn = column;
-    // The selected row stays selected wherever the sort moves it.
-    const long selected = m_listResult->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
-    const wxIntPtr selectedItem = GetResultItemData(selected);
-
-    BuildSortKeys();
-    const wxIntPtr page = reinterpret_cast<wxIntPtr>(this);
-    std::stable_sort(m_itemData.begin(), m_itemData.end(), [page](size_t a, size_t b) {
-        return CompareItems(static_cast<wxIntPtr>(a), static_cast<wxIntPtr>(b), page) < 0;
-    });
-    m_sortKeys.clear();
-
-    if (selectedItem >= 0) {
-        const auto it = std::find(m_itemData.begin(), m_itemData.end(), static_cast<size_t>(selectedItem));
-        const long row = static_cast<long>(it - m_itemData.begin());
-        m_listResult->SetItemState(selected, 0, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-        m_listResult->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                                   wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-        m_listResult->EnsureVisible(row);
-    }
-    m_listResult->Refresh();
+    m_order = quorrel::CColumnOrder(ColumnKind(column), m_nSortOrder, m_listResult->ColumnCells(column));
+    m_listResult->SortRows([this](size_t item1, size_t item2) { return CompareColumn(item1, item2); });
     m_nSortOrder = m_nSortOrder == 0 ? 1 : 0;
 }
 
-int wxCALLBACK CCCTVModelSelectionDlg::CompareItems(wxIntPtr item1, wxIntPtr item2, wxIntPtr page) {
-    return reinterpret_cast<const CCCTVModelSelectionDlg*>(page)->CompareColumn(item1, item2);
+quorrel::ColumnKind CCCTVModelSelectionDlg::ColumnKind(int column) {
+    // Model names compare case-insensitively under the user's locale, which
+    // the application sets at start-up; the ring, field-of-view,
+    // magnification and working-distance cells by their leading number.
+    if (column == lens_search::kColModel) return quorrel::ColumnKind::kLocaleText;
+    if (column > lens_search::kColModel && column <= lens_search::kColWD) return quorrel::ColumnKind::kNumber;
+    return quorrel::ColumnKind::kEqual;
 }
 
-void CCCTVModelSelectionDlg::BuildSortKeys() {
-    m_sortKeys.clear();
-    std::vector<SortKey> keys(m_rows.size());
-    for (size_t item = 0; item < m_rows.size(); ++item) keys[item] = RowKey(static_cast<wxIntPtr>(item));
-    m_sortKeys = std::move(keys);
-}
-
-CCCTVModelSelectionDlg::SortKey CCCTVModelSelectionDlg::RowKey(wxIntPtr item) const {
-    const auto index = static_cast<size_t>(item);
-    if (item < 0 || index >= m_rows.size() || m_nSortColumn < 0 || m_nSortColumn >= lens_search::kColumnCount)
-        return SortKey{&kNoText, 0.0};
-    if (index < m_sortKeys.size()) return m_sortKeys[index];
-    const std::wstring& text = m_rows[index].cells[static_cast<size_t>(m_nSortColumn)];
-    return SortKey{&text, m_nSortColumn == lens_search::kColModel ? 0.0 : quorrel::ParseLeadingNumber(text)};
-}
-
-int CCCTVModelSelectionDlg::CompareColumn(wxIntPtr item1, wxIntPtr item2) const {
-    if (m_nSortColumn < 0 || m_nSortColumn > lens_search::kColWD) return 0;
-    const SortKey k1 = RowKey(item1);
-    const SortKey k2 = RowKey(item2);
-    if (m_nSortColumn == lens_search::kColModel) {
-        // Case-insensitive under the user's locale, which the application
-        // sets at start-up.
-        return m_nSortOrder == 0 ? wcscasecmp(k2.text->c_str(), k1.text->c_str())
-                                 : wcscasecmp(k1.text->c_str(), k2.text->c_str());
-    }
-    const double a = k1.number, b = k2.number;
-    if (m_nSortOrder == 0 ? b > a : a > b) return -1;
-    return std::fabs(a - b) > optics::kZeroTolerance ? 1 : 0;
-}
-
-long CCCTVModelSelectionDlg::ResultRowAt(const wxMouseEvent& event) const {
-    int flags = 0;
-    const long item = m_listResult->HitTest(event.GetPosition(), flags);
-    return item >= 0 && (flags & wxLIST_HITTEST_ONITEM) ? item : -1;
-}
-
-void CCCTVModelSelectionDlg::OnResultMouseDown(wxMouseEvent& event) {
-    OnNMClickResult(ResultRowAt(event));
-    event.Skip();  // the list selects the row as usual
-}
-
-void CCCTVModelSelectionDlg::OnResultDoubleClick(wxMouseEvent& event) {
-    OnNMDblclkResult(ResultRowAt(event));
-    event.Skip();
-}
+int CCCTVModelSelectionDlg::CompareColumn(size_t item1, size_t item2) const { return m_order.Compare(item1, item2); }
 
 void CCCTVModelSelectionDlg::OnNMClickResult(long item) {
     if (item < 0 || item >= m_listResult->GetItemCount()) return;
-    m_strClickedModel = m_listResult->GetItemText(item, lens_search::kColModel).ToStdWstring();
-    const double ring =
-        quorrel::ParseLeadingNumber(m_listResult->GetItemText(item, lens_search::kColRing).ToStdWstring());
+    m_strClickedModel = m_listResult->RowText(item, lens_search::kColModel);
+    const double ring = quorrel::ParseLeadingNumber(m_listResult->RowText(item, lens_search::kColRing));
     m_strClickedRing = quorrel::FormatFixed(ring, 1);
     m_strSensorText = GetItemText(kSensorCombo);
     quorrel::PostPageMessage(WM_CCTV_RESULT_CLICKED, 0, 0);

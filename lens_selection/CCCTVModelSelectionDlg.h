@@ -12,19 +12,16 @@
 #include <vector>
 
 #include <wx/bitmap.h>
-#include <wx/defs.h>
-#include <wx/font.h>
 
 #include "lens_selection/LensSearch.h"
+#include "platform/ColumnOrder.h"
 #include "platform/wx/Page.h"
+#include "platform/wx/ResultList.h"
 
 class CCCTVData;
 class CCCTVCCDData;
 class wxCommandEvent;
 class wxKeyEvent;
-class wxListCtrl;
-class wxListEvent;
-class wxMouseEvent;
 
 class CCCTVModelSelectionDlg : public CPage {
 public:
@@ -46,7 +43,7 @@ public:
     static constexpr int kClear = 2018;         // "Clear"
     static constexpr int kResultList = 2019;    // search results
     static constexpr int kPicture = 2020;       // page picture
-    static constexpr int kQuantityCount = 5;
+    static constexpr int kQuantityCount = lens_search::kQuantityCount;
 
     // Resets the page's inputs and results (start-up and File, New).
     void ClearAll();
@@ -70,22 +67,11 @@ public:
     void OnNMClickResult(long item);
     void OnNMDblclkResult(long item);
 
-    // The result list's sort callback: forwards to CompareColumn of the page
-    // passed as `page`.
-    static int wxCALLBACK CompareItems(wxIntPtr item1, wxIntPtr item2, wxIntPtr page);
-    // Compares two rows, found by their item data, in column m_nSortColumn.
-    int CompareColumn(wxIntPtr item1, wxIntPtr item2) const;
-
-    // The result list shows the rows of the last search through a table of
-    // item data: row `row` on screen is the search's row GetResultItemData
-    // (row), its number at insertion. Sorting reorders that table with
-    // CompareItems, as sorting a list by callback does; the rows' texts are
-    // formatted once, by the search. (A list that stores every cell measures
-    // each text as it is set, which costs far more than the search itself.)
-    // The item data of row `row`, or -1 without such a row.
-    wxIntPtr GetResultItemData(long row) const;
-    // The text of `column` in row `row`; empty without such a cell.
-    const std::wstring& ResultText(long row, long column) const;
+    // Compares two rows, found by their item data, in column m_nSortColumn
+    // (the list's sort callback during a header click).
+    int CompareColumn(size_t item1, size_t item2) const;
+    // How column `column` sorts.
+    static quorrel::ColumnKind ColumnKind(int column);
 
     std::vector<CCCTVData*> m_arrCCTVData;    // the main dialog's lenses, catalogue order
     std::vector<CCCTVCCDData*> m_arrCCDData;  // sensor formats, same order as combo 2010
@@ -97,7 +83,7 @@ public:
     int m_nSortColumn = 0;                    // last sorted result column
     int m_nSensorAxes = 0;                    // bit 0 V and H known, bit 1 diagonal only
     int m_bManualSensor = 0;                  // 1 while the sensor size is typed by hand
-    wxListCtrl* m_listResult = nullptr;       // control 2019
+    quorrel::CResultList* m_listResult = nullptr;  // control 2019
 
 protected:
     void CreateControls() override;
@@ -106,36 +92,17 @@ protected:
     void OnVisibleHeightChanged() override;
 
 private:
-    // Sort key of one row in the column being sorted.
-    struct SortKey {
-        const std::wstring* text = nullptr;  // column 0
-        double number = 0.0;                 // columns 1..6: the cell's leading number
-    };
-
     void CreateSensorGroup();
     void CreateQuantityGroup();
     void CreateRefineGroup();
     void CreateResultList();
 
-    void FitListFont();
-    // Whether every header text, drawn in `font`, fits its own column.
-    bool HeadersFit(const wxFont& font) const;
-
     void OnCharHook(wxKeyEvent& event);
-    void OnResultMouseDown(wxMouseEvent& event);
-    void OnResultDoubleClick(wxMouseEvent& event);
-    long ResultRowAt(const wxMouseEvent& event) const;
+    // The controls the search button looks at.
+    lens_search::tagSearchInputs ReadSearchInputs() const;
     void DeleteResults();
     bool IsValueEdit(const wxWindow* window) const;
 
-    // The key of the row with item data `item` in the sorted column.
-    SortKey RowKey(wxIntPtr item) const;
-    void BuildSortKeys();
-    // Shows the first `count` rows of m_rows in insertion order.
-    void ShowRows(size_t count);
-
-    wxWindow* m_pListBody = nullptr;                    // the list's row area (mouse events)
     std::vector<lens_search::tagLensSearchRow> m_rows;  // row texts, by item data
-    std::vector<size_t> m_itemData;                     // item data of each row on screen
-    std::vector<SortKey> m_sortKeys;                    // keys of the column being sorted, by item data
+    quorrel::CColumnOrder m_order;                      // the order of the last header click
 };

@@ -15,7 +15,6 @@
 #include "lens_selection/DetailCalculation.h"
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
-#include "optics/SensorSize.h"
 #include "platform/Message.h"
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
@@ -45,87 +44,22 @@ const wxColour kCautionColour(255, 0, 0);
 
 // ---- controls -----------------------------------------------------------
 
+wxStaticText* CDetailCalculationDlg::AddLabel(const wxString& text, int x, int y) {
+    return new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 5));
+}
+
+wxTextCtrl* CDetailCalculationDlg::AddEdit(int id, int x, int y, int width) {
+    return AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(width, -1),
+                                         wxTE_RIGHT));
+}
+
+wxCheckBox* CDetailCalculationDlg::AddBox(int id, const wxString& text, int x, int y) {
+    return AddControl(id, new wxCheckBox(this, wxID_ANY, text, wxPoint(x, y + 4)));
+}
+
 void CDetailCalculationDlg::CreateControls() {
-    auto label = [this](const wxString& text, int x, int y) {
-        return new wxStaticText(this, wxID_ANY, text, wxPoint(x, y + 5));
-    };
-    auto edit = [this](int id, int x, int y, int w) {
-        return AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x, y), wxSize(w, -1),
-                                             wxTE_RIGHT));
-    };
-    auto box = [this](int id, const wxString& text, int x, int y) {
-        return AddControl(id, new wxCheckBox(this, wxID_ANY, text, wxPoint(x, y + 4)));
-    };
-
-    // Title, lens and sensor.
-    AddPicture(kTitle, kTitlePng, kLeftLabel, 2, 340, 44);
-    label("Lens", kLeftLabel, 60);
-    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 58), wxSize(230, -1)));
-    label("Sensor Size", kLeftLabel, 98);
-    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 96), wxSize(230, -1)));
-    box(kManualInput, "Manual input", kLeftLabel, 134);
-    label("V", kLeftLabel, 164);
-    edit(kManualV, kLeftLabel + 14, 164, 70);
-    label("H", 116, 164);
-    edit(kManualH, 130, 164, 70);
-    label("D", 212, 164);
-    edit(kManualD, 226, 164, 70);
-    label("mm", 302, 164);
-
-    // Aperture and depth of field.
-    label("F No.", kLeftLabel, 218);
-    AddControl(kFnoCombo, new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(kLeftField, 214),
-                                         wxSize(kFieldWidth, -1)));
-    label("Effective F No.", kLeftLabel, 256);
-    edit(kEffectiveFno, kLeftField + 90, 256, kFieldWidth)->SetEditable(false);
-    box(kDOFBox, "DOF:", kLeftLabel, 290);
-    edit(kWantedDOF, kLeftField + 90, 290, kFieldWidth);
-    label("mm", kLeftField + 90 + kFieldWidth + 6, 290);
-    box(kCoCBox, "Permissible Circle of Confusion :", kLeftLabel, 324);
-    edit(kCoC, 272, 324, 60);
-    label("mm", 338, 324);
-
-    AddControl(kCalculation, new wxButton(this, wxID_ANY, "Calculation", wxPoint(kLeftLabel, 372),
-                                          wxSize(150, -1)));
-    AddControl(kSelectIllumination, new wxButton(this, wxID_ANY, "Select illumination",
-                                                 wxPoint(190, 372), wxSize(170, -1)))
-        ->Disable();
-
-    // The seven values.
-    box(kVerticalBox, "Vertical", kRightBox, kRowV);
-    edit(kFovV, kRightField, kRowV, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowV);
-    box(kHorizontalBox, "Horizontal", kRightBox, kRowH);
-    edit(kFovH, kRightField, kRowH, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowH);
-    box(kDiagonalBox, "Diagonal", kRightBox, kRowD);
-    edit(kFovD, kRightField, kRowD, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowD);
-    box(kMagnificationBox, "Magnification", kRightBox, kRowM);
-    edit(kMagnification, kRightField, kRowM, kFieldWidth);
-    label("x", kRightField + kFieldWidth + 6, kRowM);
-    box(kRingBox, "Close-Up Ring", kRightBox, kRowRing);
-    AddControl(kRingCombo, new wxChoice(this, wxID_ANY, wxPoint(kRightField, kRowRing - 3),
-                                        wxSize(kFieldWidth, -1)));
-    label("mm", kRightField + kFieldWidth + 6, kRowRing);
-
-    // Focusing ring: the scale is painted at x 400..508, y 210..225; the
-    // marker moves along it at y 220.
-    AddControl(kNear, new wxStaticText(this, wxID_ANY, "Near", wxPoint(kScaleLeft - 14, kScaleBase + 12)));
-    AddControl(kFar, new wxStaticText(this, wxID_ANY, "Far", wxPoint(kScaleRight - 10, kScaleBase + 12)));
-    AddPicture(kFocusMarker, kFocusMarkerPng, kMarkerRight, kMarkerY, 11, 12);
-    edit(kFocusPosition, kRightField, kRowFocus, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowFocus);
-    label("max", 678, kRowFocus);
-    edit(kMaxFocusDraw, 708, kRowFocus, 70)->SetEditable(false);
-    label("mm", 784, kRowFocus);
-
-    box(kWDBox, "WD", kRightBox, kRowWD);
-    edit(kWD, kRightField, kRowWD, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowWD);
-    box(kOIBox, "O / I", kRightBox, kRowOI);
-    edit(kObjectToImage, kRightField, kRowOI, kFieldWidth);
-    label("mm", kRightField + kFieldWidth + 6, kRowOI);
+    CreateLensGroup();
+    CreateValueGroup();
 
     // Cautions and warnings, in red.
     const int comments[] = {kCommentRing, kCommentFocus, kCommentMount};
@@ -138,8 +72,77 @@ void CDetailCalculationDlg::CreateControls() {
 
     AddPicture(kSpare, kSparePng, 760, 600, 48, 48)->Hide();
     AddLogo(kLogo);
+    BindHandlers();
+}
 
-    // Message map.
+void CDetailCalculationDlg::CreateLensGroup() {
+    // Title, lens and sensor.
+    AddPicture(kTitle, kTitlePng, kLeftLabel, 2, 340, 44);
+    AddLabel("Lens", kLeftLabel, 60);
+    AddControl(kLensCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 58), wxSize(230, -1)));
+    AddLabel("Sensor Size", kLeftLabel, 98);
+    AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(kLeftField, 96), wxSize(230, -1)));
+    AddBox(kManualInput, "Manual input", kLeftLabel, 134);
+    AddLabel("V", kLeftLabel, 164);
+    AddEdit(kManualV, kLeftLabel + 14, 164, 70);
+    AddLabel("H", 116, 164);
+    AddEdit(kManualH, 130, 164, 70);
+    AddLabel("D", 212, 164);
+    AddEdit(kManualD, 226, 164, 70);
+    AddLabel("mm", 302, 164);
+
+    // Aperture and depth of field.
+    AddLabel("F No.", kLeftLabel, 218);
+    AddControl(kFnoCombo, new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(kLeftField, 214),
+                                         wxSize(kFieldWidth, -1)));
+    AddLabel("Effective F No.", kLeftLabel, 256);
+    AddEdit(kEffectiveFno, kLeftField + 90, 256, kFieldWidth)->SetEditable(false);
+    AddBox(kDOFBox, "DOF:", kLeftLabel, 290);
+    AddEdit(kWantedDOF, kLeftField + 90, 290, kFieldWidth);
+    AddLabel("mm", kLeftField + 90 + kFieldWidth + 6, 290);
+    AddBox(kCoCBox, "Permissible Circle of Confusion :", kLeftLabel, 324);
+    AddEdit(kCoC, 272, 324, 60);
+    AddLabel("mm", 338, 324);
+
+    AddControl(kCalculation, new wxButton(this, wxID_ANY, "Calculation", wxPoint(kLeftLabel, 372),
+                                          wxSize(150, -1)));
+    AddControl(kSelectIllumination, new wxButton(this, wxID_ANY, "Select illumination",
+                                                 wxPoint(190, 372), wxSize(170, -1)))
+        ->Disable();
+}
+
+void CDetailCalculationDlg::CreateValueGroup() {
+    // One row per value: its box, its edit and its unit.
+    auto row = [this](int boxId, const wxString& text, int editId, int y, const wxString& unit) {
+        AddBox(boxId, text, kRightBox, y);
+        AddEdit(editId, kRightField, y, kFieldWidth);
+        AddLabel(unit, kRightField + kFieldWidth + 6, y);
+    };
+    row(kVerticalBox, "Vertical", kFovV, kRowV, "mm");
+    row(kHorizontalBox, "Horizontal", kFovH, kRowH, "mm");
+    row(kDiagonalBox, "Diagonal", kFovD, kRowD, "mm");
+    row(kMagnificationBox, "Magnification", kMagnification, kRowM, "x");
+    AddBox(kRingBox, "Close-Up Ring", kRightBox, kRowRing);
+    AddControl(kRingCombo, new wxChoice(this, wxID_ANY, wxPoint(kRightField, kRowRing - 3),
+                                        wxSize(kFieldWidth, -1)));
+    AddLabel("mm", kRightField + kFieldWidth + 6, kRowRing);
+
+    // Focusing ring: the scale is painted at x 400..508, y 210..225; the
+    // marker moves along it at y 220.
+    AddControl(kNear, new wxStaticText(this, wxID_ANY, "Near", wxPoint(kScaleLeft - 14, kScaleBase + 12)));
+    AddControl(kFar, new wxStaticText(this, wxID_ANY, "Far", wxPoint(kScaleRight - 10, kScaleBase + 12)));
+    AddPicture(kFocusMarker, kFocusMarkerPng, kMarkerRight, kMarkerY, 11, 12);
+    AddEdit(kFocusPosition, kRightField, kRowFocus, kFieldWidth);
+    AddLabel("mm", kRightField + kFieldWidth + 6, kRowFocus);
+    AddLabel("max", 678, kRowFocus);
+    AddEdit(kMaxFocusDraw, 708, kRowFocus, 70)->SetEditable(false);
+    AddLabel("mm", 784, kRowFocus);
+
+    row(kWDBox, "WD", kWD, kRowWD, "mm");
+    row(kOIBox, "O / I", kObjectToImage, kRowOI, "mm");
+}
+
+void CDetailCalculationDlg::BindHandlers() {
     Bind(wxEVT_PAINT, &CDetailCalculationDlg::OnPaint, this);
     for (int id : {kManualH, kManualV, kManualD})
         GetControl(id)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeManualSensor(); });
@@ -397,120 +400,73 @@ bool CDetailCalculationDlg::IsMcHrModel(const std::wstring& model) { return deta
 void CDetailCalculationDlg::Calculate() {
     // Each warning is shown at most once per calculation.
     m_bRingChecked = m_bMountChecked = m_bMarkerMoved = 0;
+    ShowCalculation(DecideCalculation(ReadCalcInputs()));
+}
 
-    // 1. The sensor: the selected format, or the sizes typed by hand.
-    double H = 0.0, V = 0.0, D = 0.0;
-    bool sensorKnown = false;
+CalcInputs CDetailCalculationDlg::ReadCalcInputs() const {
+    CalcInputs in;
+    in.lens = SelectedLens();
+    in.mcHr = IsMcHrModel(LensText());
     const int sensorIndex = ComboGetCurSel(kSensorCombo);
-    if (sensorIndex < 0) {
-        const optics::ManualSensor typed = optics::ReadManualSensor(ItemNumber(kManualH), ItemNumber(kManualV),
-                                                    ItemNumber(kManualD));
-        sensorKnown = typed.known;
-        H = typed.h;
-        V = typed.v;
-        D = typed.d;
-        if (typed.known && typed.withVH) {
-            m_bSensorVH = 1;
-            SetDlgItemDouble(*this, kManualD, 2, D);
-        } else if (typed.known) {
-            m_bSensorVH = 0;
-            SetItemText(kManualH, L"");
-            SetItemText(kManualV, L"");
-        }
-    } else {
-        sensorKnown = true;
+    in.sensorSelected = sensorIndex >= 0;
+    if (in.sensorSelected) {
         const std::wstring name = ComboGetString(kSensorCombo, sensorIndex);
         for (const CCCTVCCDData* sensor : m_arrSensor)
             if (sensor->m_strType == name) {
-                H = sensor->m_dHorizontal;
-                V = sensor->m_dVertical;
-                D = sensor->m_dRadial;
+                in.h = sensor->m_dHorizontal;
+                in.v = sensor->m_dVertical;
+                in.d = sensor->m_dRadial;
                 break;
             }
+    } else {
+        in.h = ItemNumber(kManualH);
+        in.v = ItemNumber(kManualV);
+        in.d = ItemNumber(kManualD);
     }
-
-    // 2. The checks; each failure ends the run with its message.
-    CCCTVData* lens = SelectedLens();
-    CheckInputs check;
-    check.coc = ItemNumber(kCoC);
-    check.lensSelected = lens != nullptr;
-    check.sensorKnown = sensorKnown;
-    check.fnoSelected = ComboGetCurSel(kFnoCombo) >= 0;
-    check.bits = m_nInputBits;
-    check.wantedDOF = (m_nInputBits & kBitDOF) ? ItemNumber(kWantedDOF) : 0.0;
-    check.h = H;
-    check.v = V;
-    check.d = D;
-    check.imageCircle = lens ? lens->m_dImageCircle : 0.0;
-    if (const int message = CheckBeforeCalculation(check)) {
-        quorrel::ShowMessage(quorrel::LoadString(message));
-        return;
-    }
-
-    // 3. Preparation.
-    const bool mcHr = IsMcHrModel(LensText());
-    const double ring = ItemNumber(kRingCombo);
-    const double F = ItemNumber(kFnoCombo);
-    tagLensCalcResult r{};
-    r.FillRingTable();
-    const bool wantDOF = (m_nInputBits & kBitDOF) != 0;
-    const double fnoArg = wantDOF ? -1.0 : F;
-    const double dofArg = wantDOF ? check.wantedDOF : -1.0;
-
-    // 4. The input.
-    Request request;
-    request.bits = m_nInputBits;
+    in.sensorVH = m_bSensorVH == 1;
+    in.coc = ItemNumber(kCoC);
+    in.fnoSelected = ComboGetCurSel(kFnoCombo);
+    in.fnoText = GetItemText(kFnoCombo);
+    for (int i = 0; i < ComboGetCount(kFnoCombo); ++i) in.fnoEntries.push_back(ComboGetString(kFnoCombo, i));
+    in.bits = m_nInputBits;
+    in.wantedDOF = ItemNumber(kWantedDOF);
     for (int i = 0; i < 7; ++i) {
         const std::wstring text = GetItemText(kInputEdits[i]);
-        request.values[i] = quorrel::ParseLeadingNumber(text);
-        request.readsInfinity[i] = text == L"Infinity";
+        in.values[i] = quorrel::ParseLeadingNumber(text);
+        in.readsInfinity[i] = text == L"Infinity";
     }
-    request.ring = ring;
-    request.h = H;
-    request.v = V;
-    request.d = D;
-    request.maxDraw = lens->m_dMaxDraw;
-    request.drawoutDirection = lens->m_nDrawoutDirection;
-    request.paramType = lens->m_nParamType;
-    request.mcHr = mcHr;
-    const Plan plan = PlanCalculation(request);
+    in.ring = ItemNumber(kRingCombo);
+    return in;
+}
 
-    bool showable = true;
-    switch (plan.action) {
-    case Action::NoInput:
-        quorrel::ShowMessage(quorrel::LoadString(20016));
+void CDetailCalculationDlg::ShowCalculation(const CalcOutcome& o) {
+    // The sensor edits and the F-number entry change before any message.
+    if (o.sensorEdits != SensorEdits::Keep) m_bSensorVH = o.sensorVH ? 1 : 0;
+    if (o.sensorEdits == SensorEdits::WriteDiagonal) {
+        SetDlgItemDouble(*this, kManualD, 2, o.d);
+    } else if (o.sensorEdits == SensorEdits::EmptyVH) {
+        SetItemText(kManualH, L"");
+        SetItemText(kManualV, L"");
+    }
+    if (o.selectFno >= 0) ComboSetCurSel(kFnoCombo, o.selectFno);
+    if (o.message != 0) {
+        quorrel::ShowMessage(quorrel::LoadString(o.message));
         return;
-    case Action::Calc: {
-        const int calculated = lens->Calc(D, plan.value, plan.mode, r, fnoArg, dofArg, check.coc, plan.draw);
-        // A result the edits cannot show is no configuration either.
-        const int code = ShownCode(calculated, r, ResultFields(r, H, V, D, m_bSensorVH == 1));
-        if (const int message = MessageForCode(code, plan.rangeMessages))
-            quorrel::ShowMessage(quorrel::LoadString(message));
-        showable = IsShowable(code);
-        break;
     }
-    case Action::InfinityFocus:
-        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
-        ShowInfinityFocus(mcHr);
-        break;
-    case Action::InfinityInput:
-        if (mcHr) quorrel::ShowMessage(quorrel::LoadString(20009));
-        ShowInfinityInput(mcHr);
-        break;
-    case Action::RingAtInfinity:
-        SetItemText(kMagnification, L"0");
-        for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, L"Infinity");
-        SetItemText(kWantedDOF, L"-");
-        ComboSetCurSel(kRingCombo, 0);
-        SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
-        break;
-    case Action::Nothing:
-        break;
-    }
-    if (!showable) ClearStaleResult(kInputEdits[BoxIndex(plan.kind)]);
+    if (o.calcMessage != 0) quorrel::ShowMessage(quorrel::LoadString(o.calcMessage));
+    if (o.plan.action == Action::InfinityFocus) ShowInfinityFocus(o.mcHr);
+    if (o.plan.action == Action::InfinityInput) ShowInfinityInput(o.mcHr);
+    if (o.plan.action == Action::RingAtInfinity) ShowRingAtInfinity();
+    if (!o.showable) ClearStaleResult(kInputEdits[BoxIndex(o.plan.kind)]);
+    RunTail(*SelectedLens(), o.result, o.showable, o.h, o.v, o.d);
+}
 
-    // 5. The tail.
-    RunTail(*lens, r, showable, H, V, D);
+void CDetailCalculationDlg::ShowRingAtInfinity() {
+    SetItemText(kMagnification, L"0");
+    for (int id : {kFovD, kFovV, kFovH, kWD, kObjectToImage}) SetItemText(id, L"Infinity");
+    SetItemText(kWantedDOF, L"-");
+    ComboSetCurSel(kRingCombo, 0);
+    SetItemText(kEffectiveFno, ComboGetString(kFnoCombo, 0));
 }
 
 void CDetailCalculationDlg::RunTail(const CCCTVData& lens, const tagLensCalcResult& r, bool showable, double H,

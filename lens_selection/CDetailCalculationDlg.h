@@ -19,8 +19,16 @@
 
 class CCCTVData;
 class CCCTVCCDData;
+class wxCheckBox;
 class wxPaintEvent;
+class wxStaticText;
+class wxString;
+class wxTextCtrl;
 struct tagLensCalcResult;
+namespace detail_calc {
+struct CalcInputs;
+struct CalcOutcome;
+}  // namespace detail_calc
 
 class CDetailCalculationDlg : public CPage {
 public:
@@ -140,6 +148,14 @@ protected:
     void OnInitDialog() override;
 
 private:
+    // The controls, in the page's two halves, and the message map.
+    void CreateLensGroup();
+    void CreateValueGroup();
+    void BindHandlers();
+    wxStaticText* AddLabel(const wxString& text, int x, int y);
+    wxTextCtrl* AddEdit(int id, int x, int y, int width);
+    wxCheckBox* AddBox(int id, const wxString& text, int x, int y);
+
     // Message handlers.
     void OnPaint(wxPaintEvent& event);
     void OnEnChangeManualSensor();
@@ -162,6 +178,11 @@ private:
     // Writes the F-number into the F-number combo; an entry of that value
     // stays (or becomes) the selected one.
     void SetFnoText(const std::wstring& text);
+    // The run: the controls it reads, and what it shows of its outcome.
+    detail_calc::CalcInputs ReadCalcInputs() const;
+    void ShowCalculation(const detail_calc::CalcOutcome& outcome);
+    // The fills of a lens focused at infinity without a ring.
+    void ShowRingAtInfinity();
     // The end of every calculation on `lens` (the one Calculate checked):
     // messages about the depth of field, the result, the ring and mount
     // warnings and the focus marker.

@@ -7,6 +7,7 @@
 #include "lens_selection/LensSearch.h"
 #include "optics/CCCTVData.h"
 #include "optics/FixedMagnificationModels.h"
+#include "optics/SensorSize.h"
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
 
@@ -103,7 +104,7 @@ FixedMagnification FixedMagnificationOf(const CCCTVData& lens, bool withType100)
 
 int CheckBeforeCalculation(const CheckInputs& in) {
     if (IsZero(in.coc)) return 20006;
-    if (!(in.lensSelected && in.sensorKnown && (in.fnoSelected || (in.bits & kBitDOF)))) return 20004;
+    if (!(in.lensSelected && in.sensorKnown && (in.fnoGiven || (in.bits & kBitDOF)))) return 20004;
     if ((in.bits & kBitDOF) && IsZero(in.wantedDOF)) return 20005;
     if (in.d > in.imageCircle) return 20017;
     // Sizes the calculation divides by.
@@ -241,6 +242,119 @@ std::wstring FormatWithValue(const std::wstring& format, double value) {
     }
     if (i >= format.size() || format[i] != L'f') return format;
     return format.substr(0, percent) + quorrel::FormatFixed(value, decimals) + format.substr(i + 1);
+}
+
+// ---- one calculation run ----------------------------------------------------
+
+namespace {
+
+// The F-number of the editable F-number box.
+struct FnoInput {
+    bool given = false;
+    double value = 0.0;
+    int entry = -1;  // the entry equal to the typed text
+};
+
+FnoInput ReadFno(int selected, const std::wstring& text, const std::vector<std::wstring>& entries) {
+    FnoInput f;
+    if (selected < 0)
+        for (size_t i = 0; i < entries.size() && f.entry < 0; ++i)
+            if (entries[i] == text) f.entry = static_cast<int>(i);
+    size_t used = 0;
+    f.value = quorrel::ParseLeadingNumber(text, &used);
+    if (selected >= 0 || f.entry >= 0) {
+        f.given = true;
+        return f;
+    }
+    // Typed: the whole text must be a number above zero.
+    const bool whole = used > 0 && text.find_first_not_of(L" \t", used) == std::wstring::npos;
+    f.given = whole && f.value > 0.0 && !IsZero(f.value);
+    return f;
+}
+
+}  // namespace
+
+namespace {
+
+// The sensor a run uses: the selected format, or the sizes typed by hand.
+// False when it is not known.
+bool DecideSensor(const CalcInputs& in, CalcOutcome& o) {
+    o.sensorVH = in.sensorVH;
+    o.h = in.h;
+    o.v = in.v;
+    o.d = in.d;
+    if (in.sensorSelected) return true;
+    const optics::ManualSensor typed = optics::ReadManualSensor(in.h, in.v, in.d);
+    o.h = typed.h;
+    o.v = typed.v;
+    o.d = typed.d;
+    if (typed.known) {
+        o.sensorVH = typed.withVH;
+        o.sensorEdits = typed.withVH ? SensorEdits::WriteDiagonal : SensorEdits::EmptyVH;
+    }
+    return typed.known;
+}
+
+// The plan of the chosen input on the checked lens.
+Plan PlanInput(const CalcInputs& in, const CalcOutcome& o) {
+    Request q;
+    q.bits = in.bits;
+    for (int i = 0; i < 7; ++i) {
+        q.values[i] = in.values[i];
+        q.readsInfinity[i] = in.readsInfinity[i];
+    }
+    q.ring = in.ring;
+    q.h = o.h;
+    q.v = o.v;
+    q.d = o.d;
+    q.maxDraw = in.lens->m_dMaxDraw;
+    q.drawoutDirection = in.lens->m_nDrawoutDirection;
+    q.paramType = in.lens->m_nParamType;
+    q.mcHr = in.mcHr;
+    return PlanCalculation(q);
+}
+
+}  // namespace
+
+CalcOutcome DecideCalculation(const CalcInputs& in) {
+    CalcOutcome o;
+    o.mcHr = in.mcHr;
+    const bool sensorKnown = DecideSensor(in, o);
+    const FnoInput fno = ReadFno(in.fnoSelected, in.fnoText, in.fnoEntries);
+    o.selectFno = fno.entry;
+
+    CheckInputs check;
+    check.coc = in.coc;
+    check.lensSelected = in.lens != nullptr;
+    check.sensorKnown = sensorKnown;
+    check.fnoGiven = fno.given;
+    check.bits = in.bits;
+    check.wantedDOF = (in.bits & kBitDOF) ? in.wantedDOF : 0.0;
+    check.h = o.h;
+    check.v = o.v;
+    check.d = o.d;
+    check.imageCircle = in.lens ? in.lens->m_dImageCircle : 0.0;
+    o.message = CheckBeforeCalculation(check);
+    if (o.message != 0) return o;
+
+    o.plan = PlanInput(in, o);
+    o.result = tagLensCalcResult{};
+    o.result.FillRingTable();
+    if (o.plan.action == Action::NoInput) {
+        o.message = 20016;
+    } else if (o.plan.action == Action::Calc) {
+        // A wanted depth of field asks for the F-number.
+        const bool wantDOF = (in.bits & kBitDOF) != 0;
+        const int calculated = in.lens->Calc(o.d, o.plan.value, o.plan.mode, o.result, wantDOF ? -1.0 : fno.value,
+                                             wantDOF ? check.wantedDOF : -1.0, in.coc, o.plan.draw);
+        // A result the edits cannot show is no configuration either.
+        const int code = ShownCode(calculated, o.result, ResultFields(o.result, o.h, o.v, o.d, o.sensorVH));
+        o.calcMessage = MessageForCode(code, o.plan.rangeMessages);
+        o.showable = IsShowable(code);
+    } else if ((o.plan.action == Action::InfinityFocus || o.plan.action == Action::InfinityInput) && in.mcHr) {
+        o.calcMessage = 20009;  // no "Infinity" on a high-resolution macro lens
+    }
+    return o;
 }
 
 // ---- focus marker ---------------------------------------------------------

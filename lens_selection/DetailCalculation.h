@@ -7,11 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
 
-class CCCTVData;
 class CCCTVCCDData;
-struct tagLensCalcResult;
 
 namespace detail_calc {
 
@@ -83,7 +82,7 @@ struct CheckInputs {
     double coc = 0.0;
     bool lensSelected = false;
     bool sensorKnown = false;
-    bool fnoSelected = false;
+    bool fnoGiven = false;  // an F-number is chosen or typed
     unsigned bits = 0;
     double wantedDOF = 0.0;  // read only when the DOF bit is set
     double h = 0.0, v = 0.0, d = 0.0;
@@ -182,6 +181,60 @@ std::wstring RingCaution(double longestRing);
 // Replaces the first "%.Nf" (or "%.f") of `format` with `value`, formatted
 // locale-independently.
 std::wstring FormatWithValue(const std::wstring& format, double value);
+
+// ---- one calculation run ----------------------------------------------------
+
+// What a calculation run reads from the page.
+struct CalcInputs {
+    CCCTVData* lens = nullptr;         // the selected lens, or null
+    bool mcHr = false;                 // IsMcHrModel of the lens combo text
+    bool sensorSelected = false;       // the sensor combo has a selection
+    double h = 0.0, v = 0.0, d = 0.0;  // the selected format's sizes, else the manual edits as numbers
+    bool sensorVH = true;              // the page's flag before the run
+    double coc = 0.0;
+    int fnoSelected = -1;              // the F-number combo's selected entry, -1 for none
+    std::wstring fnoText;              // its text, chosen or typed
+    std::vector<std::wstring> fnoEntries;  // its list
+    unsigned bits = 0;                 // the page's input bits
+    double wantedDOF = 0.0;            // edit 3219 as a number
+    double values[7] = {};             // edits 3011, 3012, 3013, 3014, 3015, 3017, 3018 as numbers
+    bool readsInfinity[7] = {};        // the same edits' text is "Infinity"
+    double ring = 0.0;                 // the selected close-up ring, mm
+};
+
+// How the run rewrites the manual sensor edits.
+enum class SensorEdits {
+    Keep,
+    WriteDiagonal,  // width and height typed: their diagonal, "%.2f"
+    EmptyVH,        // the diagonal alone: width and height emptied
+};
+
+struct CalcOutcome {
+    // Written first, whatever follows.
+    SensorEdits sensorEdits = SensorEdits::Keep;
+    bool sensorVH = true;              // the page's flag once the sensor is read
+    double h = 0.0, v = 0.0, d = 0.0;  // the sensor the run uses
+    // The F-number entry whose text was typed, selected as an editable
+    // drop-down does; -1 for none.
+    int selectFno = -1;
+    // A check failed, or no input is chosen (20016): shown, and the run ends
+    // with nothing else written.
+    int message = 0;
+    Plan plan;
+    bool mcHr = false;
+    // Shown after the calculation, before the result: 20009, 20119, 20120.
+    int calcMessage = 0;
+    // False when the record is no configuration: the page empties what would
+    // look like its result.
+    bool showable = true;
+    tagLensCalcResult result;  // zeroed with its ring table, as the lens left it
+};
+
+// The run without its window: the sensor, the F-number, the checks, the
+// input and, for a request the lens answers, the lens calculation itself.
+// The F-number is the chosen entry, or the typed text when it is a positive
+// number (an entry it equals becomes the chosen one).
+CalcOutcome DecideCalculation(const CalcInputs& in);
 
 // ---- focus marker ---------------------------------------------------------
 

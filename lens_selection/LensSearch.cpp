@@ -1,10 +1,13 @@
 #include "lens_selection/LensSearch.h"
 
+#include <cmath>
 #include <string>
 
+#include "catalogue/CCCTVCCDData.h"
 #include "lens_selection/LensCatalogueLists.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
+#include "optics/SensorSize.h"
 #include "platform/Numbers.h"
 
 namespace lens_search {
@@ -26,26 +29,35 @@ void PresetResult(tagLensCalcResult& r) {
 }
 
 
-// One part of a value cell: t * num / den with one decimal, or "+∞".
-void AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
-    if (valid)
-        quorrel::AppendFixed(out, t * num / den, 1);
-    else
+// A number a value cell can show: finite and within kLargestCellValue.
+bool Fits(double x) { return std::fabs(x) <= kLargestCellValue; }  // false for NaN
+
+// One part of a value cell: t * num / den with one decimal, or "+∞". False
+// when the number cannot be shown.
+bool AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
+    if (!valid) {
         out += kNoLimit;
+        return true;
+    }
+    const double x = t * num / den;
+    quorrel::AppendFixed(out, x, 1);
+    return Fits(x);
 }
 
 // A value cell from triple t scaled by num / den: "v(far-near)", or the
-// value alone for the fixed-magnification lenses.
-void SetTripleCell(std::wstring& cell, const double t[3], const tagLensCalcResult& r, bool single,
+// value alone for the fixed-magnification lenses. False when one of its
+// numbers cannot be shown.
+bool SetTripleCell(std::wstring& cell, const double t[3], const tagLensCalcResult& r, bool single,
                    double num, double den) {
     cell.clear();
-    AppendPart(cell, r.nValid != 0, t[0], num, den);
-    if (single) return;
+    bool fits = AppendPart(cell, r.nValid != 0, t[0], num, den);
+    if (single) return fits;
     cell += L'(';
-    AppendPart(cell, r.nMinValid != 0, t[1], num, den);
+    fits &= AppendPart(cell, r.nMinValid != 0, t[1], num, den);
     cell += L'-';
-    AppendPart(cell, r.nMaxValid != 0, t[2], num, den);
+    fits &= AppendPart(cell, r.nMaxValid != 0, t[2], num, den);
     cell += L')';
+    return fits;
 }
 
 }  // namespace
@@ -55,6 +67,10 @@ int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& q, tagLensCal
         return kLensNotCalculated;
     PresetResult(r);
     if (lens.m_nParamType < kMinParamType || lens.m_nParamType > kMaxParamType) return kLensNotCalculated;
+    // Sizes the request and the cells divide by (false for NaN too).
+    if (!(q.dDiagonal > 0.0)) return kLensNotCalculated;
+    if (q.nKind == kVerticalFov && !(q.dVertical > 0.0)) return kLensNotCalculated;
+    if (q.nKind == kHorizontalFov && !(q.dHorizontal > 0.0)) return kLensNotCalculated;
 
     int mode = kModeWorkingDistance;
     double value = q.dValue;
@@ -106,7 +122,8 @@ private:
 };
 
 // Writes the eight cell texts of `lens`'s row from its calculation result.
-void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
+// False when one of its numbers cannot be shown: the lens is not listed.
+bool FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLensCalcResult& r,
                const CNoRingModels& noRing, tagLensSearchRow& row) {
     const bool single = lens.m_nParamType == kFixedMagnificationType;
     auto& cells = row.cells;
@@ -123,19 +140,23 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         ring.clear();  // a model never leaves the ring table; nothing to show if it did
     }
 
+    bool fits = true;
     if (q.nSensorAxes & kAxesVH) {
-        SetTripleCell(cells[kColFovV], r.dFOV, r, single, q.dVertical, q.dDiagonal);
-        SetTripleCell(cells[kColFovH], r.dFOV, r, single, q.dHorizontal, q.dDiagonal);
+        fits &= SetTripleCell(cells[kColFovV], r.dFOV, r, single, q.dVertical, q.dDiagonal);
+        fits &= SetTripleCell(cells[kColFovH], r.dFOV, r, single, q.dHorizontal, q.dDiagonal);
     } else {
         cells[kColFovV].clear();
         cells[kColFovH].clear();
     }
-    SetTripleCell(cells[kColFovD], r.dFOV, r, single, 1.0, 1.0);
+    fits &= SetTripleCell(cells[kColFovD], r.dFOV, r, single, 1.0, 1.0);
 
+    // The magnification shows all three numbers, whatever the validity flags.
     std::wstring& magnification = cells[kColMagnification];
     magnification.clear();
     quorrel::AppendFixed(magnification, r.dMagnification[0], 2);
+    fits &= Fits(r.dMagnification[0]);
     if (!single) {
+        fits &= Fits(r.dMagnification[1]) && Fits(r.dMagnification[2]);
         magnification += L'(';
         quorrel::AppendFixed(magnification, r.dMagnification[1], 2);
         magnification += L'-';
@@ -143,11 +164,12 @@ void FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
         magnification += L')';
     }
 
-    SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
+    fits &= SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
     cells[kColSpare].clear();
 
     for (std::wstring& cell : cells)
         if (cell.size() > kMaxCellLength) cell.resize(kMaxCellLength);
+    return fits;
 }
 
 }  // namespace
@@ -169,11 +191,120 @@ int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchReque
         if (code < 0 || code == kLensNotCalculated) continue;
         if (!InWorkingDistanceWindow(q, r)) continue;
         if (count == rows.size()) rows.emplace_back();
-        FormatRow(lens, q, r, noRing, rows[count]);
-        ++count;
+        // A row that cannot be shown is overwritten by the next one.
+        if (FormatRow(lens, q, r, noRing, rows[count])) ++count;
     }
     rows.resize(count);
     return static_cast<int>(count);
+}
+
+// ---- the search button ----------------------------------------------------
+
+namespace {
+
+constexpr double kSmallestBound = 0.00001;  // a window bound below this is none
+
+// The window bounds as the checks leave them; rewritten bounds are written.
+void DecideWindow(const tagSearchInputs& in, tagSearchOutcome& out) {
+    double& wdMin = out.request.dWDMin;
+    double& wdMax = out.request.dWDMax;
+    wdMin = wdMax = -1.0;
+    if (!in.bRefineWD) return;
+    auto write = [&out](SearchEdit edit, double value, int decimals) {
+        out.writes.push_back({edit, quorrel::FormatFixed(value, decimals)});
+    };
+    wdMin = in.dWDMin;
+    wdMax = in.dWDMax;
+    if (wdMin < kSmallestBound) {
+        wdMin = -1.0;
+        out.writes.push_back({kEditWDMin, L""});
+    }
+    if (wdMax < kSmallestBound) {
+        wdMax = -1.0;
+        out.writes.push_back({kEditWDMax, L""});
+    }
+    // A wanted working distance widens the window to include it.
+    if (in.abTicked[kWorkingDistance]) {
+        const double w = in.adValues[kWorkingDistance];
+        if (w < wdMin) {
+            wdMin = w;
+            write(kEditWDMin, w, 2);
+        }
+        if (w > wdMax) {
+            wdMax = w;
+            write(kEditWDMax, w, 2);
+        }
+    }
+    if (wdMax > 0.0 && wdMax < wdMin) {
+        wdMax = wdMin;
+        write(kEditWDMax, wdMin, 3);
+    }
+}
+
+// The sensor of the request: the selected format, or the sizes typed by hand.
+// False when there is none. Emptying the typed width and height unticks the
+// vertical and horizontal boxes on the page, so `ticked` loses them too.
+bool DecideSensor(const tagSearchInputs& in, tagSearchOutcome& out, bool ticked[kQuantityCount]) {
+    tagLensSearchRequest& q = out.request;
+    if (!in.bManualSensor) {
+        if (!in.pFormat) return false;
+        q.dVertical = in.pFormat->m_dVertical;
+        q.dHorizontal = in.pFormat->m_dHorizontal;
+        q.dDiagonal = in.pFormat->m_dRadial;
+        q.nSensorMask = in.pFormat->m_nSpecialFlag;
+        return true;
+    }
+    const optics::ManualSensor typed = optics::ReadManualSensor(in.dTypedH, in.dTypedV, in.dTypedD);
+    if (!typed.known) return false;
+    q.dVertical = typed.v;
+    q.dHorizontal = typed.h;
+    q.dDiagonal = typed.d;
+    q.nSensorMask = kTypedSensorMask;
+    if (typed.withVH) {
+        out.writes.push_back({kEditManualD, quorrel::FormatFixed(typed.d, 2)});
+        out.nSensorAxes = kAxesVH;
+    } else {
+        // Only the diagonal counts.
+        out.writes.push_back({kEditManualH, L""});
+        out.writes.push_back({kEditManualV, L""});
+        out.nSensorAxes = kAxesDiagonalOnly;
+        ticked[kVerticalFov] = ticked[kHorizontalFov] = false;
+    }
+    return true;
+}
+
+}  // namespace
+
+tagSearchOutcome DecideSearch(const tagSearchInputs& in) {
+    tagSearchOutcome out;
+    out.nSensorAxes = in.nSensorAxes;
+    bool ticked[kQuantityCount];
+    for (int i = 0; i < kQuantityCount; ++i) ticked[i] = in.abTicked[i];
+    if (!DecideSensor(in, out, ticked)) {
+        out.nMessage = kMsgSelectSensor;
+        return out;
+    }
+
+    // Quantity: the first ticked box.
+    int kind = -1;
+    for (int i = 0; i < kQuantityCount && kind < 0; ++i)
+        if (ticked[i]) kind = i;
+    if (kind < 0) {
+        out.nMessage = kMsgMarkCheckBox;
+        return out;
+    }
+
+    DecideWindow(in, out);
+
+    tagLensSearchRequest& q = out.request;
+    q.dValue = in.adValues[kind];
+    if (optics::IsZero(q.dValue)) {
+        out.nMessage = kMsgValueNotZero;
+        return out;
+    }
+    q.nKind = kind;
+    q.nSensorAxes = out.nSensorAxes;
+    return out;
 }
 
 }  // namespace lens_search

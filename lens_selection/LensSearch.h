@@ -12,6 +12,7 @@
 #include <vector>
 
 class CCCTVData;
+class CCCTVCCDData;
 struct tagLensCalcResult;
 
 namespace lens_search {
@@ -52,6 +53,22 @@ inline constexpr int kFixedMagnificationType = 10;
 // The permissible circle of confusion the search calculates with, mm.
 inline constexpr double kSearchCoc = 0.04;
 
+// The largest magnitude a value cell shows: three "%.1f" parts of it stay
+// far below the cell's 63 characters. A lens with a larger (or no finite)
+// value is not listed.
+inline constexpr double kLargestCellValue = 1e12;
+
+// The sensor-class bits of a sensor typed in by hand.
+inline constexpr int kTypedSensorMask = 1;
+
+// Messages of the search page.
+inline constexpr int kMsgSelectSensor = 20000;
+inline constexpr int kMsgNotApplicable = 20001;
+inline constexpr int kMsgMarkCheckBox = 20002;
+inline constexpr int kMsgValueNotZero = 20003;
+
+inline constexpr int kQuantityCount = 5;  // the wanted quantities, Kind 0..4
+
 struct tagLensSearchRequest {
     double dDiagonal = 0.0;    // sensor diagonal D, mm
     double dHorizontal = 0.0;  // sensor width H, mm
@@ -76,7 +93,9 @@ struct tagLensSearchRow {
 
 // What CalcLensForSearch reports for a lens the search does not calculate:
 // the sensor diagonal exceeds its image circle, its sensor class does not
-// match, or its parameter type lies outside 1..500.
+// match, its parameter type lies outside 1..500, or the request needs a
+// sensor size that is not above zero (the diagonal always, the height for a
+// vertical and the width for a horizontal field of view).
 inline constexpr int kLensNotCalculated = 100;
 
 // Runs one lens as the search does. The caller fills result.dRing once
@@ -96,5 +115,43 @@ bool InWorkingDistanceWindow(const tagLensSearchRequest& request, const tagLensC
 // kept lens, in catalogue order, and returns their count.
 int SearchLenses(const std::vector<CCCTVData*>& lenses, const tagLensSearchRequest& request,
                  std::vector<tagLensSearchRow>& rows);
+
+// ---- the search button ----------------------------------------------------
+
+// What the search button reads from the page.
+struct tagSearchInputs {
+    bool bManualSensor = false;                          // "Manual input" ticked
+    const CCCTVCCDData* pFormat = nullptr;               // the selected catalogue format, or null
+    double dTypedV = 0.0, dTypedH = 0.0, dTypedD = 0.0;  // the manual size edits as numbers
+    bool abTicked[kQuantityCount] = {};                  // the quantity boxes, Kind order
+    double adValues[kQuantityCount] = {};                // their value edits as numbers
+    bool bRefineWD = false;                              // the working-distance window is on
+    double dWDMin = 0.0, dWDMax = 0.0;                   // its bound edits as numbers
+    int nSensorAxes = 0;                                 // the page's, before the search
+};
+
+// The edits the checks rewrite.
+enum SearchEdit { kEditManualV, kEditManualH, kEditManualD, kEditWDMin, kEditWDMax };
+struct tagEditWrite {
+    SearchEdit edit;
+    std::wstring text;
+};
+
+struct tagSearchOutcome {
+    // Written in this order before the message or the search. Emptying the
+    // manual width and height leaves the diagonal alone, which unticks the
+    // vertical and horizontal boxes on the page; the checks below already
+    // count them unticked.
+    std::vector<tagEditWrite> writes;
+    int nSensorAxes = 0;           // the page's after the checks
+    int nMessage = 0;              // 20000, 20002 or 20003: shown, and nothing is searched
+    tagLensSearchRequest request;  // the search to run when nMessage is 0
+};
+
+// The checks of the search button, in the order the user meets them: the
+// sensor, a ticked quantity, the working-distance window (a bound below
+// 0.00001 is none; a wanted working distance widens the window to hold it; a
+// maximum below the minimum becomes the minimum), a value not zero.
+tagSearchOutcome DecideSearch(const tagSearchInputs& in);
 
 }  // namespace lens_search

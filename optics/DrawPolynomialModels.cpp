@@ -96,6 +96,10 @@ bool CCCTVData_DrawPolynomial::DrawReaches(double beta, double draw, double ring
 
 // ---- inverses --------------------------------------------------------------
 
+bool CCCTVData_DrawPolynomial::CurveReachesWD(double beta, double WD) const {
+    return std::fabs(EvalCurveA(beta) - WD) < kWDTolerance;
+}
+
 bool CCCTVData_DrawPolynomial::HasFarLimit() const { return m_dMaxWD < kUnlimitedWD; }
 
 double CCCTVData_DrawPolynomial::BisectWD(double WD, double lo, double hi) const {
@@ -250,10 +254,13 @@ int CCCTVData_DrawPolynomial::CalcOptics(double sensor, double value, int mode, 
     r.nValid = 1;
     if (!DepthOfField(r, beta, d, fno, wantedDOF, coc)) return kCalcInfeasible;
 
-    // 4. Acceptance: the ring and the draw within the lens's limits, and a
-    // solved draw that actually reaches the magnification.
+    // 4. Acceptance: the ring and the draw within the lens's limits, a
+    // solved draw that actually reaches the magnification, and a
+    // magnification inverted from a working distance that gives it.
     if (r.dRing[r.nRingIndex] > m_dMaxRingLength || d > m_dMaxDraw) return kCalcInfeasible;
     if (solved && !DrawReaches(beta, d, ring)) return kCalcInfeasible;
+    const bool inverted = mode == kModeWorkingDistance || mode == kModeObjectToImage;
+    if (inverted && !CurveReachesWD(beta, WD)) return kCalcInfeasible;
 
     const bool drawsOut = m_nDrawoutDirection == 0;
     const double D = m_dMaxDraw;

@@ -47,6 +47,12 @@ public:
     // draw that beta needs lies beyond it.
     bool DrawReaches(double beta, double draw, double ring) const;
 
+    // True when WDcurve at beta lies within the inversion's tolerance of WD:
+    // an inversion from a working distance that runs out of iterations
+    // answers an end of the magnification range, whose working distance is
+    // another.
+    bool CurveReachesWD(double beta, double WD) const;
+
     double m_adWDCurve[8] = {};      // a1..a8 of WDcurve
     double m_adOICurve[7] = {};      // b1..b7 of OIcurve
     double m_adRingCurve[6] = {};    // h1..h6 of H

@@ -55,81 +55,95 @@ CMotorStepLens::Bisection CMotorStepLens::Bisect(double ring, Image image) const
     return b;
 }
 
+bool CMotorStepLens::SolveForMagnification(double beta, double ring, tagLensCalcResult& r,
+                                           FocusStep& solution) const {
+    r.dMagnification[0] = beta;
+    const Bisection b = Bisect(ring, [&](const FocusStep& st) { return ImageForMagnification(st, beta); });
+    solution = b.last;
+    const double u = ObjectForImage(solution, b.g);
+    r.dWD[0] = u - StepAt(b.xAfter, ring).front;
+    r.dObjectToImage[0] = ObjectToImage(solution, u, b.g);
+    r.dFocusDraw[0] = Draw(b.xAfter);
+    return b.converged;
+}
+
+bool CMotorStepLens::SolveForWorkingDistance(double sensor, double wd, double ring, tagLensCalcResult& r,
+                                             FocusStep& solution, double& g) const {
+    const Bisection b = Bisect(ring, [&](const FocusStep& st) { return ImageForObject(st, st.front + wd); });
+    solution = b.last;
+    g = b.g;
+    const double beta = MagnificationAt(solution, b.g);
+    r.dMagnification[0] = beta;
+    r.dFOV[0] = sensor / beta;
+    r.dFocusDraw[0] = Draw(b.xAfter);
+    return b.converged;
+}
+
+void CMotorStepLens::ConfigurationAtDraw(double sensor, double value, double ring, double draw,
+                                         tagLensCalcResult& r, FocusStep& solution) const {
+    r.dFocusDraw[0] = draw;
+    r.dExtension[0] = value;
+    solution = StepAt(StepOfDraw(draw), ring);
+    const double g = solution.rear;
+    const double u = ObjectForImage(solution, g);
+    r.dWD[0] = u - solution.front;
+    r.dObjectToImage[0] = ObjectToImage(solution, u, g);
+    const double beta = MagnificationAt(solution, g);
+    r.dMagnification[0] = beta;
+    r.dFOV[0] = sensor / beta;
+}
+
+int CMotorStepLens::TestAcceptance(const tagLensCalcResult& r, double ring, bool converged, int mode) const {
+    if (r.dFocusDraw[0] < 0.0) return kCalcInfeasible;
+    if (ring > kLongestRing || r.dRing[r.nRingIndex] > m_dMaxRingLength) return kCalcInfeasible;
+    const bool refused = m_bRefusesRingInSearch && IsRefusedRing(ring);
+    if (r.dFocusDraw[0] <= m_dMaxDraw && converged && !refused) return kCalcOk;
+    // A given ring never changes, so a refused one has no answer.
+    if (mode == kModeRing && refused) return kCalcInfeasible;
+    return kTryNextRing;
+}
+
+int CMotorStepLens::EvaluateRing(double sensor, double value, int mode, double ring, double draw,
+                                 tagLensCalcResult& r, FocusStep& solution) const {
+    bool converged = true;  // no bisection: a given draw
+    switch (mode) {
+    case kModeFieldOfView:
+        r.dFOV[0] = value;
+        converged = SolveForMagnification(sensor / value, ring, r, solution);
+        break;
+    case kModeMagnification:
+        r.dFOV[0] = sensor / value;
+        converged = SolveForMagnification(value, ring, r, solution);
+        break;
+    case kModeWorkingDistance: {
+        r.dWD[0] = value;
+        double g = 0.0;
+        converged = SolveForWorkingDistance(sensor, value, ring, r, solution, g);
+        r.dObjectToImage[0] = ObjectToImage(solution, solution.front + value, g);
+        break;
+    }
+    case kModeObjectToImage: {
+        r.dObjectToImage[0] = value;
+        const double wd = WorkingDistanceAt(value, ring);
+        r.dWD[0] = wd;
+        double g = 0.0;
+        converged = SolveForWorkingDistance(sensor, wd, ring, r, solution, g);
+        break;
+    }
+    default:
+        ConfigurationAtDraw(sensor, value, ring, draw, r, solution);
+        break;
+    }
+    return TestAcceptance(r, ring, converged, mode);
+}
+
 int CMotorStepLens::CalcOptics(double sensor, double value, int mode, tagLensCalcResult& r, double fno,
                                double wantedDOF, double coc, double draw) {
     FocusStep solution;  // the step whose optics give the configuration
     double ringUsed = 0.0;
-    const int code = SearchRingUpward(r, mode, value, draw, [&](double ring, double drawNow) -> int {
+    const int code = SearchRingUpward(r, mode, value, draw, [&](double ring, double drawNow) {
         ringUsed = ring;
-        bool converged = true;
-        switch (mode) {
-        case kModeFieldOfView:
-        case kModeMagnification: {
-            double beta = 0.0;
-            if (mode == kModeFieldOfView) {
-                r.dFOV[0] = value;
-                beta = sensor / value;
-            } else {
-                beta = value;
-                r.dFOV[0] = sensor / value;
-            }
-            r.dMagnification[0] = beta;
-            const Bisection b = Bisect(ring, [&](const FocusStep& st) { return ImageForMagnification(st, beta); });
-            solution = b.last;
-            converged = b.converged;
-            const double u = ObjectForImage(solution, b.g);
-            r.dWD[0] = u - StepAt(b.xAfter, ring).front;
-            r.dObjectToImage[0] = ObjectToImage(solution, u, b.g);
-            r.dFocusDraw[0] = Draw(b.xAfter);
-            break;
-        }
-        case kModeWorkingDistance: {
-            r.dWD[0] = value;
-            const Bisection b = Bisect(ring, [&](const FocusStep& st) { return ImageForObject(st, st.front + value); });
-            solution = b.last;
-            converged = b.converged;
-            const double beta = MagnificationAt(solution, b.g);
-            r.dMagnification[0] = beta;
-            r.dFOV[0] = sensor / beta;
-            r.dObjectToImage[0] = ObjectToImage(solution, solution.front + value, b.g);
-            r.dFocusDraw[0] = Draw(b.xAfter);
-            break;
-        }
-        case kModeObjectToImage: {
-            r.dObjectToImage[0] = value;
-            const double wd = WorkingDistanceAt(value, ring);
-            r.dWD[0] = wd;
-            const Bisection b = Bisect(ring, [&](const FocusStep& st) { return ImageForObject(st, wd + st.front); });
-            solution = b.last;
-            converged = b.converged;
-            const double beta = MagnificationAt(solution, b.g);
-            r.dMagnification[0] = beta;
-            r.dFOV[0] = sensor / beta;
-            r.dFocusDraw[0] = Draw(b.xAfter);
-            break;
-        }
-        default: {  // a given draw: no bisection
-            r.dFocusDraw[0] = drawNow;
-            r.dExtension[0] = value;
-            solution = StepAt(StepOfDraw(drawNow), ring);
-            const double g = solution.rear;
-            const double u = ObjectForImage(solution, g);
-            r.dWD[0] = u - solution.front;
-            r.dObjectToImage[0] = ObjectToImage(solution, u, g);
-            const double beta = MagnificationAt(solution, g);
-            r.dMagnification[0] = beta;
-            r.dFOV[0] = sensor / beta;
-            break;
-        }
-        }
-
-        if (r.dFocusDraw[0] < 0.0) return kCalcInfeasible;
-        if (ring > kLongestRing || r.dRing[r.nRingIndex] > m_dMaxRingLength) return kCalcInfeasible;
-        const bool refused = m_bRefusesRingInSearch && IsRefusedRing(ring);
-        if (r.dFocusDraw[0] <= m_dMaxDraw && converged && !refused) return kCalcOk;
-        // A given ring never changes, so a refused one has no answer.
-        if (mode == kModeRing && refused) return kCalcInfeasible;
-        return kTryNextRing;
+        return EvaluateRing(sensor, value, mode, ring, drawNow, r, solution);
     });
     if (code != kCalcOk) return code;
 

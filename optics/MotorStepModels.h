@@ -77,6 +77,28 @@ private:
     template <class Image>
     Bisection Bisect(double ring, Image image) const;
 
+    // One evaluation at ring thickness `ring`: the configuration column of
+    // the result by mode, then the acceptance tests (1, -1, or the next ring
+    // to try). `solution` receives the focus step whose optics give it.
+    int EvaluateRing(double sensor, double value, int mode, double ring, double draw, tagLensCalcResult& r,
+                     FocusStep& solution) const;
+    // Modes 1 and 2: the step whose image distance gives magnification beta;
+    // writes the magnification, distances and draw. False when the
+    // bisection did not converge.
+    bool SolveForMagnification(double beta, double ring, tagLensCalcResult& r, FocusStep& solution) const;
+    // Modes 0 and 3: the step that images an object `wd` in front of the
+    // chain; writes the magnification, field of view and draw, and gives the
+    // image distance g. False when the bisection did not converge.
+    bool SolveForWorkingDistance(double sensor, double wd, double ring, tagLensCalcResult& r,
+                                 FocusStep& solution, double& g) const;
+    // Mode 4 and the other modes: the configuration at the given draw.
+    void ConfigurationAtDraw(double sensor, double value, double ring, double draw, tagLensCalcResult& r,
+                             FocusStep& solution) const;
+    // Acceptance: a negative draw or a ring beyond the limits ends the search
+    // (-1); the configuration stands (1) within the draw, converged and
+    // outside the refused band; otherwise the next ring is tried.
+    int TestAcceptance(const tagLensCalcResult& r, double ring, bool converged, int mode) const;
+
     const int m_nUpperStep;             // focus steps run from 0 to this
     const int m_nFirstStep;             // the bisection starts here
     const bool m_bRefusesRingInSearch;  // rings of 2.5 to 4.5 mm are passed over

@@ -40,6 +40,29 @@ public:
     double m_dT21 = 0.0;  // 21: pupil term
 
 private:
+    // Quantities of a ring thickness R.
+    struct RingQuantities {
+        double x = 0.0;  // ring distance t12 - t7 + R
+        double T = 0.0;  // length term t3 + t11 + x + t6 - t4 + t10
+        double a = 0.0;  // x/f2 - 1
+        double k = 0.0;  // a/f1
+    };
+    // What the accepted evaluation leaves for the rest of the calculation.
+    struct Evaluation {
+        double s = 0.0;       // group separation
+        RingQuantities ring;  // of its ring
+    };
+
+    RingQuantities QuantitiesOfRing(double R) const;
+    // The separation s that meets the input (per mode; `draw` in the ring
+    // mode), with the configuration column of the result written; d is the
+    // discriminant of modes 0 and 3, else 0.
+    double SolveSeparation(const RingQuantities& rq, double sensor, double value, int mode, double draw,
+                           tagLensCalcResult& r, double& d) const;
+    // One evaluation at ring thickness R: the separation, the draw and the
+    // ring tests (1, -1, or the next ring to try).
+    int EvaluateRing(double sensor, double value, int mode, double R, double draw, tagLensCalcResult& r,
+                     Evaluation& e) const;
     double Object(double s, double x) const;
     double SystemFocalLength(double s) const;
 };
@@ -75,6 +98,31 @@ public:
     double m_dU23 = 0.0;     // 23: pupil magnification term
 
 private:
+    // Quantities of a ring thickness R, with y = u12 - u7 + R.
+    struct RingQuantities {
+        double T = 0.0;   // y + Q + V
+        double h = 0.0;   // T - Q
+        double b1 = 0.0;  // h/g2 - 1
+        double c1 = 0.0;  // b1/g1
+    };
+    // What the accepted evaluation leaves for the rest of the calculation.
+    struct Evaluation {
+        double s = 0.0;       // group separation
+        RingQuantities ring;  // of its ring
+    };
+
+    double FrontLength() const { return m_dFrontDistA + m_dU3; }         // Q
+    double DrawZeroSeparation() const { return m_dU10 - m_dU4 + m_dU6; }  // V
+    RingQuantities QuantitiesOfRing(double R) const;
+    // The separation s that meets the input (per mode; `draw` in the ring
+    // mode), with the configuration column of the result written; d is the
+    // discriminant of modes 0 to 3, else 0.
+    double SolveSeparation(const RingQuantities& rq, double sensor, double value, int mode, double draw,
+                           tagLensCalcResult& r, double& d) const;
+    // One evaluation at ring thickness R: the separation, the draw and the
+    // ring tests (1, -1, or the next ring to try).
+    int EvaluateRing(double sensor, double value, int mode, double R, double draw, tagLensCalcResult& r,
+                     Evaluation& e) const;
     double Object(double s, double m) const;
     double SystemFocalLength(double s) const;
     double Beta(double s, double m) const;

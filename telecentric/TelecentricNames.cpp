@@ -6,8 +6,7 @@ namespace {
 // their first character; otherwise a leading "0" (or non-digit) becomes
 // "0." and a leading 1 to 9 stays ("05" -> "0.5", "2" -> "2", "10" -> "10").
 std::wstring NormaliseDigits(const std::wstring& s) {
-    const size_t point = s.find(L'.');
-    if (point != std::wstring::npos && point >= 1) return s;
+    if (s.find(L'.', 1) != std::wstring::npos) return s;
     const wchar_t first = s[0];
     const bool firstIsOneToNine = first >= L'1' && first <= L'9';
     if (firstIsOneToNine) return s;

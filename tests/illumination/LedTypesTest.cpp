@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <typeinfo>
 
 #include "illumination/LedTypes.h"
 
@@ -238,6 +237,30 @@ TEST(Bar, Calculate) {
     });
 }
 
+// A quadratic term of rounding size (|b| <= 1e-9) gives no usable roots, but
+// the discriminant still decides whether every WD lights the area.
+TEST(Bar, CalculateWithAnAreaThatBarelyChangesWithTheWD) {
+    // WD 15..160. H: 1e-10 x^2 + 70, the bar's constant length: every WD
+    // lights 50 (disc = -4e-10 * 20 < 0), the nearest is MinWD. V: -1e-9 x^2
+    // + 70 never reaches 100 (disc = -4e-9 * 30 < 0).
+    CLedData_Bar bar;
+    bar.MinWD = 15, bar.MaxWD = 160;
+    bar.WD_H_b = 1e-10, bar.WD_H_d = 70;
+    bar.WD_V_b = -1e-9, bar.WD_V_d = 70;
+    ExpectCalculations(bar, {
+        {"every WD covers 50 mm", 50, 1, kNoLens, 1, {70, 70, 0, 15, kUnset}},
+        {"no WD reaches 100 mm", 100, 2, kNoLens, -6000},
+    });
+}
+
+TYPED_TEST(RingLight, CalculateWithoutAQuadraticTermFindsNoRoot) {
+    // H: x + 20 has no pair of roots; no WD of [-5, 100] is one, not even -1.
+    TypeParam ring;
+    ring.MinWD = -5, ring.MaxWD = 100;
+    ring.WD_H_c = 1, ring.WD_H_d = 20;
+    ExpectCalculations(ring, {{"area 50", 50, 1, kNoLens, -6001}});
+}
+
 // ---- simulated coaxial -----------------------------------------------------
 
 namespace {
@@ -381,39 +404,4 @@ TEST(BackLight, FieldOrAreaMustFitTheSurfaceAndTheCalculationGivesIt) {
         ExpectCalculations(bl, {
             {"the surface, no WD", -5, item, {10, 10, 100, 20}, 1, {100, 80, 128, -1, -1}},
         });
-}
-
-// ---- records from catalogue rows ------------------------------------------
-
-TEST(CreateLedRecord, TypeChoosesTheClassAndTheRecordKeepsTheRow) {
-    const struct {
-        int type;
-        const std::type_info* cls;  // nullptr: no record
-    } cases[] = {
-        {1, &typeid(CLedData_DirectRing)},     {11, &typeid(CLedData_DirectRing)},
-        {12, &typeid(CLedData_DirectRing)},    {2, &typeid(CLedData_LowAngleRing)},
-        {3, &typeid(CLedData_ShadowlessRing)}, {5, &typeid(CLedData_SimCoaxial)},
-        {6, &typeid(CLedData_Bar)},            {7, &typeid(CLedData_SimpleDome)},
-        {8, &typeid(CLedData_BackLight)},      {0, nullptr},
-        {4, nullptr},                          {9, nullptr},
-        {10, nullptr},                         {13, nullptr},
-        {40, nullptr},                         {-1, nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        tagLedCommonColumns columns;
-        columns.Type = c.type;
-        columns.ProductName = L"QX-1";
-        columns.MaxWD = 250;
-        columns.WD_D_d = 60;
-        const auto record = CreateLedRecord(columns);
-        if (!c.cls) {
-            EXPECT_EQ(record, nullptr);
-            continue;
-        }
-        ASSERT_NE(record, nullptr);
-        EXPECT_EQ(typeid(*record), *c.cls);
-        EXPECT_EQ(std::make_tuple(record->Type, record->ProductName, record->MaxWD, record->WD_D_d),
-                  std::make_tuple(c.type, std::wstring(L"QX-1"), 250.0, 60.0));
-    }
 }

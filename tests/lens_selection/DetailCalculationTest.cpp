@@ -147,7 +147,7 @@ TEST(DetailInput, ChecksComeInTheirOrderAndRefuseSensorSizesOfZero) {
     EXPECT_EQ(CheckBeforeCalculation(in), 20017);
     in.d = 8.0;
     in.bits = kBitVertical;
-    in.fnoSelected = true;
+    in.fnoGiven = true;
     EXPECT_EQ(CheckBeforeCalculation(in), 20017) << "a diagonal-only sensor has no height";
     in.bits = kBitHorizontal;
     in.v = 4.8;

@@ -278,3 +278,39 @@ TEST_F(LensSearch, RowsOfAnEarlierSearchAreReplaced) {
     EXPECT_EQ(rows[0].cells[kColModel], L"QT-A");
     EXPECT_EQ(rows[0].cells[kColFovH], L"");  // no text left from the first search
 }
+
+TEST_F(LensSearch, LensesWhoseCellsCannotBeShownAreNotListed) {
+    // A thin lens without rings (type 11: f 16, H -4, image circle 11), which
+    // takes any field of view however large.
+    Add(L"QT-N", 11, L"16,-4,35,0,35,5.526,0,1.5,1.4,1.5,0,11,20");
+    struct Case {
+        const char* what;
+        double D, H, V;
+        int kind;
+        double value;
+    };
+    const Case unlisted[] = {
+        // A catalogue format without a diagonal (a NULL Radial reads 0).
+        {"no diagonal", 0.0, 8.8, 6.6, kMagnification, 0.1},
+        {"no height", 11.0, 8.8, 0.0, kVerticalFov, 75.0},
+        {"no width", 11.0, 0.0, 6.6, kHorizontalFov, 100.0},
+        // 1e308 * 8.8 overflows in the horizontal cell.
+        {"overflowing field", 11.0, 8.8, 6.6, kDiagonalFov, 1e308},
+        // With all its digits it would be cut at 63 characters.
+        {"field beyond 1e12", 11.0, 8.8, 6.6, kDiagonalFov, 1e100},
+        // A field of 8e11 mm is shown, its working distance 1.16e12 mm not.
+        {"working distance beyond 1e12", 11.0, 8.8, 6.6, kDiagonalFov, 8e11},
+    };
+    for (const Case& c : unlisted) {
+        tagLensSearchRequest q = TwoThirds(c.kind, c.value);
+        q.dDiagonal = c.D;
+        q.dHorizontal = c.H;
+        q.dVertical = c.V;
+        EXPECT_TRUE(Search(q).empty()) << c.what;
+    }
+    // Up to the limit the row stays.
+    const std::vector<Row> rows = Search(TwoThirds(kDiagonalFov, 1e11));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][kColFovD], L"100000000000.0(+\u221E-36.7)");
+    EXPECT_EQ(rows[0][kColWD], L"145454545430.0(+\u221E-28.8)");
+}

@@ -253,10 +253,11 @@ TEST_F(DrawPolynomialTest, WorkingDistanceLimits) {
     EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = 1.0, .wd = 25.0}));
 
     // The far limit is one per mille beyond WDmax; beyond WDcurve(beta_min) =
-    // 2500 the bisection ends at beta_min.
+    // 2500 the bisection ends at beta_min, whose working distance is not the
+    // one asked for: within the limit that is infeasible, not below the range.
     const double limit = 1.001 * 2500.0;
     EXPECT_EQ(lens->SolveLaurent(limit), 0.01);
-    ASSERT_EQ(Run(*lens, 11.0, limit, kModeWorkingDistance), kCalcOk);
+    ASSERT_EQ(Run(*lens, 11.0, limit, kModeWorkingDistance), kCalcInfeasible);
     EXPECT_TRUE(ResultIs(r, {.rel = 0.0, .beta = 0.01, .wd = limit}));
     ASSERT_EQ(Run(*lens, 11.0, std::nextafter(limit, 1e9), kModeWorkingDistance), kCalcBelowRange);
     EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = 0.01, .wd = 2500.0}));
@@ -272,14 +273,26 @@ TEST_F(DrawPolynomialTest, WorkingDistanceLimits) {
     ASSERT_EQ(Run(*MakeParam20(Param20Text(k)), 11.0, 1.0, kModeMagnification), kCalcAboveRange);
     EXPECT_TRUE(ResultIs(r, {.valid = 0, .beta = 1.0}));
 
-    // WDmax 10000 or more has no far limit.
+    // WDmax 10000 or more has no far limit (the curve still does not reach
+    // 20000).
     Limits unlimited;
     unlimited.wdMax = 10000;
-    ASSERT_EQ(Run(*MakeParam20(Param20Text({}, unlimited)), 11.0, 20000.0, kModeWorkingDistance), kCalcOk);
+    ASSERT_EQ(Run(*MakeParam20(Param20Text({}, unlimited)), 11.0, 20000.0, kModeWorkingDistance), kCalcInfeasible);
     EXPECT_TRUE(ResultIs(r, {.beta = 0.01, .wd = 20000.0}));
     Limits limited;
     limited.wdMax = 9999.0;
     EXPECT_EQ(Run(*MakeParam20(Param20Text({}, limited)), 11.0, 20000.0, kModeWorkingDistance), kCalcBelowRange);
+}
+
+TEST_F(DrawPolynomialTest, WorkingDistanceBeyondTheCurveIsInfeasible) {
+    // Sample lens QD-35M20 (type 21): WDcurve(b) = 35 / b on beta 0.0035..1.2,
+    // no far limit (WDmax 10000). The inversion from 15000 runs out at beta_min,
+    // whose working distance is 10000, not 15000.
+    auto lens = MakeParam200(
+        L"0,0,0,0,35,0,0,0,1,0,0,0,1225,0,71,35,0,0,0,0,-3.5,0.028571429,0,0,0,0,1.2,0.0035,16,50,"
+        L"3.5,32,10000,29.17,350,2,0,0,0,0.16,0.16,0",
+        21);
+    EXPECT_EQ(Run(*lens, 11.0, 15000.0, kModeWorkingDistance), kCalcInfeasible);
 }
 
 TEST_F(DrawPolynomialTest, GivenRingsTakeTheIntegerPartWithoutAHalf) {

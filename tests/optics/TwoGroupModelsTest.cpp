@@ -191,3 +191,65 @@ TEST_F(Param3Test, DistanceModesAndTheRingSearch) {
         {4.0, kModeRing, 1.0, kCalcInfeasible, {.ring = 8}},  // a given refused ring
     });
 }
+
+// -- both --
+
+namespace {
+
+// Sample lenses of both types.
+std::unique_ptr<CCCTVData> SampleLens(const std::wstring& name) {
+    if (name == L"QG-12M14")
+        return MakeLens<CCCTVData_Param2>(
+            L"24,24,8,1,3,0.5,0.3,17.5,11,0.5,5,12.5,0.2,0.5,12,0.1,2,1.4,24,-0.5,1,6,100,25", 2);
+    if (name == L"QG-20M20")
+        return MakeLens<CCCTVData_Param2>(
+            L"40,40,12,1,3,0.5,0.3,17.5,11,0.5,6,20.5,0.2,0.5,20,0.1,2,2,40,-0.5,1,8,100,28", 2);
+    return MakeLens<CCCTVData_Param3>(
+        L"45,54,10,1,3,1,0.4,17.5,11,10,6,21.6,0.3,0,25,2.4,2,0.1,45,1.2,0.3,4,0.2,6,100,32", 3);
+}
+
+}  // namespace
+
+// A ring at the focusing stop (draw 0) is a configuration of the lens itself,
+// and so is the request for its magnification, field of view or working
+// distance with that ring: the minimum end and the draw, each computed by a
+// formula of its own, differ from it by rounding only, which refuses nothing.
+TEST(TwoGroupFocusingStop, IsNotRefusedByRounding) {
+    tagLensCalcResult r;
+    const auto atStop = [&](CCCTVData& lens, double ring) {
+        r.PresetForSearch();
+        return lens.CalcOptics(11.0, ring, kModeRing, r, -1.0, -1.0, 0.04, 0.0);
+    };
+    // QJ-27M24 at every ring; at 5.0 beta is 0.18181069958847743 and the
+    // minimum end 0.18181069958847745.
+    auto qj = SampleLens(L"QJ-27M24");
+    for (int index = 0; index <= 200; ++index) {
+        const double ring = 0.5 * index;
+        if (ring >= 2.5 && ring < 5.0) continue;  // the refused band
+        EXPECT_EQ(atStop(*qj, ring), kCalcOk) << "ring " << ring;
+    }
+
+    const struct {
+        const wchar_t* lens;
+        int ringIndex;
+        int mode;
+    } cases[] = {
+        {L"QG-20M20", 0, kModeWorkingDistance},  // the draw solves to -1e-13
+        {L"QG-12M14", 11, kModeFieldOfView},     // the minimum end lies 6e-17 above beta
+        {L"QJ-27M24", 10, kModeMagnification},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.lens << " ring index " << c.ringIndex);
+        auto lens = SampleLens(c.lens);
+        ASSERT_EQ(atStop(*lens, 0.5 * c.ringIndex), kCalcOk);
+        const double value = c.mode == kModeWorkingDistance ? r.dWD[0]
+                             : c.mode == kModeFieldOfView   ? r.dFOV[0]
+                                                            : r.dMagnification[0];
+        r.PresetForSearch();
+        r.nRingIndex = c.ringIndex;
+        EXPECT_EQ(lens->CalcOptics(11.0, value, c.mode, r, -1.0, -1.0, 0.04, 0.0), kCalcOk);
+        EXPECT_EQ(r.nRingIndex, c.ringIndex);
+        EXPECT_NEAR(r.dFocusDraw[0], 0.0, 1e-9);
+        EXPECT_GE(r.dFocusDraw[0], 0.0) << "the stop is shown as 0, never as -0.000";
+    }
+}

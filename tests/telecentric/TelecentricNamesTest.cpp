@@ -28,6 +28,7 @@ TEST(TelecentricMagnification, EachSeriesReadsItsOwnPartOfTheName) {
         {L"QEV-A5X", L"A.5"},      // a non-digit first counts as 0
         {L"QEV-.5X", L"..5"},      // a point at the start is no point
         {L"QEV-0.7.5X", L"0.7.5"}, // kept as it stands
+        {L"QEV-.5.X", L".5."},     // a second point after the first character: kept
         {L"QEVX-05", nullptr},     // X before the dash
         {L"QEV-X", nullptr},       // nothing between
         {L"QEV-05", nullptr},      // no X
@@ -36,6 +37,7 @@ TEST(TelecentricMagnification, EachSeriesReadsItsOwnPartOfTheName) {
         // TKL: between the first "L" and the first "-".
         {L"TKL05-65", L"0.5"},
         {L"TKL1.5-65", L"1.5"},
+        {L"TKL.5.-65", L".5."},
         {L"TKL2-65D", L"2"},
         {L"TKL005-450", L"0.05"},
         {L"TKL10-45", L"10"},

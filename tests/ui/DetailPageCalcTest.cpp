@@ -130,6 +130,41 @@ TEST_F(DetailPageTest, WantedDepthOfFieldGivesTheFNumberOrAsksForALargerOne) {
     EXPECT_TRUE(Page().IsItemReadOnly(Dlg::kWantedDOF));
 }
 
+TEST_F(DetailPageTest, TypedFNumberIsCalculatedWithAndTextThatIsNoneIsRefused) {
+    // At 0.25x the effective F-number is (0.25 / 1.1 + 1) * F = 1.227273 F.
+    struct Case {
+        const wchar_t* typed;
+        const wchar_t* effectiveFno;  // nullptr: refused with 20004
+        int entry;                    // the F-number entry selected afterwards
+    };
+    const Case cases[] = {
+        {L"2.0", L"2.455", 1},  // a list entry is selected, as the drop-down does
+        {L"2.5", L"3.068", -1},
+        {L"", nullptr, -1},
+        {L"f2", nullptr, -1},
+        {L"2.0x", nullptr, -1},
+        {L"0", nullptr, -1},
+        {L"-2", nullptr, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(wxString(c.typed).utf8_str()));
+        m_messages.Clear();
+        Load(L"QF-25M14");
+        Type(Page(), Dlg::kFnoCombo, c.typed);
+        CalculateFrom(Dlg::kMagnificationBox, Dlg::kMagnification, L"0.25");
+        if (!c.effectiveFno) {
+            EXPECT_EQ(m_messages.Texts(), Texts{L"Select Lens, Sensor size and Fno."});
+            EXPECT_EQ(Item(Dlg::kFovD), L"");
+            continue;
+        }
+        EXPECT_TRUE(m_messages.Texts().empty());
+        EXPECT_EQ(Item(Dlg::kEffectiveFno), c.effectiveFno);
+        EXPECT_EQ(Item(Dlg::kFnoCombo), c.typed);
+        EXPECT_EQ(Page().ComboGetCurSel(Dlg::kFnoCombo), c.entry);
+        EXPECT_EQ(Item(Dlg::kFovD), L"44.000");
+    }
+}
+
 TEST_F(DetailPageTest, ChecksStopTheRunWithTheirMessageAndWriteNothing) {
     // No lens and a circle of confusion of 0: the circle is named first.
     Main().m_dlgDetailCalc.ClearAll(1);
@@ -192,8 +227,9 @@ TEST_F(DetailPageTest, NoConfigurationShowsIncorrectValuesAndLeavesNoStaleResult
     EXPECT_EQ(m_messages.Texts(), Texts{L"Calculation cannot be completed because of incorrect values. "});
     EXPECT_EQ(Item(Dlg::kMagnification), L"0.5") << "the input stays as typed";
     for (int id : {Dlg::kFovV, Dlg::kFovH, Dlg::kFovD, Dlg::kFocusPosition, Dlg::kWD, Dlg::kObjectToImage,
-                   Dlg::kEffectiveFno, Dlg::kWantedDOF})
+                   Dlg::kEffectiveFno, Dlg::kWantedDOF}) {
         EXPECT_EQ(Item(id), L"") << id;
+    }
     EXPECT_EQ(Page().ComboGetCurSel(Dlg::kRingCombo), -1);
     EXPECT_EQ(Item(Dlg::kFnoCombo), L"1.4");
     EXPECT_FALSE(Page().IsItemEnabled(Dlg::kSelectIllumination));
@@ -219,8 +255,11 @@ TEST_F(DetailPageTest, ResultsNoEditCanShowAreIncorrectValues) {
                            Dlg::kWD, Dlg::kObjectToImage, Dlg::kEffectiveFno, Dlg::kWantedDOF};
     // Every result edit but the inputs is emptied.
     auto expectEmptyBut = [&](std::initializer_list<int> inputs) {
-        for (int id : results)
-            if (std::find(inputs.begin(), inputs.end(), id) == inputs.end()) EXPECT_EQ(Item(id), L"") << id;
+        for (int id : results) {
+            if (std::find(inputs.begin(), inputs.end(), id) == inputs.end()) {
+                EXPECT_EQ(Item(id), L"") << id;
+            }
+        }
         EXPECT_EQ(Page().ComboGetCurSel(Dlg::kRingCombo), -1);
         EXPECT_FALSE(Page().IsItemEnabled(Dlg::kSelectIllumination));
         EXPECT_EQ(Page().m_dHandEffDiameter, -1.0);
