@@ -1,30 +1,18 @@
 // CQuorrelDlg::DrawCCTVReport: reads what the lens search page and the
 // detail page show, by control id, and draws the report from it.
-#include <wx/listctrl.h>
+#include <utility>
 
 #include "app/QuorrelDlg.h"
 #include "optics/CCCTVData.h"
 #include "platform/Strings.h"
 #include "report/CCTVReport.h"
 #include "report/ReportFrame.h"
+#include "report/ReportListRows.h"
 
 namespace {
 
 using Search = CCCTVModelSelectionDlg;
 using Detail = CDetailCalculationDlg;
-
-// The result list's rows in item order (columns 0..6) and its first selected
-// row, -1 when none.
-void ReadResultList(const Search& page, report::tagCCTVReportInput& in) {
-    const auto* list = page.GetControlAs<wxListCtrl>(Search::kResultList);
-    if (!list) return;
-    for (long item = list->GetNextItem(-1, wxLIST_NEXT_ALL); item != -1;
-         item = list->GetNextItem(item, wxLIST_NEXT_ALL)) {
-        std::array<std::wstring, 7>& row = in.rows.emplace_back();
-        for (int column = 0; column < 7; ++column) row[column] = list->GetItemText(item, column).ToStdWstring();
-    }
-    in.selectedRow = static_cast<int>(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
-}
 
 void ReadSearchPage(const Search& page, report::tagCCTVReportInput& in) {
     in.sensorCombo = page.GetItemText(Search::kSensorCombo);
@@ -38,7 +26,9 @@ void ReadSearchPage(const Search& page, report::tagCCTVReportInput& in) {
         in.conditionValue = page.GetItemText(Search::kValueFirst + i);
         break;
     }
-    ReadResultList(page, in);
+    report::tagReportRows list = report::ReadReportRows(page, Search::kResultList);
+    in.rows = std::move(list.rows);
+    in.selectedRow = list.selected;
 }
 
 void ReadDetailPage(const Detail& page, report::tagCCTVReportInput& in) {
