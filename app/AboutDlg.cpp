@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/hyperlink.h>
+#include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -17,6 +18,13 @@ namespace {
 constexpr wchar_t kSupportMail[] = L"support@quorrel-optics.example";
 constexpr wchar_t kNoticeLine[] = L"Copyright (C) Quorrel Optics Works. All rights reserved.";
 constexpr wchar_t kAddressLines[] = L"12 Lensmakers Lane, Brightfield 4021\nTel. +1 555 0142 300";
+
+// Opens a link through the desktop. A failure is not reported: the toolkit
+// would log it, and the program's log shows errors in a message box.
+void OpenLink(const wxString& url) {
+    wxLogNull quiet;
+    wxLaunchDefaultBrowser(url);
+}
 }  // namespace
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
@@ -79,12 +87,9 @@ void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {
     Fit();
 }
 
-void CAboutDlg::OnNMClickMailLink(wxHyperlinkEvent&) {
-    // A failure to start the mail program is not reported.
-    wxLaunchDefaultBrowser("mailto:" + wxString(m_strMail));
-}
+void CAboutDlg::OnNMClickMailLink(wxHyperlinkEvent&) { OpenLink("mailto:" + wxString(m_strMail)); }
 
-void CAboutDlg::OnNMClickWebLink(wxHyperlinkEvent&) { wxLaunchDefaultBrowser(m_strWeb); }
+void CAboutDlg::OnNMClickWebLink(wxHyperlinkEvent&) { OpenLink(m_strWeb); }
 
 std::wstring CAboutDlg::GetMailLinkText() const { return m_mailLink->GetLabel().ToStdWstring(); }
 

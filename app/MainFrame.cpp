@@ -1,5 +1,7 @@
 #include "app/MainFrame.h"
 
+#include <gtk/gtk.h>
+
 #include <wx/menu.h>
 
 #include "app/QuorrelDoc.h"
@@ -10,6 +12,8 @@
 namespace {
 // No sizing border and no maximise box: the window keeps its size.
 constexpr long kFrameStyle = wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX;
+// The outer size, the window manager's frame included.
+const wxSize kFrameSize(CQuorrelDlg::kWidth, CQuorrelDlg::kHeight);
 }  // namespace
 
 CMainFrame::CMainFrame()
@@ -22,7 +26,7 @@ CMainFrame::CMainFrame()
     file->Append(wxID_PREVIEW, "Print preview(&V)");
     file->AppendSeparator();
     file->AppendSeparator();
-    file->Append(wxID_EXIT, "Close(&X)");
+    file->Append(ID_APP_EXIT, "Close(&X)");
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, "Version information(&A)...");
     auto* bar = new wxMenuBar;
@@ -37,8 +41,9 @@ CMainFrame::CMainFrame()
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFileNew(); }, wxID_NEW);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFilePrint(); }, wxID_PRINT);
     Bind(wxEVT_MENU, [this](wxCommandEvent&) { if (m_pView) m_pView->OnFilePrintPreview(); }, wxID_PREVIEW);
-    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, wxID_EXIT);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, ID_APP_EXIT);
     Bind(EVT_PAGE_MESSAGE, &CMainFrame::OnPageMessage, this);
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     quorrel::SetPageMessageTarget(this);
 }
 
@@ -53,9 +58,30 @@ CMainFrame* CMainFrame::CreateMainWindow(const std::wstring& catalogueFolder) {
     frame->m_pView = new CQuorrelView(frame, frame->m_pDocument.get());
     frame->m_pView->m_dlgMain.SetCatalogueFolder(catalogueFolder);
     frame->m_pView->OnInitialUpdate();
-    // The outer size stays 850 x 700.
-    frame->SetSizeHints(frame->GetSize(), frame->GetSize());
+    // The outer size stays 850 x 700, in the middle of the screen.
+    frame->SetSizeHints(kFrameSize, kFrameSize);
+    frame->CentreOnScreen();
     return frame;
+}
+
+bool CMainFrame::Show(bool show) {
+    // Left to itself, the toolkit creates the window at 2 x 1 pixels and
+    // maps it like that while it asks the window manager for its frame's
+    // size; the window manager then places that dot (a large window ends up
+    // with its corner in the middle of the screen) and the menu bar is laid
+    // out in 2 pixels. Created here, the window is made at its full size.
+    if (show) gtk_widget_realize(GetHandle());
+    return wxFrame::Show(show);
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    // The window manager tells the size of its frame only once the window
+    // is up (and again when it changes); the toolkit then keeps the client
+    // area and lets the outer size grow by the frame.
+    if (GetSize() == kFrameSize) return;
+    SetSizeHints(kFrameSize, kFrameSize);
+    SetSize(kFrameSize);
 }
 
 void CMainFrame::OnPageMessage(CPageMessageEvent& event) {

@@ -27,10 +27,12 @@ namespace {
 // Tab labels: string ids, 0 for the empty spacer tabs.
 constexpr int kTabLabels[CQuorrelDlg::kTabCount] = {20059, 20061, 0, 20060, 20061, 0, 20123, 20061};
 
-// Runs one catalogue opener to its end: an error that escapes the catalogue
-// layer is shown, and start-up goes on with the next file.
+// Runs one catalogue opener to its end: every message it shows names the
+// file first, an error that escapes the catalogue layer is shown too, and
+// start-up goes on with the next file.
 template <class Body>
-void Guarded(Body body) {
+void Guarded(const wchar_t* fileName, Body body) {
+    quorrel::CMessagePrefix named(std::wstring(fileName) + L": ");
     try {
         body();
     } catch (const std::exception& e) {
@@ -144,7 +146,7 @@ bool CQuorrelDlg::OnInitDialog() {
 }
 
 void CQuorrelDlg::LoadCCTVCatalogue() {
-    Guarded([this] {
+    Guarded(kCCTVCatalogue, [this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kCCTVCatalogue), kLensPassword)) {
             db.LoadLensTable(m_arrCCTVData);
@@ -156,7 +158,7 @@ void CQuorrelDlg::LoadCCTVCatalogue() {
 }
 
 void CQuorrelDlg::LoadTKLCatalogue() {
-    Guarded([this] {
+    Guarded(kTKLCatalogue, [this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kTKLCatalogue), kLensPassword)) {
             db.LoadTKLLensTable(m_arrTKLData);
@@ -168,7 +170,7 @@ void CQuorrelDlg::LoadTKLCatalogue() {
 }
 
 void CQuorrelDlg::LoadLedCatalogue() {
-    Guarded([this] {
+    Guarded(kLedCatalogue, [this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kLedCatalogue), kLedPassword)) {
             db.LoadLedCommonTable(m_arrLedData);

@@ -26,6 +26,9 @@ class CCCTVData;
 class CCCTVCCDData;
 class wxBookCtrlEvent;
 class wxNotebook;
+namespace quorrel {
+class ReportDC;
+}
 
 class CQuorrelDlg : public wxPanel {
 public:
@@ -81,6 +84,11 @@ public:
                        double sensorD);
     // File, New: resets every page; the tab and the visible page stay.
     void ClearAllPages();
+
+    // The printed report of the lens search and detail tabs, page `page`
+    // (from 1) on paper `pageHeightMm` high, from what the two pages show now
+    // (report/).
+    void DrawCCTVReport(quorrel::ReportDC& dc, int page, int pageHeightMm);
 
     // The height of the dialog's client area that its parent shows: a
     // desktop's title bar and the menu bar take their part of the window's

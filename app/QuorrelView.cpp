@@ -6,6 +6,7 @@
 #include <wx/prntbase.h>
 
 #include "app/QuorrelDoc.h"
+#include "platform/wx/ReportDCWx.h"
 
 CQuorrelView::CQuorrelView(wxWindow* frame, CQuorrelDoc* doc)
     : wxPanel(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
@@ -74,11 +75,11 @@ int CQuorrelView::PageHeightMm(int physicalHeight, int logPixelsY) {
                             0.5);
 }
 
-void CQuorrelView::OnPrint(wxDC& dc, int page, int pageHeightMm) {
+void CQuorrelView::OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm) {
     switch (m_dlgMain.GetCurSel()) {
     case CQuorrelDlg::kTabLensSearch:
     case CQuorrelDlg::kTabDetail:
-        // The non-telecentric report is drawn here.
+        m_dlgMain.DrawCCTVReport(dc, page, pageHeightMm);
         break;
     case CQuorrelDlg::kTabTelecentricSearch:
     case CQuorrelDlg::kTabTelecentricSpec:
@@ -107,12 +108,12 @@ void CQuorrelPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, in
 bool CQuorrelPrintout::HasPage(int page) { return page >= 1 && page <= PageCount(); }
 
 bool CQuorrelPrintout::OnPrintPage(int page) {
-    wxDC* dc = GetDC();
-    if (!dc || !m_pView) return false;
+    if (!GetDC() || !m_pView) return false;
     int ppiX = 0, ppiY = 0;
     GetPPIPrinter(&ppiX, &ppiY);
     int widthPx = 0, heightPx = 0;
     GetPageSizePixels(&widthPx, &heightPx);
-    m_pView->OnPrint(*dc, page, CQuorrelView::PageHeightMm(heightPx, ppiY));
+    quorrel::CWxReportDC dc(*this);
+    m_pView->OnPrint(dc, page, CQuorrelView::PageHeightMm(heightPx, ppiY));
     return true;
 }

@@ -8,7 +8,9 @@
 #include "app/QuorrelDlg.h"
 
 class CQuorrelDoc;
-class wxDC;
+namespace quorrel {
+class ReportDC;
+}
 
 class CQuorrelView : public wxPanel {
 public:
@@ -24,7 +26,7 @@ public:
     void OnFilePrint();
     void OnFilePrintPreview();
     // Draws report page `page` (from 1) for the selected tab.
-    void OnPrint(wxDC& dc, int page, int pageHeightMm);
+    void OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm);
 
     // Page height in whole millimetres from the printer's page height in
     // device units and its vertical resolution.

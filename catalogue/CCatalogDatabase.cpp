@@ -3,8 +3,12 @@
 #define SQLITE_HAS_CODEC 1
 #include <sqlcipher/sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "platform/Message.h"
@@ -15,6 +19,8 @@ namespace {
 
 const char kTypeMismatch[] = "Type mismatch.";
 const char kOverflow[] = "Overflow.";
+// How long a read waits for another process's lock on the file.
+constexpr int kBusyTimeoutMs = 2000;
 
 // SQLCipher's text for a failed call that returned `rc`. A few calls fail
 // without setting the connection's message; their code's text is used then.
@@ -59,8 +65,15 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
+// Whether a decimal number's text lies beyond the range of a double.
+bool Overflows(std::string_view number) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const std::string text(number);
+    return std::isinf(strtod_l(text.c_str(), nullptr, cLocale));
+}
+
 // A text converts to a number only when, apart from surrounding white space,
-// it is one decimal number.
+// it is one decimal number, and one a double can hold.
 double TextToNumber(const std::string& text) {
     size_t begin = 0, end = text.size();
     while (begin < end && IsSpace(text[begin])) ++begin;
@@ -69,6 +82,9 @@ double TextToNumber(const std::string& text) {
     size_t consumed = 0;
     double v = quorrel::ParseLeadingNumber(body, &consumed);
     if (body.empty() || consumed != body.size()) throw CCatalogError(kTypeMismatch);
+    // The reader gives 0 for a number too large to hold; here that is a value
+    // that does not convert.
+    if (v == 0.0 && Overflows(body)) throw CCatalogError(kOverflow);
     return v;
 }
 
@@ -127,7 +143,10 @@ double CCatalogDatabase::VariantToDouble(const CCatalogValue& value) {
     switch (value.kind) {
     case CCatalogValue::Kind::Null: return 0.0;
     case CCatalogValue::Kind::Integer: return static_cast<double>(value.integer);
-    case CCatalogValue::Kind::Real: return value.real;
+    case CCatalogValue::Kind::Real:
+        // SQLite stores an overflowing number in a REAL column as infinity.
+        if (!std::isfinite(value.real)) throw CCatalogError(kOverflow);
+        return value.real;
     case CCatalogValue::Kind::Text: return TextToNumber(value.text);
     case CCatalogValue::Kind::Blob: break;
     }
@@ -190,8 +209,17 @@ bool CCatalogDatabase::Open(std::wstring path, std::wstring password) {
         return false;
     };
 
-    int rc = sqlite3_open_v2(quorrel::ToUtf8(path).c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    // Opening a FIFO or a device could wait forever: only a regular file (or
+    // a link to one) is opened. A missing file is left to SQLCipher.
+    const std::string utf8Path = quorrel::ToUtf8(path);
+    struct stat st {};
+    if (stat(utf8Path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return fail(sqlite3_errstr(SQLITE_CANTOPEN));
+
+    int rc = sqlite3_open_v2(utf8Path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     if (rc != SQLITE_OK) return fail(ErrorText(db, rc));
+    // A writer holds the file locked only briefly: wait for it.
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
 
     // An empty password means a file without encryption (SQLCipher refuses
     // an empty key).

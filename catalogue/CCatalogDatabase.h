@@ -125,8 +125,10 @@ public:
     CCatalogDatabase& operator=(const CCatalogDatabase&) = delete;
 
     // Opens the file read-only with its password and proves the key by
-    // reading the schema. Returns false at once when already open; on any
-    // failure shows the component's text once and returns false.
+    // reading the schema. Only a regular file (or a link to one) is opened;
+    // a lock another process holds on it is waited for up to two seconds.
+    // Returns false at once when already open; on any failure shows the
+    // component's text once and returns false.
     bool Open(std::wstring path, std::wstring password);
     // Returns false when not open; else closes and returns true.
     bool Close();
@@ -140,8 +142,9 @@ public:
 
     // Value conversions with the catalogue's NULL policy: NULL gives the
     // empty text, 0 or 0.0. A real read as int rounds to nearest, ties to
-    // even; a text that is a number converts; anything else that does not
-    // convert throws CCatalogError.
+    // even; a text that is a number converts; a number beyond the target's
+    // range throws CCatalogError "Overflow.", anything else that does not
+    // convert throws it with its own text.
     static std::wstring VariantToCString(const CCatalogValue& value);
     static int VariantToInt(const CCatalogValue& value);
     static double VariantToDouble(const CCatalogValue& value);

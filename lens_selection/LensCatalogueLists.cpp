@@ -20,6 +20,8 @@ std::vector<std::wstring> Fno(double open, double last) {
 
 constexpr unsigned kNone = 0;
 constexpr unsigned kRingless = kNoRingControls;
+// Ringless lenses whose printed report shows no focus scale either.
+constexpr unsigned kRinglessUnscaled = kNoRingControls | kNoReportFocusScale;
 
 }  // namespace
 
@@ -56,16 +58,19 @@ const std::vector<LensEntry>& Table() {
         {L"QC-50M28", kRestrictedFovBoxes, Fno(2.8, 22)},
         // Lenses without close-up rings and focusing scale: ringless thin
         // lenses, fixed-magnification lenses and fixed-focus fitted lenses.
-        {L"QN-16M14", kRingless, Fno(1.4, 16)},
-        {L"QN-25M16", kRingless, Fno(1.6, 16)},
-        {L"QU-30M28", kRingless, Fno(2.8, 22)},
-        {L"QU-50M28", kRingless, Fno(2.8, 22)},
-        {L"QE-40M40", kRingless, Fno(4.0, 22)},
-        {L"QE-60M56", kRingless, {}},
-        {L"QQ-25M28", kRingless, Fno(2.8, 22)},
-        {L"QQ-40M40", kRingless, Fno(4.0, 22)},
-        {L"QW-6M28", kRingless, Fno(2.8, 16)},
-        {L"QW-8M24", kRingless, Fno(2.4, 16)},
+        // The report prints no focus scale for the first ten of them, the
+        // catalogue's thin-lens, fixed-magnification and wide-angle pairs;
+        // the other ones print the scale with the marker at its start.
+        {L"QN-16M14", kRinglessUnscaled, Fno(1.4, 16)},
+        {L"QN-25M16", kRinglessUnscaled, Fno(1.6, 16)},
+        {L"QU-30M28", kRinglessUnscaled, Fno(2.8, 22)},
+        {L"QU-50M28", kRinglessUnscaled, Fno(2.8, 22)},
+        {L"QE-40M40", kRinglessUnscaled, Fno(4.0, 22)},
+        {L"QE-60M56", kRinglessUnscaled, {}},
+        {L"QQ-25M28", kRinglessUnscaled, Fno(2.8, 22)},
+        {L"QQ-40M40", kRinglessUnscaled, Fno(4.0, 22)},
+        {L"QW-6M28", kRinglessUnscaled, Fno(2.8, 16)},
+        {L"QW-8M24", kRinglessUnscaled, Fno(2.4, 16)},
         {L"QL-35M28", kRingless | kRestrictedFovBoxes, Fno(2.8, 22)},
         {L"QS-8M20", kRingless, Fno(2.0, 16)},
         {L"QX-85M56", kRingless | kRestrictedFovBoxes, {}},

@@ -14,6 +14,7 @@ enum LensMark : unsigned {
     kNoRingControls = 0x2,        // used without close-up rings and focusing scale
     kRingControlsDisabled = 0x4,  // ring combo, ring box and focusing-ring edit disabled
     kRestrictedFovBoxes = 0x8,    // field-of-view boxes restricted with a typed-in sensor
+    kNoReportFocusScale = 0x10,   // the printed report leaves out its focus scale and warnings
 };
 
 // One model's entry.

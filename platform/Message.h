@@ -22,6 +22,20 @@ void ShowMessage(const std::wstring& text, MessageIcon icon = MessageIcon::Excla
 // Installs the sink every later ShowMessage goes to; returns the previous one.
 MessageSink SetMessageSink(MessageSink sink);
 
+// Puts `prefix` before the text of every message shown while it lives, then
+// puts the previous sink back: the catalogue opener names the file its
+// messages are about.
+class CMessagePrefix {
+public:
+    explicit CMessagePrefix(std::wstring prefix);
+    ~CMessagePrefix();
+    CMessagePrefix(const CMessagePrefix&) = delete;
+    CMessagePrefix& operator=(const CMessagePrefix&) = delete;
+
+private:
+    MessageSink m_previous;
+};
+
 // Records every message shown while it lives, then puts the previous sink back.
 class CMessageRecorder {
 public:

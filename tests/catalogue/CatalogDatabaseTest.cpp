@@ -2,11 +2,22 @@
 // value conversions, against real encrypted files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <climits>
+#include <cmath>
 #include <clocale>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <stdexcept>
+#include <thread>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlcipher/sqlite3.h>
 
 #include "catalogue/CCCTVCCDData.h"
 #include "illumination/LedTypes.h"
@@ -83,7 +94,7 @@ TEST(CatalogOpen, EachFailureShowsOneComponentMessageAndStaysClosed) {
         {"the other catalogue's password", L"3062mh", kTheFile, nullptr, notADb},
         {"empty password", L"", kTheFile, nullptr, notADb},
         {"missing file", kPassword, kMissingFile, nullptr, L"unable to open database file"},
-        {"a folder", kPassword, kTheFolder, nullptr, L"disk I/O error"},
+        {"a folder", kPassword, kTheFolder, nullptr, L"unable to open database file"},
         {"cut in the first page", kPassword, kTheFile, [](auto& b) { b.resize(500); }, notADb},
         {"truncated to half", kPassword, kTheFile, [](auto& b) { b.resize(b.size() / 2); },
          L"database disk image is malformed"},
@@ -115,6 +126,55 @@ TEST(CatalogOpen, EachFailureShowsOneComponentMessageAndStaysClosed) {
         EXPECT_EQ(rec.Count(), 1u);
         EXPECT_EQ(std::filesystem::exists(path), existed);
     }
+}
+
+// Opening a FIFO for reading would wait for a writer: only a regular file,
+// or a link to one, is opened.
+TEST(CatalogOpen, OnlyARegularFileOrALinkToOneIsOpened) {
+    CTempCatalogue cat(kNumbersSql);
+    const std::filesystem::path fifo = cat.Folder() / "fifo.mdb";
+    const std::filesystem::path link = cat.Folder() / "link.mdb";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(cat.FsPath(), link);
+
+    CMessageRecorder rec;
+    auto opened = std::async(std::launch::async, [&fifo] {
+        DB db;
+        return db.Open(quorrel::FromUtf8(fifo.string()), kPassword);
+    });
+    if (opened.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "Open waits on the FIFO";
+        close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // a writer lets it go on
+    }
+    EXPECT_FALSE(opened.get());
+    EXPECT_EQ(rec.Texts(), Texts{L"unable to open database file"});
+
+    DB db;
+    ASSERT_TRUE(db.Open(quorrel::FromUtf8(link.string()), kPassword));
+    EXPECT_EQ(Names(db, "SELECT * FROM T WHERE ID = 2"), Texts{L"two"});
+    EXPECT_EQ(rec.Count(), 1u);
+}
+
+// Another process writing the file holds it locked for a moment; the open
+// waits for it instead of failing at once.
+TEST(CatalogOpen, AFileLockedByAWriterIsWaitedFor) {
+    CTempCatalogue cat(kNumbersSql);
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(cat.FsPath().c_str(), &writer, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_key(writer, "4817qz", 6), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([writer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    CMessageRecorder rec;
+    DB db;
+    const bool opened = db.Open(cat.Path(), kPassword);
+    release.join();
+    sqlite3_close(writer);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(Names(db, "SELECT * FROM T WHERE ID = 1"), Texts{L"one"});
+    EXPECT_EQ(rec.Count(), 0u) << quorrel::ToUtf8(rec.Texts().at(0));
 }
 
 TEST(CatalogOpen, TheFileIsOnlyRead) {
@@ -362,6 +422,10 @@ TEST(CatalogConversion, UnconvertibleValuesAreComponentErrors) {
         {toInt, V::TextUtf8("12mm"), L"Type mismatch."},
         {toInt, V::Int(2147483648LL), L"Overflow."},
         {toInt, V::Real(1e10), L"Overflow."},
+        {toInt, V::TextUtf8("1e999"), L"Overflow."},
+        {toDouble, V::TextUtf8("1e999"), L"Overflow."},
+        {toDouble, V::TextUtf8("-1e999"), L"Overflow."},
+        {toDouble, V::Real(HUGE_VAL), L"Overflow."},  // a REAL column's "1e999"
         {toDouble, V::TextUtf8("1.4,2"), L"Type mismatch."},
         {toDouble, V::TextUtf8("nan"), L"Type mismatch."},
         {toDouble, blob, L"Type mismatch."},

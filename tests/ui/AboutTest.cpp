@@ -1,7 +1,10 @@
 // The about window's texts.
 #include <gtest/gtest.h>
 
+#include <wx/hyperlink.h>
+#include <wx/log.h>
 #include <wx/stattext.h>
+#include <wx/utils.h>
 
 #include "Version.h"
 #include "app/AboutDlg.h"
@@ -32,5 +35,37 @@ TEST(About, OpenedWindowShowsTheBuildsVersionAndBothLinks) {
     // The program's icon (PNG 128, 64 x 64) on the window.
     ASSERT_EQ(about->GetIcons().GetIconCount(), 1u);
     EXPECT_EQ(about->GetIcons().GetIconByIndex(0).GetSize(), wxSize(64, 64));
+    about->Destroy();
+}
+
+namespace {
+// Counts the toolkit's error log records, which a running program shows in a
+// message box.
+class CErrorCount : public wxLog {
+public:
+    int errors = 0;
+
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override {
+        if (level <= wxLOG_Error) ++errors;
+    }
+};
+}  // namespace
+
+TEST(About, ALinkThatCannotOpenIsNotReported) {
+    auto* about = new CAboutDlg(nullptr);
+    about->InitDialog();
+    about->m_strWeb = L"quorrel-no-such-scheme:page";
+    wxString path;
+    wxGetEnv("PATH", &path);
+    wxSetEnv("PATH", "/nonexistent");  // no helper program starts either
+    CErrorCount log;
+    wxLog* previous = wxLog::SetActiveTarget(&log);
+    wxHyperlinkEvent click(about, wxID_ANY, about->m_strWeb);
+    about->OnNMClickWebLink(click);
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(previous);
+    wxSetEnv("PATH", path);
+    EXPECT_EQ(log.errors, 0);
     about->Destroy();
 }

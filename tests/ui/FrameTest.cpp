@@ -1,6 +1,11 @@
 // The main window's frame, menus and printing hooks.
 #include <gtest/gtest.h>
 
+#include <gtk/gtk.h>
+
+#include <set>
+#include <string>
+
 #include <wx/menu.h>
 
 #include "UiHarness.h"
@@ -16,6 +21,20 @@ protected:
     CTempFolder m_folder;
     CMainWindow m_window{m_folder.Path(), true};
 };
+
+// Every key that runs a menu command: the frame's accelerator groups.
+std::set<std::string> Accelerators(wxFrame* frame) {
+    std::set<std::string> keys;
+    auto collect = [](GtkAccelKey* key, GClosure*, gpointer data) -> gboolean {
+        gchar* name = gtk_accelerator_name(key->accel_key, key->accel_mods);
+        static_cast<std::set<std::string>*>(data)->insert(name);
+        g_free(name);
+        return FALSE;
+    };
+    for (GSList* group = gtk_accel_groups_from_object(G_OBJECT(frame->GetHandle())); group; group = group->next)
+        gtk_accel_group_find(GTK_ACCEL_GROUP(group->data), collect, &keys);
+    return keys;
+}
 
 }  // namespace
 
@@ -47,8 +66,10 @@ TEST_F(Frame, MenusHoldTheFileAndHelpCommandsWithTheirShortcuts) {
     EXPECT_EQ(bar->FindItem(wxID_NEW)->GetItemLabel(), "New(&N)\tCtrl+N");
     EXPECT_EQ(bar->FindItem(wxID_PRINT)->GetItemLabel(), "Print(&P)...\tCtrl+P");
     EXPECT_EQ(bar->FindItem(wxID_PREVIEW)->GetItemLabel(), "Print preview(&V)");
-    EXPECT_EQ(bar->FindItem(wxID_EXIT)->GetItemLabel(), "Close(&X)");
+    EXPECT_EQ(bar->FindItem(CMainFrame::ID_APP_EXIT)->GetItemLabel(), "Close(&X)");
     EXPECT_EQ(bar->FindItem(wxID_ABOUT)->GetItemLabel(), "Version information(&A)...");
+    // Only New and Print have a shortcut; Close has none (no Ctrl+Q).
+    EXPECT_EQ(Accelerators(m_window.Frame()), (std::set<std::string>{"<Primary>n", "<Primary>p"}));
 }
 
 TEST_F(Frame, PrintOffersPagesOneToTheAnnouncedCount) {

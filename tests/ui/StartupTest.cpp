@@ -39,9 +39,11 @@ TEST(Startup, WithoutCatalogueFilesShowsOneMessagePerFileThenTheEmptyWindow) {
     CMainWindow window(empty.Path());
 
     // The lens, telecentric and illumination files, in that order, each
-    // with SQLCipher's own text.
-    ASSERT_EQ(messages.Count(), 3u);
-    for (const std::wstring& text : messages.Texts()) EXPECT_EQ(text, L"unable to open database file");
+    // named before SQLCipher's own text.
+    EXPECT_EQ(messages.Texts(), (std::vector<std::wstring>{
+                                    L"quorrel_cctv.mdb: unable to open database file",
+                                    L"quorrel_tkl.mdb: unable to open database file",
+                                    L"quorrel_led.mdb: unable to open database file"}));
     for (const auto& entry : messages.Entries()) EXPECT_EQ(entry.icon, quorrel::MessageIcon::Exclamation);
 
     CQuorrelDlg& dlg = window.Dlg();
@@ -130,8 +132,8 @@ TEST(Startup, WrongPasswordIsReportedWithTheDatabaseTextAndStartUpGoesOn) {
     quorrel::CMessageRecorder messages;
     CMainWindow window(folder.Path());
     ASSERT_EQ(messages.Count(), 3u);
-    EXPECT_EQ(messages.Texts()[0], L"file is encrypted or is not a database");
-    EXPECT_EQ(messages.Texts()[1], L"unable to open database file");
+    EXPECT_EQ(messages.Texts()[0], L"quorrel_cctv.mdb: file is encrypted or is not a database");
+    EXPECT_EQ(messages.Texts()[1], L"quorrel_tkl.mdb: unable to open database file");
     EXPECT_TRUE(window.Dlg().m_arrCCDData.empty());
 }
 

@@ -1,0 +1,96 @@
+// The report drawing surface over a toolkit device context: the printer's
+// during printing, the preview's page bitmap during print preview, or any
+// other context (a PDF surface in the tests).
+//
+// The context is drawn on in its own pixels; every coordinate, pen width
+// and font size is converted here. One 0.1 mm unit is `printerPerUnit`
+// printer pixels (the printer's resolution / 254) and one printer pixel is
+// `outputPerPrinter` pixels of the context (1 when printing; the preview
+// draws the printer's page into a smaller bitmap). Fonts are sized by their
+// character height; "Microsoft Yahei" is drawn with WenQuanYi Micro Hei,
+// since the font configuration does not stand it in by itself.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include <wx/bitmap.h>
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+
+#include "platform/ReportDC.h"
+
+class wxDC;
+class wxGCDC;
+class wxPrintout;
+
+namespace quorrel {
+
+class CWxReportDC : public ReportDC {
+public:
+    CWxReportDC(wxDC& dc, wxRealPoint printerPerUnit, wxRealPoint outputPerPrinter);
+    // For the page a printout is printing or previewing: its printer
+    // resolution, its page size in printer pixels and the size of its DC.
+    explicit CWxReportDC(wxPrintout& printout);
+    ~CWxReportDC() override;
+
+    // The face drawn for a report font's face.
+    static wxString DrawnFace(const std::wstring& face);
+
+    ReportPoint LPtoDP(ReportPoint logical) const override;
+    void SetViewportOrg(ReportPoint origin) override { m_origin = origin; }
+    ReportPoint GetViewportOrg() const override { return m_origin; }
+
+    void SetTextColour(ReportColour colour) override { m_textColour = colour; }
+    ReportColour GetTextColour() const override { return m_textColour; }
+    void SetBkMode(ReportBkMode mode) override { m_bkMode = mode; }
+    ReportBkMode GetBkMode() const override { return m_bkMode; }
+
+    void SelectFont(const ReportFont& font) override;
+    ReportFont GetFont() const override { return m_font; }
+    void SelectPen(const ReportPen& pen) override { m_pen = pen; }
+    ReportPen GetPen() const override { return m_pen; }
+    void SelectBrush(const ReportBrush& brush) override { m_brush = brush; }
+    ReportBrush GetBrush() const override { return m_brush; }
+
+    ReportSize MeasureText(const std::wstring& text) override;
+    void DrawText(const std::wstring& text, const ReportRect& rect, ReportAlign align) override;
+    void TextOut(int x, int y, const std::wstring& text) override;
+
+    void MoveTo(int x, int y) override { m_position = {x, y}; }
+    void LineTo(int x, int y) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void Polygon(const std::vector<ReportPoint>& points) override;
+    void FillSolidRect(int x, int y, int width, int height, ReportColour colour) override;
+    void StretchPicture(int pngId, int x, int y, int width, int height) override;
+
+private:
+    // Context pixels of a logical point and of a logical length.
+    wxPoint Device(int x, int y) const;
+    int DeviceLength(int length) const;
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyText();
+    // Draws the text with its reference point at device point `at`, turned
+    // by the font's escapement.
+    void DrawAt(const std::wstring& text, wxPoint at);
+
+    wxDC* m_dc;                      // what is drawn on
+    std::unique_ptr<wxGCDC> m_gcdc;  // a printer's context, drawn through its graphics context
+    wxRealPoint m_printerPerUnit;
+    wxRealPoint m_outputPerPrinter;
+
+    ReportPoint m_origin;
+    ReportColour m_textColour = kReportBlack;
+    ReportBkMode m_bkMode = ReportBkMode::kOpaque;
+    ReportFont m_font;
+    ReportPen m_pen;
+    ReportBrush m_brush = ReportBrush::Solid(kReportWhite);
+    ReportPoint m_position;
+
+    std::map<std::pair<std::wstring, int>, wxFont> m_fonts;  // by face and height
+    std::map<int, wxBitmap> m_pictures;                      // by picture id
+};
+
+}  // namespace quorrel

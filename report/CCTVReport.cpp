@@ -1,0 +1,365 @@
+#include "report/CCTVReport.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lens_selection/LensCatalogueLists.h"
+#include "platform/Numbers.h"
+#include "platform/Strings.h"
+#include "report/ReportFrame.h"
+
+namespace report {
+
+using quorrel::LoadString;
+using quorrel::ReportBrush;
+using quorrel::ReportDC;
+using quorrel::ReportPoint;
+
+namespace {
+
+// Title band of this report.
+constexpr CReportFrame::tagTitleBand kBand{1960, 100};
+
+// Rows keep this distance from a page's bottom and from the top of page 2.
+constexpr int kPageMargin = 100;
+constexpr int kRowHeight = 50;
+constexpr int kFirstRowTop = -670;  // below the header band
+
+// The focus scale: 320 units from x 480 (p = 320) to x 800 (p = 0).
+constexpr int kScaleLength = 320;
+constexpr int kScaleRight = 800;
+
+// Strings.
+constexpr int kStrSizeOfSensor = 20018;
+constexpr int kStrVerticalFov = 20019;
+constexpr int kStrMm = 20020;
+constexpr int kStrMagnification = 20021;
+constexpr int kStrX = 20022;
+constexpr int kStrWD = 20023;
+constexpr int kStrResultOfSelection = 20024;
+constexpr int kStrModel = 20025;
+constexpr int kStrDetailSpecification = 20030;
+constexpr int kStrLens = 20031;
+constexpr int kStrCloseUpRing = 20032;
+constexpr int kStrFocusPosition = 20033;
+constexpr int kStrHorizontalFov = 20034;
+constexpr int kStrOI = 20035;
+constexpr int kStrEffectiveFno = 20036;
+constexpr int kStrDOF = 20037;
+constexpr int kStrFnoInfinity = 20039;
+constexpr int kStrConditionsOfSelection = 20048;
+constexpr int kStrCamera = 20049;
+constexpr int kStrDiagonalFov = 20069;
+constexpr int kStrBracketMm = 20121;
+
+// "%sx%smm" of a typed-in sensor's width and height; "%smm" of its diagonal.
+std::wstring SizeLabel(const std::wstring& h, const std::wstring& v) { return h + L"x" + v + L"mm"; }
+std::wstring DiagonalLabel(const std::wstring& d) { return d + L"mm"; }
+
+// The search page's sensor: a typed diagonal wins over typed sides.
+std::wstring SearchSensorLabel(const tagCCTVReportInput& in) {
+    if (!in.sensorCombo.empty()) return in.sensorCombo;
+    std::wstring label;
+    if (!in.manualH.empty() && !in.manualV.empty()) label = SizeLabel(in.manualH, in.manualV);
+    if (!in.manualD.empty()) label = DiagonalLabel(in.manualD);
+    return label;
+}
+
+// The detail page's sensor: typed sides win over a typed diagonal.
+std::wstring DetailSensorLabel(const tagCCTVReportInput& in) {
+    if (!in.sensor.empty()) return in.sensor;
+    if (!in.detailManualH.empty() && !in.detailManualV.empty()) return SizeLabel(in.detailManualH, in.detailManualV);
+    if (!in.detailManualD.empty()) return DiagonalLabel(in.detailManualD);
+    return L"";
+}
+
+// (int)(x + 0.5), kept within 0..limit before the conversion so that no
+// value can overflow it.
+int RoundWithin(double x, int limit) {
+    const double r = x + 0.5;
+    if (!(r >= 0.0)) return 0;
+    if (r >= limit) return limit;
+    return static_cast<int>(r);
+}
+
+// ---- the blocks --------------------------------------------------------------
+
+void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal) {
+    dc.SelectFont(fonts.f12);
+    DrawTextAt(dc, HeadingText(kStrConditionsOfSelection), 110, -190);
+    DrawTextAt(dc, LoadString(kStrCamera), 160, -240);
+    DrawTextRightAt(dc, SearchSensorLabel(in), 660, -240);
+    DrawTextAt(dc, LoadString(kStrSizeOfSensor), 710, -240);
+
+    struct Row {
+        int label, unit, y;
+    };
+    std::vector<Row> rows = {{diagonal ? kStrDiagonalFov : kStrHorizontalFov, kStrMm, -290}};
+    if (!diagonal) rows.push_back({kStrVerticalFov, kStrMm, -340});
+    rows.push_back({kStrMagnification, kStrX, -390});
+    rows.push_back({kStrWD, kStrMm, -440});
+    for (const Row& r : rows) {
+        DrawTextAt(dc, LoadString(r.label), 160, r.y);
+        DrawTextAt(dc, LoadString(r.unit), 710, r.y);
+    }
+    dc.SelectPen(kThinPen);
+    dc.SelectBrush(ReportBrush::Hollow());
+    for (const Row& r : rows) dc.Rectangle(110, r.y, 150, r.y - 40);
+
+    // The ticked condition's value and tick, on its row.
+    struct Tick {
+        CCTVCondition condition;
+        int y;
+    };
+    constexpr Tick kTicks[] = {{kCondH, -290}, {kCondV, -340}, {kCondD, -290}, {kCondM, -390}, {kCondW, -440}};
+    for (const Tick& t : kTicks) {
+        if (!in.conditions[t.condition]) continue;
+        dc.SelectPen(kThickPen);
+        DrawTextRightAt(dc, in.conditionValue, 660, t.y);
+        dc.MoveTo(110, t.y - 20);
+        dc.LineTo(120, t.y - 30);
+        dc.LineTo(150, t.y);
+        break;
+    }
+}
+
+// The result table; rowTop(k) is the top of data row k.
+template <class RowTop>
+void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal,
+                     RowTop rowTop) {
+    dc.SelectFont(fonts.f12);
+    DrawTextAt(dc, HeadingText(kStrResultOfSelection), 110, -520);
+
+    const std::vector<int> edges = diagonal ? std::vector<int>{90, 420, 670, 1000, 1330, 1660}
+                                            : std::vector<int>{90, 420, 670, 1000, 1330, 1660, 1990};
+    constexpr int kCentres[] = {255, 545, 835, 1165, 1495, 1825};
+    const int n = static_cast<int>(in.rows.size());
+
+    if (in.selectedRow >= 0 && in.selectedRow < n) {
+        dc.SelectPen(kThickPen);
+        dc.SelectBrush(ReportBrush::LightGrey());
+        const int top = rowTop(in.selectedRow);
+        dc.Rectangle(90, top, edges.back(), top - kRowHeight);
+    }
+
+    dc.SelectPen(kThinPen);
+    dc.SelectBrush(ReportBrush::Hollow());
+    auto cells = [&](int top, int bottom) {
+        for (size_t c = 0; c + 1 < edges.size(); ++c) dc.Rectangle(edges[c], top, edges[c + 1], bottom);
+    };
+    cells(-570, -670);
+    for (int k = 0; k < n; ++k) cells(rowTop(k), rowTop(k) - kRowHeight);
+
+    // Header lines and the list columns shown under them.
+    struct Column {
+        int title;
+        int unit;  // 0: none
+        int listColumn;
+    };
+    const std::vector<Column> columns =
+        diagonal ? std::vector<Column>{{kStrModel, 0, 0},
+                                       {kStrCloseUpRing, kStrBracketMm, 1},
+                                       {kStrDiagonalFov, kStrBracketMm, 4},
+                                       {kStrMagnification, 0, 5},
+                                       {kStrWD, kStrBracketMm, 6}}
+                 : std::vector<Column>{{kStrModel, 0, 0},
+                                       {kStrCloseUpRing, kStrBracketMm, 1},
+                                       {kStrHorizontalFov, kStrBracketMm, 2},
+                                       {kStrVerticalFov, kStrBracketMm, 3},
+                                       {kStrMagnification, 0, 5},
+                                       {kStrWD, kStrBracketMm, 6}};
+    dc.SelectFont(fonts.f9);
+    for (size_t c = 0; c < columns.size(); ++c) {
+        DrawTextCentredAt(dc, LoadString(columns[c].title), kCentres[c], -580);
+        if (columns[c].unit) DrawTextCentredAt(dc, LoadString(columns[c].unit), kCentres[c], -620);
+    }
+    for (int k = 0; k < n; ++k)
+        for (size_t c = 0; c < columns.size(); ++c)
+            DrawTextCentredAt(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTop(k) - 10);
+}
+
+// Top of legend row r (1..6).
+int LegendRowTop(int B, int r) { return B - 20 - 50 * r; }
+
+void DrawDetail(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal, int B) {
+    dc.SelectFont(fonts.f12);
+    DrawTextAt(dc, HeadingText(kStrDetailSpecification), 110, B);
+
+    dc.SelectFont(fonts.f9);
+    dc.SelectPen(kThinPen);
+    dc.SelectBrush(ReportBrush::LightGrey());
+    dc.Rectangle(90, B - 60, 860, B - 110);
+
+    for (int r = 1; r <= 6; ++r) DrawTextCentredAt(dc, std::to_wstring(r), 120, LegendRowTop(B, r));
+    for (int r = 1; r <= 5; ++r) DrawTextCentredAt(dc, std::to_wstring(r + 6), 890, LegendRowTop(B, r));
+
+    // Left column: label at 160, value and unit.
+    DrawTextAt(dc, LoadString(kStrLens), 160, LegendRowTop(B, 1));
+    DrawTextCentredAt(dc, in.lens, 660, LegendRowTop(B, 1));
+    DrawTextAt(dc, LoadString(kStrCamera), 160, LegendRowTop(B, 2));
+    DrawTextCentredAt(dc, DetailSensorLabel(in), 610, LegendRowTop(B, 2));
+    auto lengthRow = [&](int r, int label, const std::wstring& value) {
+        DrawTextAt(dc, LoadString(label), 160, LegendRowTop(B, r));
+        DrawTextRightAt(dc, value, 610, LegendRowTop(B, r));
+        DrawTextAt(dc, L"mm", 660, LegendRowTop(B, r));
+    };
+    lengthRow(3, kStrCloseUpRing, in.ring);
+    DrawTextAt(dc, LoadString(kStrFocusPosition), 160, LegendRowTop(B, 4));
+    if (diagonal) {
+        lengthRow(5, kStrDiagonalFov, in.fovD);
+    } else {
+        lengthRow(5, kStrHorizontalFov, in.fovH);
+        lengthRow(6, kStrVerticalFov, in.fovV);
+    }
+
+    // Right column: label at 930, value right-aligned at 1410, unit at 1510.
+    struct Right {
+        int label;
+        const std::wstring& value;
+        const wchar_t* unit;
+    };
+    const Right right[] = {{kStrMagnification, in.magnification, L"x"},
+                           {kStrWD, in.wd, L"mm"},
+                           {kStrOI, in.objectToImage, L"mm"},
+                           {kStrEffectiveFno, in.effectiveFno, L""},
+                           {kStrDOF, in.dof, L"mm"}};
+    for (int r = 1; r <= 5; ++r) {
+        const Right& e = right[r - 1];
+        DrawTextAt(dc, LoadString(e.label), 930, LegendRowTop(B, r));
+        DrawTextRightAt(dc, e.value, 1410, LegendRowTop(B, r));
+        if (*e.unit) DrawTextAt(dc, e.unit, 1510, LegendRowTop(B, r));
+    }
+    DrawTextAt(dc, L"Permissible Circle of Confusion : 0.04mm", 930, LegendRowTop(B, 6));
+}
+
+void DrawFocusScale(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, int B) {
+    dc.SelectFont(fonts.f9);
+    DrawTextAt(dc, L"N", 440, B - 220);
+    DrawTextAt(dc, L"F", 820, B - 220);
+    dc.SelectPen(kThinPen);
+    dc.MoveTo(kScaleRight - kScaleLength, B - 235);
+    dc.LineTo(kScaleRight, B - 235);
+
+    dc.SelectFont(fonts.f8);
+    dc.SetTextColour(quorrel::kReportRed);
+    DrawTextAt(dc, in.warnings[0], 130, B - 370);
+    DrawTextAt(dc, in.warnings[1], 130, B - 410);
+    DrawTextAt(dc, in.warnings[2], 130, B - 450);
+    dc.SetTextColour(quorrel::kReportBlack);
+
+    const int p = FocusMarkerOffset(in.hasLens, in.maxDraw, in.drawoutDirection,
+                                    quorrel::ParseLeadingNumber(in.focusDraw));
+    // A positive height: the marker stands on B - 246, mirrored.
+    dc.StretchPicture(kFocusMarkerPng, kScaleRight - p, B - 246, 22, 22);
+}
+
+void DrawLegendGrid(ReportDC& dc, int B) {
+    dc.SelectPen(kThinPen);
+    dc.SelectBrush(ReportBrush::Hollow());
+    dc.Rectangle(90, B - 60, 1990, B - 1160);
+    auto grid = [&](std::initializer_list<int> edges, int rows) {
+        const std::vector<int> x(edges);
+        for (int r = 1; r <= rows; ++r)
+            for (size_t c = 0; c + 1 < x.size(); ++c)
+                dc.Rectangle(x[c], B - 60 - 50 * (r - 1), x[c + 1], B - 110 - 50 * (r - 1));
+    };
+    grid({90, 150, 420, 860}, 6);
+    grid({860, 920, 1190, 1590}, 5);
+}
+
+void DrawPicture(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal, int B) {
+    const int P = B - 560;
+    dc.StretchPicture(kLensSetupPng, 260, P, 1510, -590);
+
+    dc.SelectPen(kThinPen);
+    auto line = [&](int x0, int y0, int x1, int y1) {
+        dc.MoveTo(x0, y0);
+        dc.LineTo(x1, y1);
+    };
+    line(160, P - 3, 260, P - 3);
+    line(160, P - 338, 260, P - 338);
+    line(210, P - 3, 210, P - 338);
+    line(260, P - 430, 310, P - 430);
+
+    dc.SelectBrush(ReportBrush::Black());
+    dc.Polygon({{210, P - 3}, {200, P - 23}, {220, P - 23}});
+    dc.Polygon({{210, P - 338}, {200, P - 318}, {220, P - 318}});
+    dc.Polygon({{240, P - 430}, {260, P - 420}, {260, P - 440}});
+    dc.Polygon({{330, P - 430}, {310, P - 420}, {310, P - 440}});
+
+    dc.SelectFont(fonts.f9);
+    DrawTextAt(dc, L"1:  " + in.lens, 960, P + 50);
+    DrawTextAt(dc, L"2: " + DetailSensorLabel(in) + L" " + LoadString(kStrSizeOfSensor), 1460, P + 50);
+    DrawTextAt(dc, L"7:  " + in.magnification + L" x", 410, P + 50);
+    DrawTextAt(dc, L"3:  " + in.ring + L" mm", 1310, P - 350);
+    DrawTextAt(dc, LoadString(kStrFnoInfinity) + L": " + in.fno, 910, P - 350);
+    DrawTextAt(dc, L"11:  " + in.dof, 210, P - 380);
+    DrawTextAt(dc, L"8:  " + in.wd + L" mm", 410, P - 400);
+    DrawTextAt(dc, L"9:  " + in.objectToImage + L" mm", 910, P - 520);
+
+    dc.SelectFont(fonts.rotated);
+    dc.TextOut(160, P - 250, diagonal ? L"5:  " + in.fovD + L" mm" : L"6:  " + in.fovV + L" mm");
+}
+
+}  // namespace
+
+tagCCTVLayout CCTVLayout(int rows, int pageHeightMm) {
+    const int page = 10 * pageHeightMm;
+    tagCCTVLayout layout;
+    // The footer keeps its A4 place under the last page's top unless the
+    // page is shorter than A4.
+    const int footerLift = std::max(0, 2970 - page);
+    if (rows <= kCCTVRowThreshold) {
+        layout.firstRowOnPage2 = rows;
+        layout.detailTop = -720 - kRowHeight * rows;
+        layout.footerOffset = footerLift;
+        return layout;
+    }
+    // Row k ends at -720 - 50k; it stays on page 1 while that keeps the
+    // margin above the page's bottom.
+    const int roomOnPage1 = page - kPageMargin + (kFirstRowTop - kRowHeight);
+    layout.firstRowOnPage2 = roomOnPage1 < 0 ? 0 : roomOnPage1 / kRowHeight + 1;
+    layout.rowGap = (page + kPageMargin) + (kFirstRowTop - kRowHeight * layout.firstRowOnPage2);
+    layout.detailTop = rows > layout.firstRowOnPage2 ? -720 - kRowHeight * rows - layout.rowGap : -page - 50;
+    layout.footerOffset = -page + footerLift;
+    return layout;
+}
+
+int FocusMarkerOffset(bool hasLens, double maxDraw, int drawoutDirection, double focusDraw) {
+    if (!hasLens) return 0;
+    // Units of scale per mm of draw, rounded as a whole number; none without
+    // a draw range.
+    const double perMm = maxDraw > 0.0 ? RoundWithin(kScaleLength / maxDraw, 1 << 30) : 0.0;
+    const bool atStart = focusDraw < 1e-9;
+    const int travelled = atStart ? 0 : RoundWithin(perMm * focusDraw, kScaleLength);
+    return drawoutDirection == 0 ? travelled : kScaleLength - travelled;
+}
+
+bool IsDiagonalMode(const tagCCTVReportInput& in) {
+    return in.sensorCombo.compare(0, 3, L"I/F") == 0 || in.conditions[kCondD];
+}
+
+void DrawCCTVReportPage(ReportDC& dc, const tagCCTVReportInput& in, int page, int pageHeightMm) {
+    const int n = static_cast<int>(in.rows.size());
+    const CReportFrame frame(dc, in.language, n, kCCTVRowThreshold, page, pageHeightMm, kBand);
+    const tagReportFonts& fonts = frame.Fonts();
+    const tagCCTVLayout layout = CCTVLayout(n, pageHeightMm);
+    const bool diagonal = IsDiagonalMode(in);
+
+    DrawConditions(dc, fonts, in, diagonal);
+    if (n > 0) {
+        DrawResultTable(dc, fonts, in, diagonal, [&](int k) {
+            return kFirstRowTop - kRowHeight * k - (k >= layout.firstRowOnPage2 ? layout.rowGap : 0);
+        });
+    }
+    const int B = layout.detailTop;
+    DrawDetail(dc, fonts, in, diagonal, B);
+    if (!lens_lists::HasMark(in.lens, lens_lists::kNoReportFocusScale)) DrawFocusScale(dc, fonts, in, B);
+    DrawLegendGrid(dc, B);
+    DrawPicture(dc, fonts, in, diagonal, B);
+
+    const int off = layout.footerOffset;
+    DrawFooter(dc, fonts, in.date, {80, off - 2760, 60, 2020, off - 2820, 2000, off - 2830});
+}
+
+}  // namespace report

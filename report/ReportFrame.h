@@ -1,0 +1,115 @@
+// What both printed reports share: the fonts, pens and text placements, the
+// title band, the footer with its date, and the frame of one report call
+// (continuation over several pages, drawing objects, restoring the DC).
+//
+// Each report call draws the whole report as one tall drawing in 0.1 mm
+// units (see platform/ReportDC.h); the page being printed only moves the
+// viewport origin.
+#pragma once
+
+#include <string>
+
+#include "platform/ReportDC.h"
+
+namespace report {
+
+// The report's product title and the string holding the language code.
+inline constexpr wchar_t kProductTitle[] = L"Quorrel";
+inline constexpr int kLanguageString = 25000;
+// "*All values are design value (Reference). "
+inline constexpr int kFooterString = 20040;
+
+// The face of every report font: the CJK face for the language "CN"
+// (compared exactly), Arial otherwise.
+inline constexpr wchar_t kLatinFace[] = L"Arial";
+inline constexpr wchar_t kChineseFace[] = L"Microsoft Yahei";
+inline constexpr wchar_t kChineseLanguage[] = L"CN";
+// Escapement of the rotated font: the text runs downward.
+inline constexpr int kDownwardEscapement = 2700;
+
+// The negative character height of a font of `points` in 0.1 mm: points *
+// 254 / 72, rounded to the nearest unit (half away from zero).
+int FontHeight(int points);
+
+// The fonts of one report call.
+struct tagReportFonts {
+    quorrel::ReportFont f8;       // warnings
+    quorrel::ReportFont f9;       // body text, tables, callouts, footer
+    quorrel::ReportFont f12;      // headings and conditions
+    quorrel::ReportFont f14;      // telecentric model name
+    quorrel::ReportFont f18;      // title
+    quorrel::ReportFont rotated;  // vertical callout, runs downward
+};
+
+// Arial at 8, 9, 12, 14 and 18 pt (rotated 9 pt); for "CN" the CJK face at
+// 7, 8, 10, 12 and 16 pt (rotated 8 pt).
+tagReportFonts MakeReportFonts(const std::wstring& language);
+
+// Grids, boxes, rules and dimension lines; outline of the highlighted row and
+// the condition ticks.
+inline const quorrel::ReportPen kThinPen{1, quorrel::kReportBlack};
+inline const quorrel::ReportPen kThickPen{7, quorrel::kReportBlack};
+
+// Text with the top-left corner of its measured rectangle at (x, y).
+void DrawTextAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
+// Text with the top-right corner at (x, y): it ends at x whatever its length.
+void DrawTextRightAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
+// Table cell text centred on column centre cx, its top at y; the left edge is
+// cx minus half the width, the halving truncated toward zero.
+void DrawTextCentredAt(quorrel::ReportDC& dc, const std::wstring& text, int cx, int y);
+
+// A section heading: "■" followed by string `stringId`.
+std::wstring HeadingText(int stringId);
+
+// Today's local date as "%Y/%m/%d".
+std::wstring ReportDate();
+
+// Where a report puts its footer: the footer text (left), the rule and the
+// date (right-aligned).
+struct tagFooterLayout {
+    int textX = 0;
+    int textY = 0;
+    int ruleLeft = 0;
+    int ruleRight = 0;
+    int ruleY = 0;
+    int dateRight = 0;
+    int dateTop = 0;
+};
+// The footer in F9 with a thin rule.
+void DrawFooter(quorrel::ReportDC& dc, const tagReportFonts& fonts, const std::wstring& date,
+                const tagFooterLayout& layout);
+
+// The frame of one report call. The constructor continues a long report over
+// several pages (when `rows` is above `threshold`, page `page` shows the
+// band from y = -10 * h * (page - 1) down), makes the fonts, notes the DC's
+// font, pen, brush and background mode, sets a transparent background and
+// draws the black title band with "Quorrel" in white. The destructor selects
+// the noted objects and background mode back; the viewport origin stays.
+class CReportFrame {
+public:
+    struct tagTitleBand {
+        int width = 0;   // from x 60
+        int titleX = 0;  // left edge of the title text
+    };
+
+    CReportFrame(quorrel::ReportDC& dc, const std::wstring& language, int rows, int threshold, int page,
+                 int pageHeightMm, const tagTitleBand& band);
+    ~CReportFrame();
+    CReportFrame(const CReportFrame&) = delete;
+    CReportFrame& operator=(const CReportFrame&) = delete;
+
+    const tagReportFonts& Fonts() const { return m_fonts; }
+    // -10 * h for a report continued over pages, else 0.
+    int TopOfPage2() const { return m_nTopOfPage2; }
+
+private:
+    quorrel::ReportDC& m_dc;
+    tagReportFonts m_fonts;
+    int m_nTopOfPage2 = 0;
+    quorrel::ReportFont m_oldFont;
+    quorrel::ReportPen m_oldPen;
+    quorrel::ReportBrush m_oldBrush;
+    quorrel::ReportBkMode m_oldBkMode;
+};
+
+}  // namespace report

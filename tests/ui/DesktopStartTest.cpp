@@ -1,0 +1,210 @@
+// The program as a user starts it on a desktop: the real executable on a
+// private X server of 1280 x 1024 with the openbox window manager, watched
+// from here through a second display connection.
+#include <gtest/gtest.h>
+
+#include <gdk/gdk.h>
+#include <gdk/gdkx.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "UiHarness.h"
+#include "platform/ExecutableFolder.h"
+#include "platform/Text.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Starts `argv` with the test's environment, without DISPLAY and GDK_GL,
+// plus `env`; the child's standard output and error go to `output` (empty:
+// discarded); `displayFd`, when not -1, becomes the child's descriptor 3.
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+            const std::string& output = {}, int displayFd = -1) {
+    std::vector<std::string> environment = env;
+    for (char** p = environ; *p; ++p) {
+        const std::string entry = *p;
+        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("GDK_GL=", 0) != 0) environment.push_back(entry);
+    }
+    std::vector<char*> args, envp;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    args.push_back(nullptr);
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const char* sink = output.empty() ? "/dev/null" : output.c_str();
+    posix_spawn_file_actions_addopen(&actions, 1, sink, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    if (displayFd >= 0) posix_spawn_file_actions_adddup2(&actions, displayFd, 3);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+void Stop(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The CARDINAL values of an X property, empty when it is not set.
+std::vector<long> Cardinals(GdkWindow* window, const char* property) {
+    GdkAtom type;
+    gint format = 0, length = 0;
+    guchar* data = nullptr;
+    std::vector<long> values;
+    if (gdk_property_get(window, gdk_atom_intern(property, FALSE), GDK_NONE, 0, 1024, FALSE, &type, &format,
+                         &length, &data) &&
+        format == 32)
+        values.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + length / sizeof(long));
+    g_free(data);
+    return values;
+}
+
+// Xvfb with openbox, for the whole suite.
+class CDesktop {
+public:
+    CDesktop() {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0) return;
+        m_server = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, {},
+                         fds[1]);
+        close(fds[1]);
+        std::string number;
+        char c = 0;
+        pollfd ready{fds[0], POLLIN, 0};
+        while (poll(&ready, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        if (number.empty()) return;
+        m_name = ":" + number;
+        m_display = gdk_display_open(m_name.c_str());
+        if (!m_display) return;
+        m_wm = Spawn({"openbox"}, {"DISPLAY=" + m_name});
+        for (int i = 0; i < 200 && Cardinals(Root(), "_NET_SUPPORTING_WM_CHECK").empty(); ++i)
+            std::this_thread::sleep_for(25ms);
+    }
+    ~CDesktop() {
+        Stop(m_wm);
+        if (m_display) gdk_display_close(m_display);
+        Stop(m_server);
+    }
+
+    bool HasWindowManager() { return m_display && !Cardinals(Root(), "_NET_SUPPORTING_WM_CHECK").empty(); }
+    const std::string& Name() const { return m_name; }
+    GdkWindow* Root() { return gdk_screen_get_root_window(gdk_display_get_default_screen(m_display)); }
+
+    // The top-level window of process `pid` once its frame has kept the same
+    // place and size for half a second: its outer rectangle, frame included.
+    GdkRectangle SettledFrameOf(pid_t pid) {
+        GdkRectangle last{0, 0, 0, 0};
+        int same = 0;
+        for (int i = 0; i < 200 && same < 10; ++i) {
+            std::this_thread::sleep_for(50ms);
+            GdkRectangle now{0, 0, 0, 0};
+            for (long id : Cardinals(Root(), "_NET_CLIENT_LIST")) {
+                GdkWindow* w = gdk_x11_window_foreign_new_for_display(m_display, static_cast<Window>(id));
+                if (!w) continue;
+                if (Cardinals(w, "_NET_WM_PID") == std::vector<long>{pid}) gdk_window_get_frame_extents(w, &now);
+                g_object_unref(w);
+            }
+            same = now.width > 0 && gdk_rectangle_equal(&now, &last) ? same + 1 : 0;
+            last = now;
+        }
+        return last;
+    }
+
+private:
+    pid_t m_server = -1;
+    pid_t m_wm = -1;
+    std::string m_name;
+    GdkDisplay* m_display = nullptr;
+};
+
+class DesktopStart : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_desktop = new CDesktop; }
+    static void TearDownTestSuite() {
+        delete s_desktop;
+        s_desktop = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(s_desktop->HasWindowManager()) << "Xvfb and openbox (scripts/install-deps)"; }
+    void TearDown() override { Stop(m_pid); }
+
+    // Starts the program, as the first toolkit program on the display, and
+    // waits for its window to settle.
+    GdkRectangle Start(std::vector<std::string> env = {}) {
+        gdk_property_delete(s_desktop->Root(), gdk_atom_intern_static_string("GDK_VISUALS"));
+        gdk_display_sync(gdk_window_get_display(s_desktop->Root()));
+        env.push_back("DISPLAY=" + s_desktop->Name());
+        const std::string program = quorrel::ToUtf8(quorrel::JoinPath(quorrel::GetExecutableFolder(), L"quorrel"));
+        m_pid = Spawn({program}, env, m_output);
+        return s_desktop->SettledFrameOf(m_pid);
+    }
+    bool MapsGl() const {
+        const std::string maps = ReadFile("/proc/" + std::to_string(m_pid) + "/maps");
+        return maps.find("/libGL") != std::string::npos || maps.find("/libEGL") != std::string::npos;
+    }
+
+    static CDesktop* s_desktop;
+    uitest::CTempFolder m_folder;
+    const std::string m_output = quorrel::ToUtf8(m_folder.File(L"output.txt"));
+    pid_t m_pid = -1;
+};
+
+CDesktop* DesktopStart::s_desktop = nullptr;
+
+}  // namespace
+
+TEST_F(DesktopStart, MainWindowOpensWholeAndCentredAt850By700) {
+    const GdkRectangle frame = Start();
+    EXPECT_EQ(frame.x, (1280 - 850) / 2);
+    EXPECT_EQ(frame.y, (1024 - 700) / 2);
+    EXPECT_EQ(frame.width, 850);
+    EXPECT_EQ(frame.height, 700);
+}
+
+TEST_F(DesktopStart, NoControlIsSqueezedBelowItsSize) {
+    Start();
+    EXPECT_EQ(ReadFile(m_output).find("CRITICAL"), std::string::npos) << ReadFile(m_output);
+}
+
+TEST_F(DesktopStart, OpenGlStaysUnloadedUnlessTheUserAsksForIt) {
+    const struct {
+        std::vector<std::string> env;
+        bool gl;
+    } cases[] = {
+        {{}, false},
+        {{"GDK_GL=legacy"}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.env.empty() ? "GDK_GL unset" : c.env[0]);
+        ASSERT_GT(Start(c.env).width, 0) << "no window";
+        EXPECT_EQ(MapsGl(), c.gl);
+        Stop(m_pid);
+        m_pid = -1;
+    }
+}

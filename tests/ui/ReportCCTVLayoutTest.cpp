@@ -1,0 +1,276 @@
+// The non-telecentric report's layout, drawn on the recording surface from
+// page contents given directly: where the blocks go for 0, 16, 17 and 45
+// result rows, the diagonal layout, the focus marker, the fonts, and the
+// page breaks and footer on paper other than A4.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lens_selection/LensCatalogueLists.h"
+#include "report/CCTVReport.h"
+#include "report/ReportFrame.h"
+#include "support/RecordingReportDC.h"
+
+using namespace report;
+using quorrel::ReportBrush;
+using quorrel::ReportFont;
+using quorrel::ReportPoint;
+using quorrel::ReportRect;
+using quorrel::test::CRecordingReportDC;
+using quorrel::test::tagReportCall;
+
+namespace {
+
+constexpr int kA4 = 297;
+constexpr int kLetter = 279;
+
+// A report of `rows` result rows for a 2/3" sensor searched by working
+// distance, with a calculated detail.
+tagCCTVReportInput Input(int rows) {
+    tagCCTVReportInput in;
+    in.language = L"EN";
+    in.date = L"2026/12/06";
+    in.sensorCombo = L"2/3\"";
+    in.conditions[kCondW] = true;
+    in.conditionValue = L"100";
+    for (int k = 0; k < rows; ++k)
+        in.rows.push_back({L"QF-" + std::to_wstring(k), L"0.0", L"35.03", L"26.27", L"43.79", L"0.251", L"100.00"});
+    in.lens = L"QF-25M14";
+    in.sensor = L"2/3\"";
+    in.ring = L"5.0";
+    in.fovV = L"26.275";
+    in.fovH = L"35.033";
+    in.fovD = L"43.791";
+    in.magnification = L"0.251";
+    in.wd = L"100.000";
+    in.focusDraw = L"0.000";
+    in.warnings = {L"ring warning", L"mount warning", L"focus warning"};
+    return in;
+}
+
+CRecordingReportDC Draw(const tagCCTVReportInput& in, int page = 1, int h = kA4) {
+    CRecordingReportDC dc;
+    DrawCCTVReportPage(dc, in, page, h);
+    return dc;
+}
+
+// Top of a text drawn left-aligned, right-aligned or centred.
+int TopOf(const CRecordingReportDC& dc, const std::wstring& text) {
+    const tagReportCall* c = dc.FindText(text);
+    EXPECT_NE(c, nullptr) << "no text \"" << std::string(text.begin(), text.end()) << "\"";
+    return c ? c->rect.top : 0;
+}
+
+const std::wstring kFooter = L"*All values are design value (Reference). ";
+
+}  // namespace
+
+TEST(CCTVReportLayout, BlocksFollowTheRowCountAndThePageHeight) {
+    struct Case {
+        int h, rows, detailTop, footerTop, row, rowTextTop;
+    };
+    const Case cases[] = {
+        {kA4, 16, -1520, -2760, 15, -1430},
+        {kA4, 17, -3020, -5730, 16, -1480},  // detail 50 below the top of page 2
+        {kA4, 45, -3170, -5730, 43, -2830},  // the last row on page 1
+        {kA4, 45, -3170, -5730, 44, -3080},  // 100 below the top of page 2
+        // Letter: rows keep 100 above page 1's bottom (-2790), and the footer
+        // its distance from the last page's bottom.
+        {kLetter, 3, -870, -2580, 2, -780},
+        {kLetter, 20, -2840, -5370, 19, -1630},
+        {kLetter, 45, -3190, -5370, 39, -2630},
+        {kLetter, 45, -3190, -5370, 40, -2900},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.h << " mm, " << c.rows << " rows");
+        const CRecordingReportDC dc = Draw(Input(c.rows), 1, c.h);
+        EXPECT_EQ(TopOf(dc, L"\u25A0Detail Specification"), c.detailTop);
+        EXPECT_EQ(TopOf(dc, kFooter), c.footerTop);
+        EXPECT_EQ(TopOf(dc, L"QF-" + std::to_wstring(c.row)), c.rowTextTop);
+    }
+    const CRecordingReportDC empty = Draw(Input(0));
+    EXPECT_EQ(empty.FindText(L"\u25A0Result of selection"), nullptr);
+    EXPECT_EQ(TopOf(empty, L"\u25A0Detail Specification"), -720);
+}
+
+TEST(CCTVReportLayout, TwoPageReportShowsPageTwoThroughTheViewportOnly) {
+    for (int rows : {16, 17}) {
+        const CRecordingReportDC page1 = Draw(Input(rows), 1);
+        const CRecordingReportDC page2 = Draw(Input(rows), 2);
+        const ReportPoint pageStep = page2.LPtoDP({0, 2970});
+        EXPECT_EQ(page1.GetViewportOrg(), (ReportPoint{0, 0})) << rows;
+        EXPECT_EQ(page2.GetViewportOrg(), (ReportPoint{0, rows > 16 ? pageStep.y : 0})) << rows;
+        EXPECT_EQ(page1.Texts(), page2.Texts()) << "both pages draw the whole report";
+    }
+}
+
+TEST(CCTVReportLayout, SelectedRowIsGreyWithAThickOutline) {
+    auto greyBoxes = [](const CRecordingReportDC& dc) {
+        std::vector<tagReportCall> grey;
+        for (const tagReportCall& b : dc.Calls(tagReportCall::kRectangle))
+            if (b.brush == ReportBrush::LightGrey()) grey.push_back(b);
+        return grey;
+    };
+    tagCCTVReportInput in = Input(45);
+    in.selectedRow = 44;
+    const std::vector<tagReportCall> grey = greyBoxes(Draw(in));
+    ASSERT_EQ(grey.size(), 2u) << "the row and the detail block's first row";
+    EXPECT_EQ(grey[0].rect, (ReportRect{90, -3070, 1990, -3120}));
+    EXPECT_EQ(grey[0].pen, kThickPen);
+    in.selectedRow = -1;
+    EXPECT_EQ(greyBoxes(Draw(in)).size(), 1u);
+}
+
+TEST(CCTVReportLayout, LineSensorOrDiagonalConditionPrintsTheDiagonalLayout) {
+    tagCCTVReportInput lineSensor = Input(2);
+    lineSensor.sensorCombo = L"I/F 14.3mm (2k x 7um line)";
+    tagCCTVReportInput diagonalSearch = Input(2);
+    diagonalSearch.conditions = {false, false, true, false, false};
+    for (const tagCCTVReportInput& in : {lineSensor, diagonalSearch}) {
+        const CRecordingReportDC dc = Draw(in);
+        EXPECT_EQ(dc.FindText(L"Vertical FOV"), nullptr);
+        const tagReportCall* header = dc.FindText(L"Diagonal FOV");
+        ASSERT_NE(header, nullptr);
+        EXPECT_EQ(header->rect.top, -290) << "first the conditions row";
+        int rightmost = 0;
+        for (const tagReportCall& b : dc.Calls(tagReportCall::kRectangle))
+            if (b.rect.top <= -570 && b.rect.top >= -720) rightmost = std::max(rightmost, b.rect.right);
+        EXPECT_EQ(rightmost, 1660);
+        EXPECT_NE(dc.FindText(L"43.79"), nullptr) << "list column 4 in table column 3";
+        const tagReportCall* rotated = dc.FindText(L"5:  43.791 mm");
+        ASSERT_NE(rotated, nullptr);
+        EXPECT_EQ(rotated->kind, tagReportCall::kTextOut);
+        EXPECT_EQ(rotated->font.escapement, 2700);
+    }
+    // Two-axis: the vertical field of view runs beside the dimension line.
+    const CRecordingReportDC twoAxis = Draw(Input(2));
+    const tagReportCall* rotated = twoAxis.FindText(L"6:  26.275 mm");
+    ASSERT_NE(rotated, nullptr);
+    EXPECT_EQ(rotated->points, (std::vector<ReportPoint>{{160, -720 - 100 - 560 - 250}}));
+}
+
+TEST(CCTVReportLayout, TickedConditionShowsItsValueAndTick) {
+    const CRecordingReportDC dc = Draw(Input(0));
+    const tagReportCall* value = dc.FindText(L"100");
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->rect.right, 660);
+    EXPECT_EQ(value->rect.top, -440);
+    std::vector<std::vector<ReportPoint>> thick;
+    for (const tagReportCall& l : dc.Calls(tagReportCall::kLine))
+        if (l.pen == kThickPen) thick.push_back(l.points);
+    EXPECT_EQ(thick, (std::vector<std::vector<ReportPoint>>{{{110, -460}, {120, -470}}, {{120, -470}, {150, -440}}}));
+}
+
+TEST(CCTVReportLayout, FocusMarkerStandsWhereTheDrawPutsIt) {
+    struct Case {
+        bool hasLens;
+        double maxDraw;
+        int direction;
+        const wchar_t* draw;
+        int x;
+    };
+    const Case cases[] = {
+        {true, 3.0, 0, L"0.000", 800},  {true, 3.0, 1, L"0.000", 480},
+        {true, 3.0, 0, L"1.500", 639},  // 107 units a mm: p = 161
+        {true, 3.0, 1, L"1.500", 641},  {true, 3.0, 0, L"9.000", 480},   // limited to the scale
+        {true, 0.0, 0, L"1.500", 800},  // no draw range: where draw 0 puts it
+        {true, 0.0, 1, L"1.500", 480},  {false, 3.0, 0, L"1.500", 800},  // no lens record
+        {true, 3.0, 0, L"--", 800},
+    };
+    for (const Case& c : cases) {
+        tagCCTVReportInput in = Input(1);
+        in.hasLens = c.hasLens;
+        in.maxDraw = c.maxDraw;
+        in.drawoutDirection = c.direction;
+        in.focusDraw = c.draw;
+        const std::vector<tagReportCall> pictures = Draw(in).Calls(tagReportCall::kPicture);
+        ASSERT_EQ(pictures.size(), 2u);
+        EXPECT_EQ(pictures[0].pictureId, kFocusMarkerPng);
+        const int B = -770;
+        EXPECT_EQ(pictures[0].rect, (ReportRect{c.x, B - 246, c.x + 22, B - 224})) << c.draw << " " << c.direction;
+    }
+}
+
+TEST(CCTVReportLayout, TenModelsPrintNoFocusScaleOrWarnings) {
+    int marked = 0;
+    for (const lens_lists::LensEntry& e : lens_lists::Table())
+        marked += (e.marks & lens_lists::kNoReportFocusScale) != 0;
+    EXPECT_EQ(marked, 10);
+
+    tagCCTVReportInput in = Input(1);
+    in.lens = L"QE-40M40";
+    const CRecordingReportDC dc = Draw(in);
+    EXPECT_EQ(dc.FindText(L"N"), nullptr);
+    EXPECT_EQ(dc.FindText(L"ring warning"), nullptr);
+    const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].pictureId, kLensSetupPng);
+    EXPECT_EQ(pictures[0].rect, (ReportRect{260, -1330, 1770, -1920})) << "hangs down from P = B - 560";
+
+    const tagReportCall* warning = Draw(Input(1)).FindText(L"mount warning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->rect.top, -770 - 410);
+    EXPECT_EQ(warning->textColour, quorrel::kReportRed);
+    EXPECT_EQ(warning->font.height, -28);
+}
+
+TEST(CCTVReportLayout, FontsFollowTheLanguageCodeExactly) {
+    struct Case {
+        const wchar_t* language;
+        const wchar_t* face;
+        int f8, f9, f12, f14, f18;
+    };
+    const Case cases[] = {{L"EN", L"Arial", -28, -32, -42, -49, -64},
+                          {L"CN", L"Microsoft Yahei", -25, -28, -35, -42, -56},
+                          {L"cn", L"Arial", -28, -32, -42, -49, -64}};
+    for (const Case& c : cases) {
+        const tagReportFonts f = MakeReportFonts(c.language);
+        EXPECT_EQ(f.f8, (ReportFont{c.face, c.f8, 0}));
+        EXPECT_EQ(f.f9, (ReportFont{c.face, c.f9, 0}));
+        EXPECT_EQ(f.f12, (ReportFont{c.face, c.f12, 0}));
+        EXPECT_EQ(f.f14, (ReportFont{c.face, c.f14, 0}));
+        EXPECT_EQ(f.f18, (ReportFont{c.face, c.f18, 0}));
+        EXPECT_EQ(f.rotated, (ReportFont{c.face, c.f9, 2700}));
+    }
+}
+
+TEST(CCTVReportFrame, TitleBandAndRestoredDrawingObjects) {
+    CRecordingReportDC dc;
+    const quorrel::ReportFont font = dc.GetFont();
+    const quorrel::ReportPen pen = dc.GetPen();
+    const ReportBrush brush = dc.GetBrush();
+    DrawCCTVReportPage(dc, Input(3), 1, kA4);
+
+    const tagReportCall& band = dc.calls.front();
+    EXPECT_EQ(band.kind, tagReportCall::kFill);
+    EXPECT_EQ(band.rect, (ReportRect{60, -40, 2020, -170}));
+    const tagReportCall* title = dc.FindText(L"Quorrel");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->rect.left, 100);
+    EXPECT_EQ(title->rect.top, -70);
+    EXPECT_EQ(title->textColour, quorrel::kReportWhite);
+    EXPECT_EQ(title->font.height, -64);
+    EXPECT_EQ(title->bkMode, quorrel::ReportBkMode::kTransparent);
+
+    EXPECT_EQ(dc.GetFont(), font);
+    EXPECT_EQ(dc.GetPen(), pen);
+    EXPECT_EQ(dc.GetBrush(), brush);
+    EXPECT_EQ(dc.GetBkMode(), quorrel::ReportBkMode::kOpaque);
+    EXPECT_EQ(dc.GetTextColour(), quorrel::kReportBlack);
+}
+
+TEST(CCTVReportFrame, TextPlacements) {
+    CRecordingReportDC dc;
+    dc.SelectFont(MakeReportFonts(L"EN").f9);  // 16 units a character
+    DrawTextAt(dc, L"abc", 660, -240);
+    DrawTextRightAt(dc, L"abc", 660, -240);
+    DrawTextRightAt(dc, L"abcdefgh", 660, -240);
+    dc.SelectFont(MakeReportFonts(L"EN").f12);  // 21 units a character
+    DrawTextCentredAt(dc, L"abc", 255, -580);    // 63 wide: left 255 - 31
+    ASSERT_EQ(dc.calls.size(), 4u);
+    EXPECT_EQ(dc.calls[0].rect, (ReportRect{660, -240, 708, -276}));
+    EXPECT_EQ(dc.calls[1].rect, (ReportRect{612, -240, 660, -276}));
+    EXPECT_EQ(dc.calls[2].rect.right, 660);
+    EXPECT_EQ(dc.calls[3].rect.left, 224);
+    EXPECT_EQ(dc.calls[3].align, quorrel::ReportAlign::kCentre);
+}

@@ -1,0 +1,212 @@
+// The non-telecentric report from real pages: what the report reads back
+// from the lens search and detail pages, which lens record places the focus
+// marker, and a real rendering through the toolkit adapter into a PDF file
+// read back with pdftotext.
+#include "DetailPageSupport.h"
+
+#include <cstdio>
+#include <functional>
+#include <regex>
+
+#include <cairo-pdf.h>
+#include <wx/dcgraph.h>
+#include <wx/graphics.h>
+#include <wx/listctrl.h>
+
+#include "platform/Text.h"
+#include "platform/wx/ReportDCWx.h"
+#include "report/CCTVReport.h"
+#include "report/ReportFrame.h"
+#include "support/RecordingReportDC.h"
+
+using namespace uitest;
+using quorrel::ReportBrush;
+using quorrel::ReportRect;
+using quorrel::test::CRecordingReportDC;
+using quorrel::test::tagReportCall;
+
+namespace {
+
+using Search = CCCTVModelSelectionDlg;
+
+class ReportFromPages : public DetailPageTest {
+protected:
+    Search& SearchPage() { return Main().m_dlgCCTVSelect; }
+    wxListCtrl& List() { return *SearchPage().m_listResult; }
+
+    // Searches on the lens search page, selects the first row showing
+    // `model` and double-clicks it: the lens goes to the detail page, which
+    // is shown. Returns that row.
+    long SearchAndOpen(const std::wstring& sensor, int quantity, const std::wstring& value, const std::wstring& model) {
+        m_window->ClickTab(CQuorrelDlg::kTabLensSearch);
+        Choose(SearchPage(), Search::kSensorCombo, sensor);
+        ClickBox(SearchPage(), Search::kQuantityFirst + quantity);
+        Type(SearchPage(), Search::kValueFirst + quantity, value);
+        ClickButton(SearchPage(), Search::kSearch);
+        const long row = List().FindItem(-1, model);
+        if (row < 0) return row;
+        List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        SearchPage().OnNMClickResult(row);
+        PumpEvents();
+        SearchPage().OnNMDblclkResult(row);
+        PumpEvents();
+        return row;
+    }
+    CRecordingReportDC DrawPage(int page) {
+        CRecordingReportDC dc;
+        m_window->View().OnPrint(dc, page, 297);
+        return dc;
+    }
+};
+
+// What a shell command writes to its standard output.
+std::string CommandOutput(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+// The text of pages `first` to `last` of a PDF file, by pdftotext; with
+// `boxes` an XHTML list of every word with its box, in points.
+std::string PdfText(const std::string& pdf, int first, int last, bool boxes = false) {
+    return CommandOutput(std::string("pdftotext ") + (boxes ? "-bbox" : "-layout") + " -f " + std::to_string(first) +
+                         " -l " + std::to_string(last) + " '" + pdf + "' -");
+}
+
+// Renders pages 1 to `pages` into an A4 PDF file, drawn in the pixels of a
+// 600 dpi printer as the print operation does.
+void RenderPdf(const std::string& path, int pages, const std::function<void(quorrel::ReportDC&, int)>& draw) {
+    constexpr double kDpi = 600.0;
+    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), 210.0 / 25.4 * 72.0, 297.0 / 25.4 * 72.0);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, 72.0 / kDpi, 72.0 / kDpi);
+    for (int page = 1; page <= pages; ++page) {
+        {
+            wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
+            quorrel::CWxReportDC report(dc, {kDpi / 254.0, kDpi / 254.0}, {1.0, 1.0});
+            draw(report, page);
+        }
+        cairo_show_page(cr);
+    }
+    cairo_destroy(cr);
+    cairo_surface_destroy(surface);
+}
+
+}  // namespace
+
+TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
+    const long row = SearchAndOpen(L"2/3\"", 4, L"100", L"QF-25M14");  // working distance 100 mm
+    ASSERT_GE(row, 0);
+    CalculateFrom(Dlg::kWDBox, Dlg::kWD, L"100");
+    ASSERT_EQ(Item(Dlg::kFocusPosition), L"1.280");
+
+    const CRecordingReportDC dc = DrawPage(1);
+    const tagReportCall* sensor = dc.FindText(L"2/3\"");
+    ASSERT_NE(sensor, nullptr);
+    EXPECT_EQ(sensor->rect.right, 660);
+    const tagReportCall* value = dc.FindText(L"100");
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->rect.top, -440) << "the working-distance row";
+    const int rowTop = -670 - 50 * static_cast<int>(row);
+    const tagReportCall* model = dc.FindText(L"QF-25M14");
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->rect.top, rowTop - 10) << "the row's model cell";
+    int grey = 0;
+    for (const tagReportCall& b : dc.Calls(tagReportCall::kRectangle))
+        grey += b.brush == ReportBrush::LightGrey() && b.rect.top == rowTop;
+    EXPECT_EQ(grey, 1) << "the selected row";
+
+    const tagReportCall* detail = dc.FindText(L"\u25A0Detail Specification");
+    ASSERT_NE(detail, nullptr);
+    const int B = detail->rect.top;
+    EXPECT_NE(dc.FindText(L"8:  100.000 mm"), nullptr);
+    // Draw range 3 mm: 107 units a mm, p = 137 for 1.280 mm.
+    const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].rect, (ReportRect{663, B - 246, 685, B - 224}));
+
+    // Tabs without a report print blank pages.
+    m_window->ClickTab(CQuorrelDlg::kTabIlluminationSearch);
+    EXPECT_TRUE(DrawPage(1).calls.empty());
+}
+
+namespace {
+
+// Two catalogue lenses named QT-25: draw ranges 3 mm and 1.5 mm.
+class ReportSameNamedLenses : public ReportFromPages {
+protected:
+    std::wstring CatalogueFolder() override {
+        auto lens = [](int id, const char* drawRange) {
+            return "INSERT INTO LENS VALUES (" + std::to_string(id) +
+                   ", 'QT-25', 1, '', '', '', '25,-2,30,0,30,-5.474,0,1.1,1.4," + drawRange +
+                   ",25,11,0,0,20', 3.45, 'C', 1, 0, '1.4,2,2.8,4', 0, " + std::to_string(id) + ");";
+        };
+        WriteLensCatalogue(m_folder.Path(), lens(1, "3") + lens(2, "1.5") +
+                                                "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);");
+        return m_folder.Path();
+    }
+    CTempFolder m_folder;
+};
+
+}  // namespace
+
+TEST_F(ReportSameNamedLenses, LaterLensOfTheNameSuppliesTheFocusScale) {
+    m_messages.Clear();
+    ASSERT_EQ(SearchAndOpen(L"2/3\"", 4, L"100", L"QT-25"), 0);
+    ASSERT_EQ(List().GetItemCount(), 2);
+    Type(Page(), Dlg::kFocusPosition, L"1.000");
+    // 1.5 mm of draw range: 213 units a mm (the first lens would give 107).
+    const std::vector<tagReportCall> pictures = DrawPage(1).Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].rect.left, 800 - 213);
+}
+
+TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {
+    ASSERT_GE(SearchAndOpen(L"2/3\"", 2, L"10", L"QH-25M18"), 0);  // diagonal 10 mm: 17 rows
+    CalculateFrom(Dlg::kWDBox, Dlg::kWD, L"100");
+    ASSERT_EQ(m_window->Doc().m_nPrintPages, 2);
+
+    CTempFolder folder;
+    const std::string pdf = quorrel::ToUtf8(folder.File(L"report.pdf"));
+    RenderPdf(pdf, 2, [&](quorrel::ReportDC& dc, int page) { m_window->View().OnPrint(dc, page, 297); });
+    const std::string page1 = PdfText(pdf, 1, 1);
+    const std::string page2 = PdfText(pdf, 2, 2);
+    ASSERT_NE(page1.find("Quorrel"), std::string::npos) << "pdftotext (poppler-utils) installed?";
+    EXPECT_TRUE(std::regex_search(page1, std::regex("QF-25M14 +25\\.00 +10\\.0\\(11\\.0-9\\.8\\) +1\\.10")))
+        << page1;
+    const std::string footer = "*All values are design value (Reference).";
+    EXPECT_EQ(page1.find(footer), std::string::npos);
+    EXPECT_NE(page2.find(footer), std::string::npos) << page2;
+    EXPECT_NE(page2.find(quorrel::ToUtf8(report::ReportDate())), std::string::npos);
+    EXPECT_NE(page2.find("1 Lens"), std::string::npos);
+
+    // The title: 10 mm from the left, 7 mm from the top, an 18-pt face
+    // whose line is 1.117 of its size high.
+    std::smatch box;
+    const std::string words = PdfText(pdf, 1, 1, true);
+    ASSERT_TRUE(std::regex_search(words, box,
+                                  std::regex("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
+                                             "yMax=\"([0-9.]+)\">Quorrel<")));
+    const double mm = 72.0 / 25.4;
+    EXPECT_NEAR(std::stod(box[1]), 10 * mm, 0.5);
+    EXPECT_NEAR(std::stod(box[2]), 7 * mm, 0.5);
+    EXPECT_NEAR(std::stod(box[3]) - std::stod(box[2]), 6.4 * mm * 1.117, 0.5);
+}
+
+TEST(ReportFonts, ChineseReportsUseTheCjkFaceAndOthersArial) {
+    CTempFolder folder;
+    for (const wchar_t* language : {L"CN", L"EN"}) {
+        report::tagCCTVReportInput in;
+        in.language = language;
+        in.lens = L"QF-25M14";
+        const std::string pdf = quorrel::ToUtf8(folder.File(std::wstring(language) + L".pdf"));
+        RenderPdf(pdf, 1, [&](quorrel::ReportDC& dc, int page) { report::DrawCCTVReportPage(dc, in, page, 297); });
+        const std::string fonts = CommandOutput("pdffonts '" + pdf + "'");
+        EXPECT_EQ(fonts.find("WenQuanYi") != std::string::npos, in.language == L"CN") << fonts;
+        EXPECT_EQ(fonts.find("LiberationSans") != std::string::npos, in.language != L"CN") << fonts;
+    }
+}
