@@ -127,7 +127,7 @@ tagLedSearchDecision DecideSearch(const tagLedSearchInputs& in, const std::vecto
     tagLedSearchRequest& q = out.request;
     q.nTypeMask = TypeMask(types, in.typeTicks);
     q.nColorMask = ColorMask(in.bColorAll, in.colorTicks);
-    q.nControlMask = ControlMask(in.bControlAll, in.controlTicks);
+    q.nControlMask = ControlMethodMask(in.bControlAll, in.controlTicks);
     q.dCurrentLimit = in.strCurrentLimit.empty() ? -1.0 : Number(in.strCurrentLimit);
     q.dPowerLimit = in.strPowerLimit.empty() ? -1.0 : Number(in.strPowerLimit);
     return out;
@@ -152,7 +152,7 @@ int ColorMask(bool all, const std::array<bool, kColorCount>& ticks) {
     return mask;
 }
 
-int ControlMask(bool all, const std::array<bool, kControlCount>& ticks) {
+int ControlMethodMask(bool all, const std::array<bool, kControlCount>& ticks) {
     if (all) return kAllControls;
     return (ticks[0] ? 1 : 0) | (ticks[1] ? 2 : 0);
 }

@@ -107,7 +107,7 @@ int TypeMask(const std::vector<CLedTypeData*>& types, const std::vector<bool>& t
 // 63 with "ALL", else the bits of the ticked colours.
 int ColorMask(bool all, const std::array<bool, kColorCount>& ticks);
 // 3 with "ALL", else CC 1 plus CV 2.
-int ControlMask(bool all, const std::array<bool, kControlCount>& ticks);
+int ControlMethodMask(bool all, const std::array<bool, kControlCount>& ticks);
 
 // One fitting light with its usable illumination working distances.
 struct tagLedSearchRow {

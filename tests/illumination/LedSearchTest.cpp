@@ -86,10 +86,10 @@ TEST(LedSearchMasks, TypesColoursAndControlMethods) {
     EXPECT_EQ(ColorMask(true, {}), 63);
     EXPECT_EQ(ColorMask(false, {true, false, true, false, false, true}), 1 | 4 | 32);
     EXPECT_EQ(ColorMask(false, {}), 0);
-    EXPECT_EQ(ControlMask(true, {}), 3);
-    EXPECT_EQ(ControlMask(false, {true, false}), 1);
-    EXPECT_EQ(ControlMask(false, {false, true}), 2);
-    EXPECT_EQ(ControlMask(false, {}), 0);
+    EXPECT_EQ(ControlMethodMask(true, {}), 3);
+    EXPECT_EQ(ControlMethodMask(false, {true, false}), 1);
+    EXPECT_EQ(ControlMethodMask(false, {false, true}), 2);
+    EXPECT_EQ(ControlMethodMask(false, {}), 0);
 }
 
 TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {
