@@ -396,9 +396,11 @@ TEST_F(LedSearchPage, ListFitsTheVisibleHeightAndItsColumnsTheirTexts) {
     // A title bar of 37 pixels on top of the menu bar.
     m_window.View().SetSize(CQuorrelDlg::kWidth, m_window.View().GetClientSize().GetHeight() - 37);
     PumpEvents();
-    for (wxWindow* control : P().GetChildren())
-        if (control->IsShown())
+    for (wxWindow* control : P().GetChildren()) {
+        if (control->IsShown()) {
             EXPECT_LE(control->GetRect().GetBottom() + 1, P().GetVisibleHeight()) << P().GetControlId(control);
+        }
+    }
     EXPECT_EQ(P().m_listResult->GetRect().GetBottom() + 1, P().GetVisibleHeight() - 2);
 
     SearchArea(0, L"40", L"20");
