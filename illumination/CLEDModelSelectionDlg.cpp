@@ -40,15 +40,6 @@ constexpr int kTypeX = 616, kTypeTop = 56, kTypeW = 224;
 constexpr int kButtonW = 107;
 constexpr int kLimitTop = 340;
 constexpr int kListTop = 382;
-constexpr int kListWidth = 810;
-constexpr int kListBottomMargin = 2;
-// The list keeps its header and a few rows however little of the page shows.
-constexpr int kSmallestListHeight = 100;
-
-// The result list's face and smallest size, as on the lens search page: the
-// list takes the largest size at which every header fits its starting width.
-constexpr const char* kListFace = "Arial";
-constexpr int kSmallestListPoints = 7;
 
 // The row icons, image indexes 0 to 7; a row uses 0 (catalogue light) or 1
 // (made to order).
@@ -182,9 +173,7 @@ void CLEDModelSelectionDlg::CreateLimitGroup() {
 }
 
 void CLEDModelSelectionDlg::CreateResultList() {
-    const int height = std::max(kSmallestListHeight, GetVisibleHeight() - kListBottomMargin - kListTop);
-    m_listResult = AddControl(kResultList, new quorrel::CResultList(this, wxPoint(20, kListTop),
-                                                                   wxSize(kListWidth, height)));
+    m_listResult = AddResultList(kResultList, kListTop);
     m_listResult->onColumnClick = [this](int column) { OnLvnColumnclickResult(column); };
     m_listResult->onRowSelected = [this](long row) { OnLvnItemchangedResult(row); };
     m_listResult->onDoubleClick = [this](long row) { OnNMDblclkResult(row); };
@@ -206,12 +195,8 @@ void CLEDModelSelectionDlg::OnInitDialog() {
                               {LoadString(20129), 115},
                               {LoadString(20130), 80},
                               {L"", 0}});
-    m_listResult->FitFontToHeaders(kListFace, kSmallestListPoints);
+    m_listResult->FitFontToHeaders();
     ClearAll();
-}
-
-void CLEDModelSelectionDlg::OnVisibleHeightChanged() {
-    FitToVisibleBottom(kResultList, kListBottomMargin, kSmallestListHeight);
 }
 
 // ---- set-up from the main dialog -----------------------------------------------------
@@ -253,18 +238,7 @@ void CLEDModelSelectionDlg::OnBnClickedSearchMode(int id) {
     for (int edit = kAreaFirst; edit <= kIllumWD; ++edit) EnableItem(edit, !lensMode);
 }
 
-void CLEDModelSelectionDlg::OnBnClickedAreaAxis(int id) {
-    for (int i = 0; i < 3; ++i) {
-        const int box = kAxisFirst + i, edit = kAreaFirst + i;
-        if (box != id) CheckItem(box, false);
-        if (IsItemChecked(box)) {
-            SetItemReadOnly(edit, false);
-        } else {
-            SetItemReadOnly(edit, true);
-            SetItemText(edit, L"");
-        }
-    }
-}
+void CLEDModelSelectionDlg::OnBnClickedAreaAxis(int id) { TickExclusiveBox(id, kAxisFirst, kAreaFirst, 3); }
 
 void CLEDModelSelectionDlg::OnBnClickedColorAll() { ApplyAll(kColorAll, kColorFirst, led_search::kColorCount); }
 
