@@ -25,31 +25,20 @@
 
 namespace {
 
-// The wanted quantities, in box order 2000..2004.
-struct Quantity {
-    const wchar_t* label;
-    const wchar_t* unit;
-};
-constexpr Quantity kQuantities[CCCTVModelSelectionDlg::kQuantityCount] = {
-    {L"Vertical FOV", L"mm"}, {L"Horizontal FOV", L"mm"}, {L"Diagonal FOV", L"mm"},
-    {L"Magnification", L"x"}, {L"WD", L"mm"},
-};
-
 // Layout of the page (pixels). The top band holds three groups side by side
-// under the page picture's corner; the result list fills the rest.
-constexpr int kGroupTop = 6;
+// under the page picture's corner (the sensor and the quantity groups are the
+// page base's); the result list fills the rest.
 constexpr int kGroupHeight = 206;
 constexpr int kRowStep = 34;
 constexpr int kEditHeight = 30;
 
-constexpr int kSensorX = 10, kSensorW = 262;
-constexpr int kQuantityX = 282, kQuantityW = 290;
 constexpr int kRefineX = 582, kRefineTop = 58, kRefineW = 258, kRefineHeight = 112;
 
 constexpr int kButtonsTop = 176;
 // The result list reaches from here down to just above the visible bottom
 // of the page.
 constexpr int kListTop = 240;
+
 }  // namespace
 
 // ---- controls ----------------------------------------------------------------
@@ -74,49 +63,23 @@ void CCCTVModelSelectionDlg::CreateControls() {
 }
 
 void CCCTVModelSelectionDlg::CreateSensorGroup() {
-    new wxStaticBox(this, wxID_ANY, "Sensor", wxPoint(kSensorX, kGroupTop), wxSize(kSensorW, kGroupHeight));
-    const int x = kSensorX + 12;
-    auto* combo = AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(x, kGroupTop + 26),
-                                                        wxSize(kSensorW - 24, -1)));
-    combo->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
-
-    auto* manual = AddControl(kManualInput, new wxCheckBox(this, wxID_ANY, "Manual input",
-                                                           wxPoint(x, kGroupTop + 68)));
-    manual->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedManualInput(); });
-
-    struct Size {
-        int id;
-        const wchar_t* label;
-    };
-    const Size sizes[] = {{kManualV, L"Vertical"}, {kManualH, L"Horizontal"}, {kManualD, L"Diagonal"}};
-    int y = kGroupTop + 98;
-    for (const Size& s : sizes) {
-        new wxStaticText(this, wxID_ANY, s.label, wxPoint(x + 20, y + 6));
-        auto* edit = AddControl(s.id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 110, y),
-                                                     wxSize(86, kEditHeight), wxTE_READONLY));
-        new wxStaticText(this, wxID_ANY, "mm", wxPoint(x + 202, y + 6));
-        const int id = s.id;
-        edit->Bind(wxEVT_TEXT, [this, id](wxCommandEvent&) { OnEnChangeManualSensor(id); });
-        y += kRowStep;
-    }
+    AddSensorGroup({kSensorCombo, kManualInput, kManualV, kManualH, kManualD});
+    GetControl(kSensorCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
+    GetControl(kManualInput)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedManualInput(); });
+    for (int id : {kManualV, kManualH, kManualD})
+        GetControl(id)->Bind(wxEVT_TEXT, [this, id](wxCommandEvent&) { OnEnChangeManualSensor(id); });
 }
 
 void CCCTVModelSelectionDlg::CreateQuantityGroup() {
-    new wxStaticBox(this, wxID_ANY, "Search by", wxPoint(kQuantityX, kGroupTop),
-                    wxSize(kQuantityW, kGroupHeight));
-    const int x = kQuantityX + 12;
-    int y = kGroupTop + 26;
-    for (int i = 0; i < kQuantityCount; ++i) {
-        const int boxId = kQuantityFirst + i;
-        auto* box = AddControl(boxId, new wxCheckBox(this, wxID_ANY, kQuantities[i].label, wxPoint(x, y + 5)));
-        box->Bind(wxEVT_CHECKBOX, [this, boxId](wxCommandEvent&) { OnBnClickedInputKind(boxId); });
-        auto* edit = AddControl(kValueFirst + i, new wxTextCtrl(this, wxID_ANY, wxEmptyString,
-                                                                wxPoint(x + 142, y), wxSize(100, kEditHeight),
-                                                                wxTE_RIGHT));
-        quorrel::BindDigitsOnlyFilter(edit);
-        new wxStaticText(this, wxID_ANY, kQuantities[i].unit, wxPoint(x + 248, y + 6));
-        y += kRowStep;
-    }
+    AddQuantityGroup(kQuantityFirst, kValueFirst,
+                     {{L"Vertical FOV", L"mm"},
+                      {L"Horizontal FOV", L"mm"},
+                      {L"Diagonal FOV", L"mm"},
+                      {L"Magnification", L"x"},
+                      {L"WD", L"mm"}},
+                     kGroupHeight);
+    for (int boxId = kQuantityFirst; boxId < kQuantityFirst + kQuantityCount; ++boxId)
+        GetControl(boxId)->Bind(wxEVT_CHECKBOX, [this, boxId](wxCommandEvent&) { OnBnClickedInputKind(boxId); });
 }
 
 void CCCTVModelSelectionDlg::CreateRefineGroup() {

@@ -22,22 +22,10 @@ using namespace tkl_search;
 
 namespace {
 
-// The given quantities, in box order 4000..4002.
-struct QuantityLabel {
-    const wchar_t* label;
-    const wchar_t* unit;
-};
-constexpr QuantityLabel kQuantityLabels[kQuantityCount] = {
-    {L"Vertical FOV", L"mm"}, {L"Horizontal FOV", L"mm"}, {L"Magnification", L"x"}};
-
 // Layout (pixels): the sensor and the quantity groups side by side, the
 // buttons under the page picture, the result list below reaching down to
 // just above the visible bottom of the page.
-constexpr int kGroupTop = 6;
-constexpr int kRowStep = 34;
-constexpr int kEditHeight = 30;
-constexpr int kSensorX = 10, kSensorW = 262, kSensorH = 206;
-constexpr int kQuantityX = 282, kQuantityW = 290, kQuantityH = 140;
+constexpr int kQuantityH = 140;
 constexpr int kButtonsX = 582, kButtonsTop = 176, kButtonW = 124, kButtonH = 34;
 constexpr int kListTop = 226;
 
@@ -63,41 +51,16 @@ void CTklModelSelectionDlg::CreateControls() {
 }
 
 void CTklModelSelectionDlg::CreateSensorGroup() {
-    new wxStaticBox(this, wxID_ANY, "Sensor", wxPoint(kSensorX, kGroupTop), wxSize(kSensorW, kSensorH));
-    const int x = kSensorX + 12;
-    auto* combo = AddControl(kSensorCombo, new wxChoice(this, wxID_ANY, wxPoint(x, kGroupTop + 26),
-                                                        wxSize(kSensorW - 24, -1)));
-    combo->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
-    auto* manual = AddControl(kManualInput, new wxCheckBox(this, wxID_ANY, "Manual input",
-                                                           wxPoint(x, kGroupTop + 68)));
-    manual->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedManualInput(); });
-
-    const std::pair<int, const wchar_t*> sizes[] = {
-        {kManualV, L"Vertical"}, {kManualH, L"Horizontal"}, {kManualD, L"Diagonal"}};
-    int y = kGroupTop + 98;
-    for (const auto& [id, label] : sizes) {
-        new wxStaticText(this, wxID_ANY, label, wxPoint(x + 20, y + 6));
-        AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 110, y),
-                                      wxSize(86, kEditHeight), wxTE_READONLY));
-        new wxStaticText(this, wxID_ANY, "mm", wxPoint(x + 202, y + 6));
-        y += kRowStep;
-    }
+    AddSensorGroup({kSensorCombo, kManualInput, kManualV, kManualH, kManualD});
+    GetControl(kSensorCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
+    GetControl(kManualInput)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedManualInput(); });
 }
 
 void CTklModelSelectionDlg::CreateQuantityGroup() {
-    new wxStaticBox(this, wxID_ANY, "Search by", wxPoint(kQuantityX, kGroupTop), wxSize(kQuantityW, kQuantityH));
-    const int x = kQuantityX + 12;
-    int y = kGroupTop + 26;
-    for (int i = 0; i < kQuantityCount; ++i) {
-        const int boxId = kQuantityFirst + i;
-        auto* box = AddControl(boxId, new wxCheckBox(this, wxID_ANY, kQuantityLabels[i].label, wxPoint(x, y + 5)));
-        box->Bind(wxEVT_CHECKBOX, [this, boxId](wxCommandEvent&) { OnBnClickedInputKind(boxId); });
-        auto* edit = AddControl(kValueFirst + i, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 142, y),
-                                                                wxSize(100, kEditHeight), wxTE_RIGHT | wxTE_READONLY));
-        quorrel::BindDigitsOnlyFilter(edit);
-        new wxStaticText(this, wxID_ANY, kQuantityLabels[i].unit, wxPoint(x + 248, y + 6));
-        y += kRowStep;
-    }
+    AddQuantityGroup(kQuantityFirst, kValueFirst,
+                     {{L"Vertical FOV", L"mm"}, {L"Horizontal FOV", L"mm"}, {L"Magnification", L"x"}}, kQuantityH);
+    for (int boxId = kQuantityFirst; boxId < kQuantityFirst + kQuantityCount; ++boxId)
+        GetControl(boxId)->Bind(wxEVT_CHECKBOX, [this, boxId](wxCommandEvent&) { OnBnClickedInputKind(boxId); });
 }
 
 void CTklModelSelectionDlg::CreateResultList() {

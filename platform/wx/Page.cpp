@@ -10,9 +10,11 @@
 #include <wx/radiobut.h>
 #include <wx/settings.h>
 #include <wx/statbmp.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "platform/wx/DigitsFilterWx.h"
 #include "platform/wx/PngResource.h"
 #include "platform/wx/ResultList.h"
 
@@ -190,6 +192,14 @@ void CPage::SetVisibleHeight(int height) {
 
 namespace {
 
+// The input groups of a search page (pixels): side by side under the page
+// picture's corner, one row of box or edit every kRowStep.
+constexpr int kGroupTop = 6;
+constexpr int kRowStep = 34;
+constexpr int kEditHeight = 30;
+constexpr int kSensorX = 10, kSensorW = 262, kSensorH = 206;
+constexpr int kQuantityX = 282, kQuantityW = 290;
+
 // The result list's place on a search page.
 constexpr int kResultListX = 20;
 constexpr int kResultListWidth = 810;
@@ -201,6 +211,37 @@ int ResultListHeight(int visibleHeight, int top) {
 }
 
 }  // namespace
+
+void CPage::AddSensorGroup(const SensorGroupIds& ids) {
+    new wxStaticBox(this, wxID_ANY, "Sensor", wxPoint(kSensorX, kGroupTop), wxSize(kSensorW, kSensorH));
+    const int x = kSensorX + 12;
+    AddControl(ids.combo, new wxChoice(this, wxID_ANY, wxPoint(x, kGroupTop + 26), wxSize(kSensorW - 24, -1)));
+    AddControl(ids.manual, new wxCheckBox(this, wxID_ANY, "Manual input", wxPoint(x, kGroupTop + 68)));
+    const std::pair<int, const wchar_t*> sizes[] = {{ids.v, L"Vertical"}, {ids.h, L"Horizontal"}, {ids.d, L"Diagonal"}};
+    int y = kGroupTop + 98;
+    for (const auto& [id, label] : sizes) {
+        new wxStaticText(this, wxID_ANY, label, wxPoint(x + 20, y + 6));
+        AddControl(id, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 110, y), wxSize(86, kEditHeight),
+                                      wxTE_READONLY));
+        new wxStaticText(this, wxID_ANY, "mm", wxPoint(x + 202, y + 6));
+        y += kRowStep;
+    }
+}
+
+void CPage::AddQuantityGroup(int boxFirst, int editFirst, const std::vector<QuantityLabel>& quantities, int height) {
+    new wxStaticBox(this, wxID_ANY, "Search by", wxPoint(kQuantityX, kGroupTop), wxSize(kQuantityW, height));
+    const int x = kQuantityX + 12;
+    int y = kGroupTop + 26;
+    for (size_t i = 0; i < quantities.size(); ++i) {
+        const int n = static_cast<int>(i);
+        AddControl(boxFirst + n, new wxCheckBox(this, wxID_ANY, quantities[i].label, wxPoint(x, y + 5)));
+        auto* edit = AddControl(editFirst + n, new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(x + 142, y),
+                                                              wxSize(100, kEditHeight), wxTE_RIGHT | wxTE_READONLY));
+        quorrel::BindDigitsOnlyFilter(edit);
+        new wxStaticText(this, wxID_ANY, quantities[i].unit, wxPoint(x + 248, y + 6));
+        y += kRowStep;
+    }
+}
 
 quorrel::CResultList* CPage::AddResultList(int id, int top) {
     m_nResultListId = id;

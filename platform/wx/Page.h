@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <wx/panel.h>
 
@@ -101,6 +102,23 @@ protected:
     wxStaticBitmap* AddPicture(int id, int pngId, int x, int y, int w, int h);
     // The page picture: PNG 300 at (680, 0), 131 x 51.
     wxStaticBitmap* AddLogo(int id);
+
+    // The "Sensor" group at the top left of the lens and telecentric search
+    // pages: the catalogue sensor list, the "Manual input" box and the three
+    // typed sizes (read-only until the box is ticked) with their labels.
+    struct SensorGroupIds {
+        int combo, manual, v, h, d;
+    };
+    void AddSensorGroup(const SensorGroupIds& ids);
+
+    // The "Search by" group beside it, `height` pixels high: per quantity a
+    // box (boxFirst + i) and its value edit (editFirst + i, right-aligned,
+    // read-only until its box is ticked, digits only) with its unit.
+    struct QuantityLabel {
+        const wchar_t* label;
+        const wchar_t* unit;
+    };
+    void AddQuantityGroup(int boxFirst, int editFirst, const std::vector<QuantityLabel>& quantities, int height);
 
     // The result list of a search page: control `id` at (20, top), 810
     // pixels wide, reaching down to just above the visible bottom of the page
