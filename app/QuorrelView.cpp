@@ -64,7 +64,10 @@ void CQuorrelView::OnFilePrintPreview() {
         delete preview;
         return;
     }
-    auto* frame = new wxPreviewFrame(preview, wxGetTopLevelParent(this), "Quorrel");
+    // The preview takes the main window's place and size, so that a page can
+    // be read without first enlarging a small window.
+    wxWindow* main = wxGetTopLevelParent(this);
+    auto* frame = new wxPreviewFrame(preview, main, "Quorrel", main->GetPosition(), main->GetSize());
     frame->Initialize();
     frame->Show();
 }

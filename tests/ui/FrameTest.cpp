@@ -7,6 +7,7 @@
 #include <string>
 
 #include <wx/menu.h>
+#include <wx/prntbase.h>
 
 #include "UiHarness.h"
 #include "platform/Message.h"
@@ -87,6 +88,18 @@ TEST_F(Frame, PrintOffersPagesOneToTheAnnouncedCount) {
     EXPECT_TRUE(printout.HasPage(3));
     EXPECT_FALSE(printout.HasPage(0));
     EXPECT_FALSE(printout.HasPage(4));
+}
+
+TEST_F(Frame, PrintPreviewOpensInTheMainWindowsPlaceAndSize) {
+    m_window.View().OnFilePrintPreview();
+    PumpEvents();
+    wxPreviewFrame* preview = nullptr;
+    for (wxWindow* w : wxTopLevelWindows)
+        if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) preview = p;
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->GetRect(), m_window.Frame()->GetRect());
+    preview->Close(true);
+    PumpEvents();
 }
 
 TEST(PrintPage, HeightIsAWholeNumberOfMillimetres) {
