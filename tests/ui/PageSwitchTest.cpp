@@ -107,8 +107,9 @@ TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
 }
 
-TEST_F(PageSwitch, TelecentricSpecTabAnnouncesOneTwoOrThreePages) {
-    const std::pair<int, int> cases[] = {{7, 1}, {8, 2}, {30, 2}, {31, 3}, {0, 1}};
+TEST_F(PageSwitch, TelecentricSpecTabAnnouncesThePagesTheReportCovers) {
+    // A third page only when the table itself runs on to page 2.
+    const std::pair<int, int> cases[] = {{7, 1}, {8, 2}, {30, 2}, {31, 2}, {60, 3}, {0, 1}};
     for (const auto& [rows, pages] : cases) {
         AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, rows);
         m_window.ClickTab(3);
@@ -116,7 +117,7 @@ TEST_F(PageSwitch, TelecentricSpecTabAnnouncesOneTwoOrThreePages) {
         EXPECT_EQ(m_window.Doc().m_nPrintPages, pages) << rows << " rows";
     }
     // Three pages from tab 4, then tab 1 with an empty lens result list: 1.
-    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 31);
+    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 60);
     m_window.ClickTab(3);
     m_window.ClickTab(4);
     ASSERT_EQ(m_window.Doc().m_nPrintPages, 3);
