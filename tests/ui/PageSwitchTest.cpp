@@ -92,7 +92,7 @@ TEST_F(PageSwitch, SpacerTabsAnnounceNoPageCount) {
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
 }
 
-TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
+TEST_F(PageSwitch, DetailTabAnnouncesThePagesTheReportCovers) {
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 1);  // before any announcement
     AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 16);
     m_window.ClickTab(1);
@@ -105,6 +105,11 @@ TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
     // Tab 0 keeps the last announcement.
     m_window.ClickTab(0);
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+
+    // The detail block no longer fits on page 2.
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 73);
+    m_window.ClickTab(1);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 3);
 }
 
 TEST_F(PageSwitch, TelecentricSpecTabAnnouncesThePagesTheReportCovers) {
