@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int kListWidth = 810;
-
 // The wanted quantities, in box order 2000..2004.
 struct Quantity {
     const wchar_t* label;
@@ -52,16 +50,6 @@ constexpr int kButtonsTop = 176;
 // The result list reaches from here down to just above the visible bottom
 // of the page.
 constexpr int kListTop = 240;
-constexpr int kListBottomMargin = 2;
-// The list keeps its header and a few rows however little of the page shows.
-constexpr int kSmallestListHeight = 100;
-// The result list's face: the column widths were made for a compact dialog
-// font, which "Arial" (metric-compatible Liberation Sans here) matches better
-// than the wide desktop faces.
-constexpr const char* kListFace = "Arial";
-// The smallest font the result list shrinks to, in points. At 7 points
-// "Close-up Ring [mm]" fits its 95-pixel column.
-constexpr int kSmallestListPoints = 7;
 }  // namespace
 
 // ---- controls ----------------------------------------------------------------
@@ -147,9 +135,7 @@ void CCCTVModelSelectionDlg::CreateRefineGroup() {
 }
 
 void CCCTVModelSelectionDlg::CreateResultList() {
-    const int height = std::max(kSmallestListHeight, GetVisibleHeight() - kListBottomMargin - kListTop);
-    m_listResult = AddControl(kResultList, new quorrel::CResultList(this, wxPoint(20, kListTop),
-                                                                   wxSize(kListWidth, height)));
+    m_listResult = AddResultList(kResultList, kListTop);
     m_listResult->onColumnClick = [this](int column) { OnLvnColumnclickResult(column); };
     m_listResult->onClick = [this](long row) { OnNMClickResult(row); };
     m_listResult->onDoubleClick = [this](long row) { OnNMDblclkResult(row); };
@@ -172,49 +158,20 @@ void CCCTVModelSelectionDlg::OnInitDialog() {
                               {LoadString(20028), 115},
                               {LoadString(20029), 115},
                               {L"", 0}});
-    m_listResult->SetSize(wxSize(kListWidth, m_listResult->GetSize().GetHeight()));
-    m_listResult->FitFontToHeaders(kListFace, kSmallestListPoints);
+    m_listResult->FitFontToHeaders();
     for (int id = kQuantityFirst; id < kQuantityFirst + 3; ++id) EnableItem(id, false);
-}
-
-void CCCTVModelSelectionDlg::OnVisibleHeightChanged() {
-    FitToVisibleBottom(kResultList, kListBottomMargin, kSmallestListHeight);
 }
 
 // ---- keys ------------------------------------------------------------------------
 
-bool CCCTVModelSelectionDlg::IsValueEdit(const wxWindow* window) const {
-    for (int id = kValueFirst; id < kValueFirst + kQuantityCount; ++id)
-        if (window && GetControl(id) == window) return true;
-    return false;
-}
-
 void CCCTVModelSelectionDlg::OnCharHook(wxKeyEvent& event) {
-    const int key = event.GetKeyCode();
-    // Escape and Ctrl+Break do nothing on this page.
-    if (key == WXK_ESCAPE || key == WXK_CANCEL) return;
-    // Enter in a value edit searches, then goes on as usual. The hook is
-    // raised for the focused window first.
-    if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) &&
-        IsValueEdit(dynamic_cast<wxWindow*>(event.GetEventObject())))
-        OnBnClickedSearch();
-    event.Skip();
+    OnSearchPageKey(event, kValueFirst, kQuantityCount, [this] { OnBnClickedSearch(); });
 }
 
 // ---- inputs ------------------------------------------------------------------------
 
 void CCCTVModelSelectionDlg::OnBnClickedInputKind(int id) {
-    for (int box = kQuantityFirst; box < kQuantityFirst + kQuantityCount; ++box)
-        if (box != id) CheckItem(box, false);
-    for (int i = 0; i < kQuantityCount; ++i) {
-        const int edit = kValueFirst + i;
-        if (IsItemChecked(kQuantityFirst + i)) {
-            SetItemReadOnly(edit, false);
-        } else {
-            SetItemText(edit, L"");
-            SetItemReadOnly(edit, true);
-        }
-    }
+    TickExclusiveBox(id, kQuantityFirst, kValueFirst, kQuantityCount);
 }
 
 void CCCTVModelSelectionDlg::OnCbnSelchangeSensor() {

@@ -88,8 +88,6 @@ public:
 protected:
     void CreateControls() override;
     void OnInitDialog() override;
-    // The result list ends just above the visible bottom of the page.
-    void OnVisibleHeightChanged() override;
 
 private:
     void CreateSensorGroup();
@@ -101,7 +99,6 @@ private:
     // The controls the search button looks at.
     lens_search::tagSearchInputs ReadSearchInputs() const;
     void DeleteResults();
-    bool IsValueEdit(const wxWindow* window) const;
 
     std::vector<lens_search::tagLensSearchRow> m_rows;  // row texts, by item data
     quorrel::CColumnOrder m_order;                      // the order of the last header click

@@ -39,12 +39,7 @@ constexpr int kEditHeight = 30;
 constexpr int kSensorX = 10, kSensorW = 262, kSensorH = 206;
 constexpr int kQuantityX = 282, kQuantityW = 290, kQuantityH = 140;
 constexpr int kButtonsX = 582, kButtonsTop = 176, kButtonW = 124, kButtonH = 34;
-constexpr int kListX = 20, kListTop = 226, kListWidth = 810;
-constexpr int kListBottomMargin = 2;
-constexpr int kSmallestListHeight = 100;
-// The result list's face and smallest size, as on the lens search page.
-constexpr const char* kListFace = "Arial";
-constexpr int kSmallestListPoints = 7;
+constexpr int kListTop = 226;
 
 constexpr int kTabTelecentricSpec = 4;
 
@@ -106,9 +101,7 @@ void CTklModelSelectionDlg::CreateQuantityGroup() {
 }
 
 void CTklModelSelectionDlg::CreateResultList() {
-    const int height = std::max(kSmallestListHeight, GetVisibleHeight() - kListBottomMargin - kListTop);
-    m_listResult = AddControl(kResultList, new quorrel::CResultList(this, wxPoint(kListX, kListTop),
-                                                                   wxSize(kListWidth, height)));
+    m_listResult = AddResultList(kResultList, kListTop);
     m_listResult->onColumnClick = [this](int column) { OnLvnColumnclickResult(column); };
     m_listResult->onRowSelected = [this](long row) { OnLvnItemchangedResult(row); };
     m_listResult->onDoubleClick = [this](long row) { OnNMDblclkResult(row); };
@@ -130,42 +123,19 @@ void CTklModelSelectionDlg::OnInitDialog() {
                               {LoadString(20027), 120},
                               {LoadString(20028), 120},
                               {LoadString(20029), 120}});
-    m_listResult->SetSize(wxSize(kListWidth, m_listResult->GetSize().GetHeight()));
-    m_listResult->FitFontToHeaders(kListFace, kSmallestListPoints);
-}
-
-void CTklModelSelectionDlg::OnVisibleHeightChanged() {
-    FitToVisibleBottom(kResultList, kListBottomMargin, kSmallestListHeight);
+    m_listResult->FitFontToHeaders();
 }
 
 // ---- keys ------------------------------------------------------------------------
 
 void CTklModelSelectionDlg::OnCharHook(wxKeyEvent& event) {
-    const int key = event.GetKeyCode();
-    // Escape and Ctrl+Break do nothing on this page.
-    if (key == WXK_ESCAPE || key == WXK_CANCEL) return;
-    // Enter in a quantity edit searches, then goes on as usual.
-    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
-        const int id = GetControlId(dynamic_cast<wxWindow*>(event.GetEventObject()));
-        if (id >= kValueFirst && id < kValueFirst + kQuantityCount) OnBnClickedSearch();
-    }
-    event.Skip();
+    OnSearchPageKey(event, kValueFirst, kQuantityCount, [this] { OnBnClickedSearch(); });
 }
 
 // ---- inputs ------------------------------------------------------------------------
 
 void CTklModelSelectionDlg::OnBnClickedInputKind(int id) {
-    for (int box = kQuantityFirst; box < kQuantityFirst + kQuantityCount; ++box)
-        if (box != id) CheckItem(box, false);
-    for (int i = 0; i < kQuantityCount; ++i) {
-        const int edit = kValueFirst + i;
-        if (IsItemChecked(kQuantityFirst + i)) {
-            SetItemReadOnly(edit, false);
-        } else {
-            SetItemReadOnly(edit, true);
-            SetItemText(edit, L"");
-        }
-    }
+    TickExclusiveBox(id, kQuantityFirst, kValueFirst, kQuantityCount);
 }
 
 void CTklModelSelectionDlg::OnCbnSelchangeSensor() {

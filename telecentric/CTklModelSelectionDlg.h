@@ -79,8 +79,6 @@ public:
 protected:
     void CreateControls() override;
     void OnInitDialog() override;
-    // The result list ends just above the visible bottom of the page.
-    void OnVisibleHeightChanged() override;
 
 private:
     void CreateSensorGroup();

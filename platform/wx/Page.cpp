@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 
 #include "platform/wx/PngResource.h"
+#include "platform/wx/ResultList.h"
 
 bool CPage::CreatePage(wxWindow* parent) {
     // Page templates carry no visible style: the page starts hidden.
@@ -183,13 +184,58 @@ void CPage::ListDeleteAllItems(int id) {
 void CPage::SetVisibleHeight(int height) {
     if (height == m_nVisibleHeight) return;
     m_nVisibleHeight = height;
+    FitResultList();
     OnVisibleHeightChanged();
 }
 
-void CPage::FitToVisibleBottom(int id, int margin, int minHeight) {
-    wxWindow* w = GetControl(id);
+namespace {
+
+// The result list's place on a search page.
+constexpr int kResultListX = 20;
+constexpr int kResultListWidth = 810;
+constexpr int kResultListBottomMargin = 2;
+constexpr int kSmallestResultListHeight = 100;
+
+int ResultListHeight(int visibleHeight, int top) {
+    return std::max(kSmallestResultListHeight, visibleHeight - kResultListBottomMargin - top);
+}
+
+}  // namespace
+
+quorrel::CResultList* CPage::AddResultList(int id, int top) {
+    m_nResultListId = id;
+    return AddControl(id, new quorrel::CResultList(this, wxPoint(kResultListX, top),
+                                                   wxSize(kResultListWidth, ResultListHeight(m_nVisibleHeight, top))));
+}
+
+void CPage::FitResultList() {
+    wxWindow* w = GetControl(m_nResultListId);
     if (!w) return;
     const wxRect rect = w->GetRect();
-    const int height = std::max(minHeight, m_nVisibleHeight - margin - rect.GetY());
+    const int height = ResultListHeight(m_nVisibleHeight, rect.GetY());
     if (height != rect.GetHeight()) w->SetSize(rect.GetX(), rect.GetY(), rect.GetWidth(), height);
+}
+
+void CPage::TickExclusiveBox(int id, int boxFirst, int editFirst, int count) {
+    for (int i = 0; i < count; ++i) {
+        const int box = boxFirst + i, edit = editFirst + i;
+        if (box != id) CheckItem(box, false);
+        if (IsItemChecked(box)) {
+            SetItemReadOnly(edit, false);
+        } else {
+            SetItemReadOnly(edit, true);
+            SetItemText(edit, L"");
+        }
+    }
+}
+
+void CPage::OnSearchPageKey(wxKeyEvent& event, int editFirst, int count, const std::function<void()>& search) {
+    const int key = event.GetKeyCode();
+    if (key == WXK_ESCAPE || key == WXK_CANCEL) return;
+    // The hook is raised for the focused window first.
+    if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+        const int id = GetControlId(dynamic_cast<wxWindow*>(event.GetEventObject()));
+        if (id != 0 && id >= editFirst && id < editFirst + count) search();
+    }
+    event.Skip();
 }

@@ -13,12 +13,18 @@
 // entry from code raises nothing.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 
 #include <wx/panel.h>
 
+class wxKeyEvent;
 class wxStaticBitmap;
+
+namespace quorrel {
+class CResultList;
+}
 
 class CPage : public wxPanel {
 public:
@@ -96,10 +102,21 @@ protected:
     // The page picture: PNG 300 at (680, 0), 131 x 51.
     wxStaticBitmap* AddLogo(int id);
 
-    // Stretches or shrinks control `id`, keeping its top, so that its bottom
-    // edge lies `margin` pixels above the visible bottom of the page, but
-    // never makes it lower than `minHeight`.
-    void FitToVisibleBottom(int id, int margin, int minHeight);
+    // The result list of a search page: control `id` at (20, top), 810
+    // pixels wide, reaching down to just above the visible bottom of the page
+    // but never lower than 100 pixels, so that its header and a few rows
+    // stay; it is refit whenever the visible height changes.
+    quorrel::CResultList* AddResultList(int id, int top);
+
+    // Ticks box `id` alone among boxes boxFirst..boxFirst+count-1. The edit
+    // of each box (editFirst plus its place) is writable while its box is
+    // ticked, and emptied and read-only otherwise.
+    void TickExclusiveBox(int id, int boxFirst, int editFirst, int count);
+
+    // The keys of a search page: Escape and Ctrl+Break do nothing; Enter in
+    // one of the edits editFirst..editFirst+count-1 runs `search`, then goes
+    // on as usual.
+    void OnSearchPageKey(wxKeyEvent& event, int editFirst, int count, const std::function<void()>& search);
 
     // The page's controls, as its dialog template would hold them.
     virtual void CreateControls() = 0;
@@ -110,6 +127,11 @@ protected:
     virtual void OnVisibleHeightChanged() {}
 
 private:
+    // Stretches or shrinks the result list, keeping its top, down to just
+    // above the visible bottom of the page.
+    void FitResultList();
+
     std::map<int, wxWindow*> m_controls;  // control id -> window
+    int m_nResultListId = 0;              // the page's result list, 0 for none
     int m_nVisibleHeight = kPageHeight;   // see GetVisibleHeight
 };

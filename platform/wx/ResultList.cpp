@@ -12,6 +12,10 @@ namespace {
 
 // The room a header keeps beside its text: 5 pixels on either side.
 constexpr int kHeaderPadding = 10;
+// The list's face, and the smallest size it shrinks to: at 7 points the
+// longest headers of the search pages fit their columns.
+constexpr const char* kListFace = "Arial";
+constexpr int kSmallestPoints = 7;
 
 const std::wstring kNoText;
 
@@ -43,7 +47,10 @@ CResultList::CResultList(wxWindow* parent, const wxPoint& pos, const wxSize& siz
 }
 
 void CResultList::AddColumns(const std::vector<Column>& columns) {
+    // New columns may make the list ask for more room; it keeps its size.
+    const wxSize size = GetSize();
     for (const Column& c : columns) AppendColumn(wxString(c.header), wxLIST_FORMAT_CENTRE, c.width);
+    SetSize(size);
 }
 
 void CResultList::ShowRows(size_t count, CellSource cells, ImageSource images) {
@@ -121,9 +128,9 @@ long CResultList::RowAt(const wxMouseEvent& event) const {
 // The column widths suit the header texts in a compact dialog font. The
 // list takes the largest font, down to a floor, in which every header fits
 // its own column, so that the headers and the usual value cells can be read.
-void CResultList::FitFontToHeaders(const wxString& face, int smallestPoints) {
-    wxFont font(wxFontInfo(GetFont().GetPointSize()).FaceName(face));
-    while (!HeadersFit(font) && font.GetPointSize() > smallestPoints) font.SetPointSize(font.GetPointSize() - 1);
+void CResultList::FitFontToHeaders() {
+    wxFont font(wxFontInfo(GetFont().GetPointSize()).FaceName(kListFace));
+    while (!HeadersFit(font) && font.GetPointSize() > kSmallestPoints) font.SetPointSize(font.GetPointSize() - 1);
     SetFont(font);
 }
 

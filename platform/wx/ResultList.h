@@ -61,9 +61,12 @@ public:
     // first goes before the second); the selected row stays selected.
     void SortRows(const std::function<int(size_t, size_t)>& compare);
 
-    // Sets the largest font of `face`, from the list's own size down to
-    // `smallestPoints`, in which every header fits its column.
-    void FitFontToHeaders(const wxString& face, int smallestPoints);
+    // Sets the largest font of the compact list face, from the list's own
+    // size down to 7 points, in which every header fits its column. The
+    // column widths were made for a compact dialog font, which "Arial"
+    // (metric-compatible Liberation Sans here) matches better than the wide
+    // desktop faces.
+    void FitFontToHeaders();
 
     std::function<void(long row)> onClick;          // a left click; the row under it or -1
     std::function<void(long row)> onDoubleClick;    // a double click; the row under it or -1
