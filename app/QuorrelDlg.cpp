@@ -20,6 +20,9 @@
 #include "platform/Text.h"
 #include "platform/wx/CompactTabs.h"
 #include "platform/wx/PageMessagesWx.h"
+#include "report/CCTVReport.h"
+#include "report/ReportPages.h"
+#include "report/TKLReport.h"
 #include "telecentric/CTKLData.h"
 
 namespace {
@@ -226,7 +229,7 @@ void CQuorrelDlg::ShowTabPage(int origin) {
         break;
     case kTabDetail: {
         const int rows = m_dlgCCTVSelect.ListGetItemCount(CCCTVModelSelectionDlg::kResultList);
-        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, rows <= 16 ? 1 : 2, 0);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, report::CCTVLayout(rows, report::kA4HeightMm).pages, 0);
         ShowOnly(&m_dlgDetailCalc);
         break;
     }
@@ -235,7 +238,7 @@ void CQuorrelDlg::ShowTabPage(int origin) {
         break;
     case kTabTelecentricSpec: {
         const int rows = m_dlgTklSelect.ListGetItemCount(CTklModelSelectionDlg::kResultList);
-        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, rows < 8 ? 1 : rows <= 30 ? 2 : 3, 0);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, report::TKLLayout(rows, report::kA4HeightMm).pages, 0);
         if (CTKLData* lens = m_dlgTklSelect.m_pCurrentLens) {
             m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelName, true);
             m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelCombo, false);

@@ -89,6 +89,8 @@ public:
     // (from 1) on paper `pageHeightMm` high, from what the two pages show now
     // (report/).
     void DrawCCTVReport(quorrel::ReportDC& dc, int page, int pageHeightMm);
+    // The same for the telecentric search and data-sheet tabs.
+    void DrawTKLReport(quorrel::ReportDC& dc, int page, int pageHeightMm);
 
     // The height of the dialog's client area that its parent shows: a
     // desktop's title bar and the menu bar take their part of the window's

@@ -86,7 +86,7 @@ void CQuorrelView::OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm) {
         break;
     case CQuorrelDlg::kTabTelecentricSearch:
     case CQuorrelDlg::kTabTelecentricSpec:
-        // The telecentric report is drawn here.
+        m_dlgMain.DrawTKLReport(dc, page, pageHeightMm);
         break;
     default:
         // Tabs without a report print blank pages.

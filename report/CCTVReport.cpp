@@ -7,6 +7,7 @@
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
 #include "report/ReportFrame.h"
+#include "report/ReportPages.h"
 
 namespace report {
 
@@ -20,10 +21,11 @@ namespace {
 // Title band of this report.
 constexpr CReportFrame::tagTitleBand kBand{1960, 100};
 
-// Rows keep this distance from a page's bottom and from the top of page 2.
-constexpr int kPageMargin = 100;
-constexpr int kRowHeight = 50;
 constexpr int kFirstRowTop = -670;  // below the header band
+// The detail block reaches this far below its heading (the legend frame).
+constexpr int kDetailHeight = 1160;
+// The footer's text lies this far below the top of the last page (on A4).
+constexpr int kFooterTextTop = -2760;
 
 // The focus scale: 320 units from x 480 (p = 320) to x 800 (p = 0).
 constexpr int kScaleLength = 320;
@@ -52,15 +54,14 @@ constexpr int kStrCamera = 20049;
 constexpr int kStrDiagonalFov = 20069;
 constexpr int kStrBracketMm = 20121;
 
-// "%sx%smm" of a typed-in sensor's width and height; "%smm" of its diagonal.
-std::wstring SizeLabel(const std::wstring& h, const std::wstring& v) { return h + L"x" + v + L"mm"; }
+// "%smm" of a typed-in sensor's diagonal.
 std::wstring DiagonalLabel(const std::wstring& d) { return d + L"mm"; }
 
 // The search page's sensor: a typed diagonal wins over typed sides.
 std::wstring SearchSensorLabel(const tagCCTVReportInput& in) {
     if (!in.sensorCombo.empty()) return in.sensorCombo;
     std::wstring label;
-    if (!in.manualH.empty() && !in.manualV.empty()) label = SizeLabel(in.manualH, in.manualV);
+    if (!in.manualH.empty() && !in.manualV.empty()) label = SensorSizeLabel(in.manualH, in.manualV);
     if (!in.manualD.empty()) label = DiagonalLabel(in.manualD);
     return label;
 }
@@ -68,7 +69,8 @@ std::wstring SearchSensorLabel(const tagCCTVReportInput& in) {
 // The detail page's sensor: typed sides win over a typed diagonal.
 std::wstring DetailSensorLabel(const tagCCTVReportInput& in) {
     if (!in.sensor.empty()) return in.sensor;
-    if (!in.detailManualH.empty() && !in.detailManualV.empty()) return SizeLabel(in.detailManualH, in.detailManualV);
+    if (!in.detailManualH.empty() && !in.detailManualV.empty())
+        return SensorSizeLabel(in.detailManualH, in.detailManualV);
     if (!in.detailManualD.empty()) return DiagonalLabel(in.detailManualD);
     return L"";
 }
@@ -123,10 +125,9 @@ void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRepo
     }
 }
 
-// The result table; rowTop(k) is the top of data row k.
-template <class RowTop>
+// The result table; rowTops[k] is the top of data row k.
 void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal,
-                     RowTop rowTop) {
+                     const std::vector<int>& rowTops) {
     dc.SelectFont(fonts.f12);
     DrawTextAt(dc, HeadingText(kStrResultOfSelection), 110, -520);
 
@@ -138,7 +139,7 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
     if (in.selectedRow >= 0 && in.selectedRow < n) {
         dc.SelectPen(kThickPen);
         dc.SelectBrush(ReportBrush::LightGrey());
-        const int top = rowTop(in.selectedRow);
+        const int top = rowTops[in.selectedRow];
         dc.Rectangle(90, top, edges.back(), top - kRowHeight);
     }
 
@@ -148,7 +149,7 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
         for (size_t c = 0; c + 1 < edges.size(); ++c) dc.Rectangle(edges[c], top, edges[c + 1], bottom);
     };
     cells(-570, -670);
-    for (int k = 0; k < n; ++k) cells(rowTop(k), rowTop(k) - kRowHeight);
+    for (int k = 0; k < n; ++k) cells(rowTops[k], rowTops[k] - kRowHeight);
 
     // Header lines and the list columns shown under them.
     struct Column {
@@ -175,7 +176,7 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
     }
     for (int k = 0; k < n; ++k)
         for (size_t c = 0; c < columns.size(); ++c)
-            DrawTextCentredAt(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTop(k) - 10);
+            DrawTextCentredAt(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTops[k] - 10);
 }
 
 // Top of legend row r (1..6).
@@ -304,24 +305,29 @@ void DrawPicture(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportI
 }  // namespace
 
 tagCCTVLayout CCTVLayout(int rows, int pageHeightMm) {
-    const int page = 10 * pageHeightMm;
     tagCCTVLayout layout;
     // The footer keeps its A4 place under the last page's top unless the
     // page is shorter than A4.
-    const int footerLift = std::max(0, 2970 - page);
+    const int footerLift = std::max(0, 2970 - 10 * pageHeightMm);
     if (rows <= kCCTVRowThreshold) {
-        layout.firstRowOnPage2 = rows;
+        layout.rowTops = TableRowTops(rows, kFirstRowTop, 0);
         layout.detailTop = -720 - kRowHeight * rows;
         layout.footerOffset = footerLift;
         return layout;
     }
-    // Row k ends at -720 - 50k; it stays on page 1 while that keeps the
-    // margin above the page's bottom.
-    const int roomOnPage1 = page - kPageMargin + (kFirstRowTop - kRowHeight);
-    layout.firstRowOnPage2 = roomOnPage1 < 0 ? 0 : roomOnPage1 / kRowHeight + 1;
-    layout.rowGap = (page + kPageMargin) + (kFirstRowTop - kRowHeight * layout.firstRowOnPage2);
-    layout.detailTop = rows > layout.firstRowOnPage2 ? -720 - kRowHeight * rows - layout.rowGap : -page - 50;
-    layout.footerOffset = -page + footerLift;
+    layout.rowTops = TableRowTops(rows, kFirstRowTop, pageHeightMm);
+    const int lastRowPage = PageOf(layout.rowTops.back(), pageHeightMm);
+    int B = PageTop(2, pageHeightMm) - 50;
+    if (lastRowPage > 1) {
+        B = layout.rowTops.back() - kRowHeight - 50;
+        // The block ends a row's height above the footer of its page, or
+        // goes on to the next page.
+        const int footerTop = PageTop(lastRowPage, pageHeightMm) + footerLift + kFooterTextTop;
+        if (B - kDetailHeight - kRowHeight < footerTop) B = PageTop(lastRowPage + 1, pageHeightMm) - 50;
+    }
+    layout.detailTop = B;
+    layout.pages = PageOf(B, pageHeightMm);
+    layout.footerOffset = PageTop(layout.pages, pageHeightMm) + footerLift;
     return layout;
 }
 
@@ -348,9 +354,7 @@ void DrawCCTVReportPage(ReportDC& dc, const tagCCTVReportInput& in, int page, in
 
     DrawConditions(dc, fonts, in, diagonal);
     if (n > 0) {
-        DrawResultTable(dc, fonts, in, diagonal, [&](int k) {
-            return kFirstRowTop - kRowHeight * k - (k >= layout.firstRowOnPage2 ? layout.rowGap : 0);
-        });
+        DrawResultTable(dc, fonts, in, diagonal, layout.rowTops);
     }
     const int B = layout.detailTop;
     DrawDetail(dc, fonts, in, diagonal, B);
@@ -359,7 +363,7 @@ void DrawCCTVReportPage(ReportDC& dc, const tagCCTVReportInput& in, int page, in
     DrawPicture(dc, fonts, in, diagonal, B);
 
     const int off = layout.footerOffset;
-    DrawFooter(dc, fonts, in.date, {80, off - 2760, 60, 2020, off - 2820, 2000, off - 2830});
+    DrawFooter(dc, fonts, in.date, {80, off + kFooterTextTop, 60, 2020, off - 2820, 2000, off - 2830});
 }
 
 }  // namespace report

@@ -56,6 +56,8 @@ void DrawTextCentredAt(ReportDC& dc, const std::wstring& text, int cx, int y) {
 
 std::wstring HeadingText(int stringId) { return L"\u25A0" + quorrel::LoadString(stringId); }
 
+std::wstring SensorSizeLabel(const std::wstring& h, const std::wstring& v) { return h + L"x" + v + L"mm"; }
+
 std::wstring ReportDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -61,6 +61,9 @@ void DrawTextCentredAt(quorrel::ReportDC& dc, const std::wstring& text, int cx, 
 // A section heading: "■" followed by string `stringId`.
 std::wstring HeadingText(int stringId);
 
+// A sensor typed in by hand: "%sx%smm" of its width and height.
+std::wstring SensorSizeLabel(const std::wstring& h, const std::wstring& v);
+
 // Today's local date as "%Y/%m/%d".
 std::wstring ReportDate();
 

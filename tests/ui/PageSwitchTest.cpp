@@ -92,7 +92,7 @@ TEST_F(PageSwitch, SpacerTabsAnnounceNoPageCount) {
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
 }
 
-TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
+TEST_F(PageSwitch, DetailTabAnnouncesThePagesTheReportCovers) {
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 1);  // before any announcement
     AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 16);
     m_window.ClickTab(1);
@@ -105,10 +105,16 @@ TEST_F(PageSwitch, DetailTabAnnouncesOnePageUpTo16ResultsAndTwoAbove) {
     // Tab 0 keeps the last announcement.
     m_window.ClickTab(0);
     EXPECT_EQ(m_window.Doc().m_nPrintPages, 2);
+
+    // The detail block no longer fits on page 2.
+    AddRows(m_dlg.m_dlgCCTVSelect, CCCTVModelSelectionDlg::kResultList, 73);
+    m_window.ClickTab(1);
+    EXPECT_EQ(m_window.Doc().m_nPrintPages, 3);
 }
 
-TEST_F(PageSwitch, TelecentricSpecTabAnnouncesOneTwoOrThreePages) {
-    const std::pair<int, int> cases[] = {{7, 1}, {8, 2}, {30, 2}, {31, 3}, {0, 1}};
+TEST_F(PageSwitch, TelecentricSpecTabAnnouncesThePagesTheReportCovers) {
+    // A third page only when the table itself runs on to page 2.
+    const std::pair<int, int> cases[] = {{7, 1}, {8, 2}, {30, 2}, {31, 2}, {60, 3}, {0, 1}};
     for (const auto& [rows, pages] : cases) {
         AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, rows);
         m_window.ClickTab(3);
@@ -116,7 +122,7 @@ TEST_F(PageSwitch, TelecentricSpecTabAnnouncesOneTwoOrThreePages) {
         EXPECT_EQ(m_window.Doc().m_nPrintPages, pages) << rows << " rows";
     }
     // Three pages from tab 4, then tab 1 with an empty lens result list: 1.
-    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 31);
+    AddRows(m_dlg.m_dlgTklSelect, CTklModelSelectionDlg::kResultList, 60);
     m_window.ClickTab(3);
     m_window.ClickTab(4);
     ASSERT_EQ(m_window.Doc().m_nPrintPages, 3);

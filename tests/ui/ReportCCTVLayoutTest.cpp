@@ -274,3 +274,25 @@ TEST(CCTVReportFrame, TextPlacements) {
     EXPECT_EQ(dc.calls[3].rect.left, 224);
     EXPECT_EQ(dc.calls[3].align, quorrel::ReportAlign::kCentre);
 }
+
+TEST(CCTVReportLayout, LongTablesRunOnAndThePageCountCoversTheDrawing) {
+    struct Case {
+        int rows, pages, lastRowTextTop, detailTop;
+    };
+    const Case cases[] = {
+        {16, 1, -1430, -1520},
+        {17, 2, -1480, -3020},
+        {72, 2, -4430, -4520},  // the detail block still ends above page 2's footer
+        {73, 3, -4480, -5990},  // it would reach into the footer: on to page 3
+        {99, 3, -5780, -5990},   // rows 44 to 98 on page 2
+        {100, 3, -6050, -6140},  // row 99 starts 100 below the top of page 3
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows");
+        EXPECT_EQ(CCTVLayout(c.rows, kA4).pages, c.pages);
+        const CRecordingReportDC dc = Draw(Input(c.rows));
+        EXPECT_EQ(TopOf(dc, L"QF-" + std::to_wstring(c.rows - 1)), c.lastRowTextTop);
+        EXPECT_EQ(TopOf(dc, L"\u25A0Detail Specification"), c.detailTop);
+        EXPECT_EQ(TopOf(dc, kFooter), -2970 * (c.pages - 1) - 2760) << "on the last page";
+    }
+}

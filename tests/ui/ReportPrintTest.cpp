@@ -4,25 +4,23 @@
 // read back with pdftotext.
 #include "DetailPageSupport.h"
 
-#include <cstdio>
-#include <functional>
 #include <regex>
 
-#include <cairo-pdf.h>
-#include <wx/dcgraph.h>
-#include <wx/graphics.h>
 #include <wx/listctrl.h>
 
 #include "platform/Text.h"
-#include "platform/wx/ReportDCWx.h"
 #include "report/CCTVReport.h"
 #include "report/ReportFrame.h"
 #include "support/RecordingReportDC.h"
+#include "support/ReportPdf.h"
 
 using namespace uitest;
 using quorrel::ReportBrush;
 using quorrel::ReportRect;
+using quorrel::test::CommandOutput;
 using quorrel::test::CRecordingReportDC;
+using quorrel::test::PdfText;
+using quorrel::test::RenderPdf;
 using quorrel::test::tagReportCall;
 
 namespace {
@@ -58,43 +56,6 @@ protected:
         return dc;
     }
 };
-
-// What a shell command writes to its standard output.
-std::string CommandOutput(const std::string& command) {
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
-}
-
-// The text of pages `first` to `last` of a PDF file, by pdftotext; with
-// `boxes` an XHTML list of every word with its box, in points.
-std::string PdfText(const std::string& pdf, int first, int last, bool boxes = false) {
-    return CommandOutput(std::string("pdftotext ") + (boxes ? "-bbox" : "-layout") + " -f " + std::to_string(first) +
-                         " -l " + std::to_string(last) + " '" + pdf + "' -");
-}
-
-// Renders pages 1 to `pages` into an A4 PDF file, drawn in the pixels of a
-// 600 dpi printer as the print operation does.
-void RenderPdf(const std::string& path, int pages, const std::function<void(quorrel::ReportDC&, int)>& draw) {
-    constexpr double kDpi = 600.0;
-    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), 210.0 / 25.4 * 72.0, 297.0 / 25.4 * 72.0);
-    cairo_t* cr = cairo_create(surface);
-    cairo_scale(cr, 72.0 / kDpi, 72.0 / kDpi);
-    for (int page = 1; page <= pages; ++page) {
-        {
-            wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
-            quorrel::CWxReportDC report(dc, {kDpi / 254.0, kDpi / 254.0}, {1.0, 1.0});
-            draw(report, page);
-        }
-        cairo_show_page(cr);
-    }
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
-}
 
 }  // namespace
 

@@ -1,0 +1,152 @@
+// The telecentric report's layout, drawn on the recording surface from page
+// contents given directly: where the blocks go for 0, 7 and 8 result rows,
+// the highlight, the figure labels of empty controls, and a long table
+// running on over pages with the page count covering the drawing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/Text.h"
+#include "report/ReportFrame.h"
+#include "report/ReportPages.h"
+#include "report/TKLReport.h"
+#include "support/RecordingReportDC.h"
+
+using namespace report;
+using quorrel::ReportBrush;
+using quorrel::ReportRect;
+using quorrel::test::CRecordingReportDC;
+using quorrel::test::tagReportCall;
+
+namespace {
+
+constexpr int kA4 = 297;
+const std::wstring kFooter = L"*All values are design value (Reference). ";
+const std::wstring kSpecHeading = L"\u25A0Specifications of ";
+
+// `rows` result rows of a 0.5x search and the data sheet of TKL05-65.
+tagTKLReportInput Input(int rows) {
+    tagTKLReportInput in;
+    in.language = L"EN";
+    in.date = L"2026/12/06";
+    in.sensorCombo = L"2/3\"";
+    in.fovV = L"13.20";
+    in.fovH = L"17.60";
+    for (int k = 0; k < rows; ++k)
+        in.rows.push_back({L"TKL-" + std::to_wstring(k), L"5M", L"Non-Coax.", L"17.6", L"13.2", L"0.5x", L"65.0"});
+    in.model = L"TKL05-65";
+    in.magnification = L"0.5x";
+    in.figureOD = L"42.0";
+    in.holdA = L"30.0";
+    return in;
+}
+
+CRecordingReportDC Draw(const tagTKLReportInput& in, int page = 1) {
+    CRecordingReportDC dc;
+    DrawTKLReportPage(dc, in, page, kA4);
+    return dc;
+}
+
+int TopOf(const CRecordingReportDC& dc, const std::wstring& text) {
+    const tagReportCall* c = dc.FindText(text);
+    EXPECT_NE(c, nullptr) << "no text \"" << quorrel::ToUtf8(text) << "\"";
+    return c ? c->rect.top : 0;
+}
+
+// The lowest y anything of the drawing reaches.
+int Lowest(const CRecordingReportDC& dc) {
+    int lowest = 0;
+    for (const tagReportCall& c : dc.calls) {
+        lowest = std::min(lowest, std::min(c.rect.top, c.rect.bottom));
+        for (const quorrel::ReportPoint& p : c.points) lowest = std::min(lowest, p.y);
+    }
+    return lowest;
+}
+
+}  // namespace
+
+TEST(TKLReportLayout, SpecificationAndFooterFollowTheRowCount) {
+    struct Case {
+        int rows, specTop, footerTop;
+    };
+    const Case cases[] = {{0, -680, -2450}, {7, -1030, -2800}, {8, -2970, -4740}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows");
+        const CRecordingReportDC dc = Draw(Input(c.rows));
+        EXPECT_EQ(TopOf(dc, kSpecHeading), c.specTop);
+        EXPECT_EQ(TopOf(dc, kFooter), c.footerTop);
+        EXPECT_EQ(dc.FindText(L"Result of selection") != nullptr, c.rows > 0);
+    }
+    // Eight rows: the table ends on page 1 at -1030.
+    const std::vector<tagReportCall> boxes = Draw(Input(8)).Calls(tagReportCall::kRectangle);
+    const auto lastCell = std::find_if(boxes.begin(), boxes.end(),
+                                       [](const tagReportCall& b) { return b.rect.top == -980; });
+    ASSERT_NE(lastCell, boxes.end());
+    EXPECT_EQ(lastCell->rect.bottom, -1030);
+}
+
+TEST(TKLReportLayout, OnlyASelectedRowIsGrey) {
+    auto grey = [](const tagTKLReportInput& in) {
+        std::vector<ReportRect> found;
+        for (const tagReportCall& b : Draw(in).Calls(tagReportCall::kRectangle))
+            if (b.brush == ReportBrush::LightGrey()) {
+                found.push_back(b.rect);
+                EXPECT_EQ(b.pen, kThickPen);
+            }
+        return found;
+    };
+    tagTKLReportInput in = Input(5);
+    EXPECT_TRUE(grey(in).empty());
+    in.selectedRow = 2;
+    EXPECT_EQ(grey(in), (std::vector<ReportRect>{{100, -730, 1950, -780}}));
+}
+
+TEST(TKLReportLayout, FigureLabelsOfEmptyControlsKeepTheirNamesAndUnits) {
+    const int Y0 = -680 - 420;
+    struct Label {
+        const wchar_t* text;
+        int centre, top;
+    };
+    const Label labels[] = {{L"OD:42.0mm", 510, Y0},         {L"Lens Back:mm", 1400, Y0},
+                            {L"WD:mm", 510, Y0 - 370},        {L"Barrel Length:mm", 1050, Y0 - 370},
+                            {L"OI:mm", 950, Y0 - 500},        {L"B:mm", 550, Y0 - 690},
+                            {L"Hold Length:mm", 1000, Y0 - 720}, {L"A:30.0mm", 550, Y0 - 750},
+                            {L"C:mm", 700, Y0 - 1100},        {L"D:mm", 700, Y0 - 1200}};
+    const CRecordingReportDC dc = Draw(Input(0));
+    for (const Label& l : labels) {
+        const tagReportCall* c = dc.FindText(l.text);
+        ASSERT_NE(c, nullptr) << quorrel::ToUtf8(l.text);
+        EXPECT_EQ((c->rect.left + c->rect.right) / 2, l.centre) << quorrel::ToUtf8(l.text);
+        EXPECT_EQ(c->rect.top, l.top) << quorrel::ToUtf8(l.text);
+    }
+    const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 3u);
+    EXPECT_EQ(pictures[0].pictureId, kBarrelFigurePng);
+    EXPECT_EQ(pictures[0].rect, (ReportRect{250, Y0, 1820, Y0 - 580}));
+    EXPECT_EQ(pictures[1].rect, (ReportRect{280, Y0 - 700, 1280, Y0 - 1280}));
+    EXPECT_EQ(pictures[2].rect, (ReportRect{1500, Y0 - 1100, 1600, Y0 - 1200}));
+    // The frame around the block and the figures.
+    const std::vector<tagReportCall> boxes = dc.Calls(tagReportCall::kRectangle);
+    EXPECT_EQ(boxes.back().rect, (ReportRect{100, -740, 1950, Y0 - 1350}));
+}
+
+TEST(TKLReportLayout, LongTablesRunOnAndThePageCountCoversTheDrawing) {
+    struct Case {
+        int rows, pages, lastRowTextTop;
+    };
+    // Rows 0 to 43 fit on page 1; row 44 starts 100 below the top of page 2.
+    const Case cases[] = {{7, 1, -940}, {8, 2, -990}, {30, 2, -2090}, {31, 2, -2140}, {44, 2, -2790},
+                          {45, 3, -3080}, {60, 3, -3830}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows");
+        const tagTKLLayout layout = TKLLayout(c.rows, kA4);
+        EXPECT_EQ(layout.pages, c.pages);
+        const CRecordingReportDC dc = Draw(Input(c.rows));
+        EXPECT_EQ(TopOf(dc, L"TKL-" + std::to_wstring(c.rows - 1)), c.lastRowTextTop);
+        if (c.rows > kTKLRowThreshold)
+            EXPECT_EQ(TopOf(dc, kSpecHeading), PageTop(c.pages, kA4)) << "at the top of the last page";
+        EXPECT_GT(Lowest(dc), -10 * kA4 * c.pages) << "inside the pages";
+        EXPECT_LT(Lowest(dc), -10 * kA4 * (c.pages - 1)) << "the last page is not blank";
+    }
+}
