@@ -144,8 +144,9 @@ TEST(TKLReportLayout, LongTablesRunOnAndThePageCountCoversTheDrawing) {
         EXPECT_EQ(layout.pages, c.pages);
         const CRecordingReportDC dc = Draw(Input(c.rows));
         EXPECT_EQ(TopOf(dc, L"TKL-" + std::to_wstring(c.rows - 1)), c.lastRowTextTop);
-        if (c.rows > kTKLRowThreshold)
+        if (c.rows > kTKLRowThreshold) {
             EXPECT_EQ(TopOf(dc, kSpecHeading), PageTop(c.pages, kA4)) << "at the top of the last page";
+        }
         EXPECT_GT(Lowest(dc), -10 * kA4 * c.pages) << "inside the pages";
         EXPECT_LT(Lowest(dc), -10 * kA4 * (c.pages - 1)) << "the last page is not blank";
     }
