@@ -6,12 +6,10 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include <wx/checklst.h>
-#include <wx/frame.h>
 #include <wx/radiobut.h>
 
 #include "DetailPageSupport.h"
@@ -24,8 +22,8 @@
 
 using namespace uitest;
 using Page = CLEDModelSelectionDlg;
-using Row = std::vector<std::wstring>;
 using Request = led_search::tagLedSearchRequest;
+using Texts = std::vector<std::wstring>;
 
 namespace {
 
@@ -33,27 +31,22 @@ void ClickRadio(Page& page, int id) {
     auto* radio = page.GetControlAs<wxRadioButton>(id);
     radio->SetValue(true);
     wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
-    event.SetEventObject(radio);
     radio->ProcessWindowEvent(event);
     PumpEvents();
 }
 
 wxCheckListBox& TypeList(Page& page) { return *page.GetControlAs<wxCheckListBox>(Page::kTypeList); }
 
-std::vector<Row> ListRows(const Page& page) {
-    std::vector<Row> rows;
-    for (long r = 0; r < page.m_listResult->GetItemCount(); ++r) {
-        rows.emplace_back();
-        for (int c = 0; c < led_search::kColumnCount; ++c) rows.back().push_back(page.m_listResult->RowText(r, c));
-    }
-    return rows;
+// The row of `model`, or null.
+const Row* Find(const std::vector<Row>& rows, const std::wstring& model) {
+    const auto it = std::find_if(rows.begin(), rows.end(), [&](const Row& r) { return r[0] == model; });
+    return it == rows.end() ? nullptr : &*it;
 }
 
 // Every type, colour and control method, with the given geometry.
 Request Unfiltered(const Page& page, Request q) {
     q.nTypeMask = led_search::TypeMask(page.m_arrLedTypeData, std::vector<bool>(page.m_arrLedTypeData.size(), true));
-    q.nColorMask = 63;
-    q.nControlMask = 3;
+    q.nColorMask = 63, q.nControlMask = 3;
     return q;
 }
 
@@ -82,6 +75,7 @@ protected:
 
     Page& P() { return m_window.Dlg().m_dlgLEDSelect; }
     std::wstring Item(int id) { return P().GetItemText(id); }
+    std::vector<Row> Rows() { return ListRows(*P().m_listResult); }
 
     void SearchLens(const wchar_t* h, const wchar_t* v, const wchar_t* wd, const wchar_t* eff) {
         ClickRadio(P(), Page::kModeLensSpec);
@@ -103,25 +97,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(LedSearchPage, StartsWithNoModeEveryFilterOnAndAnEmptyList) {
-    EXPECT_FALSE(P().IsItemChecked(Page::kModeLensSpec));
-    EXPECT_FALSE(P().IsItemChecked(Page::kModeIllumWD));
-    for (int id = Page::kColorFirst; id <= Page::kControlFirst + 1; ++id) {
-        EXPECT_TRUE(P().IsItemChecked(id)) << id;
-        EXPECT_FALSE(P().IsItemEnabled(id)) << id;
-    }
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(P().IsItemReadOnly(Page::kAreaFirst + i));
-    EXPECT_TRUE(P().IsItemChecked(Page::kTypeAll));
-    const wxCheckListBox& types = TypeList(P());
-    EXPECT_FALSE(types.IsEnabled());
-    ASSERT_EQ(types.GetCount(), 9u);  // the coaxial type is discontinued
-    for (unsigned i = 0; i < types.GetCount(); ++i) EXPECT_TRUE(types.IsChecked(i)) << i;
-    EXPECT_EQ(types.GetString(8), "Back light");
-    EXPECT_EQ(P().m_listResult->GetSize().GetWidth(), 810);
-    EXPECT_EQ(P().m_listResult->GetColumnCount(), 9);
-    EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
-}
 
 TEST_F(LedSearchPage, ModesAxesAndAllBoxesEnableTheirControls) {
     ClickRadio(P(), Page::kModeIllumWD);
@@ -153,41 +128,31 @@ TEST_F(LedSearchPage, ModesAxesAndAllBoxesEnableTheirControls) {
     EXPECT_TRUE(TypeList(P()).IsEnabled());
     TypeList(P()).Check(3, false);
     ClickBox(P(), Page::kTypeAll);
-    EXPECT_TRUE(TypeList(P()).IsChecked(3));
-    EXPECT_FALSE(TypeList(P()).IsEnabled());
+    EXPECT_TRUE(TypeList(P()).IsChecked(3) && !TypeList(P()).IsEnabled());
 }
 
-TEST_F(LedSearchPage, LensSpecificationSearchWritesTheDiagonalAndKeepsTheLensValues) {
+TEST_F(LedSearchPage, LensSpecificationSearchWritesTheDiagonal) {
     SearchLens(L"3", L"4", L"150", L"23.46");
     EXPECT_EQ(Item(Page::kFovD), L"5.00");
-    EXPECT_EQ(ListRows(P()), Expected(P(), Lens(P(), 3, 4, 5, 150, 23.46)));
 
     SearchLens(L"64", L"48", L"150", L"23.46");
-    EXPECT_EQ(Item(Page::kFovD), L"80.00");
-    const std::vector<Row> rows = ListRows(P());
+    const std::vector<Row> rows = Rows();
     EXPECT_EQ(rows, Expected(P(), Lens(P(), 64, 48, 80, 150, 23.46)));
     // QR-D80 (hole 52, height 20, 20..250): at most 150 - 20 = 130; the cone
     // from the 23.46 mm front to the 80 mm field passes the hole from
     // 150 - (52 - 23.46) * 150 / (80 - 23.46) = 74.28 on, where the ring
     // already lights 122.7 mm.
-    const auto d80 = std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r[0] == L"QR-D80"; });
-    ASSERT_NE(d80, rows.end());
-    EXPECT_EQ(*d80, (Row{L"QR-D80", L"Ring light", L"White", L"0.20", L"4.80", L"74.28 - 130.00", L"QP-CV24-2", L"CV", L""}));
+    ASSERT_NE(Find(rows, L"QR-D80"), nullptr);
+    EXPECT_EQ(*Find(rows, L"QR-D80"),
+              (Row{L"QR-D80", L"Ring light", L"White", L"0.20", L"4.80", L"74.28 - 130.00", L"QP-CV24-2", L"CV", L""}));
     // The made-to-order QR-D160 shows its own icon.
-    bool madeToOrder = false;
+    ASSERT_NE(Find(rows, L"QR-D160"), nullptr);
     for (long r = 0; r < static_cast<long>(rows.size()); ++r) {
         wxListItem item;
-        item.SetId(r);
-        item.SetMask(wxLIST_MASK_IMAGE);
+        item.SetId(r), item.SetMask(wxLIST_MASK_IMAGE);
         ASSERT_TRUE(P().m_listResult->GetItem(item));
-        const bool d160 = rows[static_cast<size_t>(r)][0] == L"QR-D160";
-        EXPECT_EQ(item.GetImage(), d160 ? 1 : 0) << r;
-        madeToOrder |= d160;
+        EXPECT_EQ(item.GetImage(), rows[static_cast<size_t>(r)][0] == L"QR-D160" ? 1 : 0) << r;
     }
-    EXPECT_TRUE(madeToOrder);
-    EXPECT_EQ((std::vector<double>{P().m_dLastLensWD, P().m_dLastEffDiameter, P().m_dLastFovH, P().m_dLastFovV,
-                                   P().m_dLastFovD}),
-              (std::vector<double>{150, 23.46, 64, 48, 80}));
     EXPECT_TRUE(m_messages.Texts().empty());
 }
 
@@ -197,10 +162,9 @@ TEST_F(LedSearchPage, WorkingDistanceSearchFromEachAxis) {
         Request q;
         q.dIllumWD = 30.0;
         (axis == 0 ? q.dAreaH : axis == 1 ? q.dAreaV : q.dAreaD) = 60.0;
-        const std::vector<Row> rows = ListRows(P());
+        const std::vector<Row> rows = Rows();
         EXPECT_FALSE(rows.empty()) << axis;
         EXPECT_EQ(rows, Expected(P(), Unfiltered(P(), q))) << axis;
-        EXPECT_EQ(P().m_dLastLensWD, -1.0);
         // The bar lights' V axis lights only 16 + 18 + 0.72 = 34.72 mm at 30.
         const bool bars = std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r[1] == L"Bar light"; });
         EXPECT_EQ(bars, axis != 1) << axis;
@@ -215,34 +179,32 @@ TEST_F(LedSearchPage, RefusalsShowTheirMessagesInOrderAndKeepTheList) {
     EXPECT_EQ(Item(Page::kFovD), L"80.00");
     SearchLens(L"64", L"48", L"150", L"");
     SearchLens(L"64", L"48", L"150", L"23.46");
-    const std::vector<Row> found = ListRows(P());
+    const std::vector<Row> found = Rows();
     ASSERT_FALSE(found.empty());
     ClickRadio(P(), Page::kModeIllumWD);
     Type(P(), Page::kIllumWD, L"30");
     ClickButton(P(), Page::kSearch);
     SearchArea(1, L"40", L"");
-    EXPECT_EQ(m_messages.Texts(),
-              (std::vector<std::wstring>{L"Select a search condition.", L"FOV is not entered.", L"FOV is not entered.",
+    EXPECT_EQ(m_messages.Texts(), (Texts{L"Select a search condition.", L"FOV is not entered.", L"FOV is not entered.",
                                          L"Lens WD is not entered.", L"Effective diameter is not entered.",
                                          L"Lighting area is not entered.", L"Illumination WD is not entered."}));
     for (const auto& entry : m_messages.Entries()) EXPECT_EQ(entry.icon, quorrel::MessageIcon::Exclamation);
-    EXPECT_EQ(ListRows(P()), found);
+    EXPECT_EQ(Rows(), found);
 }
 
 TEST_F(LedSearchPage, EachFilterKeepsOnlyTheLightsThatPassIt) {
     SearchArea(0, L"40", L"20");
-    const std::vector<Row> all = ListRows(P());
+    const std::vector<Row> all = Rows();
     ASSERT_GT(all.size(), 20u);
     auto number = [](const Row& r, size_t column) { return quorrel::ParseLeadingNumber(r[column]); };
     auto onlyType = [&](const wxString& name) {
         for (unsigned i = 0; i < TypeList(P()).GetCount(); ++i) TypeList(P()).Check(i, TypeList(P()).GetString(i) == name);
     };
-    struct Case {
+    const struct {
         const char* what;
         std::function<void()> set;
         std::function<bool(const Row&)> fits;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"bar lights", [&] { ClickBox(P(), Page::kTypeAll), onlyType("Bar light"); },
          [](const Row& r) { return r[1] == L"Bar light"; }},
         {"no type", [&] { onlyType(""); }, [](const Row&) { return false; }},
@@ -260,15 +222,15 @@ TEST_F(LedSearchPage, EachFilterKeepsOnlyTheLightsThatPassIt) {
         {"limits of 0", [&] { Type(P(), Page::kCurrentLimit, L"0"), Type(P(), Page::kPowerLimit, L"0"); },
          [](const Row&) { return true; }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         m_messages.Clear();
         c.set();
         ClickButton(P(), Page::kSearch);
         std::vector<Row> kept;
         std::copy_if(all.begin(), all.end(), std::back_inserter(kept), c.fits);
-        EXPECT_EQ(ListRows(P()), kept) << c.what;
-        EXPECT_EQ(m_messages.Texts(), kept.empty() ? std::vector<std::wstring>{L"No illumination item to meet the requirement."}
-                                                  : std::vector<std::wstring>{}) << c.what;
+        EXPECT_EQ(Rows(), kept) << c.what;
+        EXPECT_EQ(m_messages.Texts(), kept.empty() ? Texts{L"No illumination item to meet the requirement."} : Texts{})
+            << c.what;
     }
 }
 
@@ -281,7 +243,7 @@ TEST_F(LedSearchPage, LightWithTwoIntervalsShowsTheNearerFirst) {
     dip.WD_H_b = 0.01, dip.WD_H_c = -1.2, dip.WD_H_d = 41;
     P().m_arrLedData.push_back(&dip);
     SearchArea(0, L"14", L"20");
-    const std::vector<Row> rows = ListRows(P());
+    const std::vector<Row> rows = Rows();
     P().m_arrLedData.pop_back();
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.back()[0], L"QR-DIP");
@@ -290,20 +252,18 @@ TEST_F(LedSearchPage, LightWithTwoIntervalsShowsTheNearerFirst) {
 
 TEST_F(LedSearchPage, HeaderClicksSortModelAndColourAsTextAndTheCurrentAsANumber) {
     SearchArea(0, L"40", L"20");
-    const std::vector<Row> found = ListRows(P());
-    // The rows as shown, stably sorted: rows that compare equal keep their
-    // order. Texts compare with A to Z folded to lower case.
+    const std::vector<Row> found = Rows();
+    // The rows as shown, stably sorted. Texts compare with A to Z folded to
+    // lower case.
     auto sorted = [&](size_t column, bool descending, bool numeric) {
         auto key = [&](const Row& r) {
-            std::wstring s = r[column];
+            std::wstring s = numeric ? L"" : r[column];
             for (wchar_t& c : s) c = (c >= L'A' && c <= L'Z') ? c - L'A' + L'a' : c;
             return std::pair{numeric ? quorrel::ParseLeadingNumber(r[column]) : 0.0, s};
         };
-        std::vector<Row> rows = ListRows(P());
-        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-            return numeric ? key(descending ? b : a).first < key(descending ? a : b).first
-                           : key(descending ? b : a).second < key(descending ? a : b).second;
-        });
+        std::vector<Row> rows = Rows();
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](const Row& a, const Row& b) { return descending ? key(b) < key(a) : key(a) < key(b); });
         return rows;
     };
     // Direction 0: the smallest current first; 1: models from A up; 0:
@@ -313,20 +273,20 @@ TEST_F(LedSearchPage, HeaderClicksSortModelAndColourAsTextAndTheCurrentAsANumber
         bool descending, numeric;
     } clicks[] = {{3, false, true}, {0, false, false}, {2, true, false}, {5, false, false}};
     for (const auto& c : clicks) {
-        const std::vector<Row> expected = c.column == 5 ? ListRows(P()) : sorted(c.column, c.descending, c.numeric);
+        const std::vector<Row> expected = c.column == 5 ? Rows() : sorted(c.column, c.descending, c.numeric);
         P().OnLvnColumnclickResult(c.column);
-        EXPECT_EQ(ListRows(P()), expected) << c.column;
+        EXPECT_EQ(Rows(), expected) << c.column;
     }
-    EXPECT_EQ(P().m_nSortColumn, 5);
     // A new search shows catalogue order and starts from direction 0.
     ClickButton(P(), Page::kSearch);
-    EXPECT_EQ(ListRows(P()), found);
+    EXPECT_EQ(Rows(), found);
     const std::vector<Row> expected = sorted(0, true, false);
     P().OnLvnColumnclickResult(0);
-    EXPECT_EQ(ListRows(P()), expected);
+    EXPECT_EQ(Rows(), expected);
 }
 
-TEST_F(LedSearchPage, SelectedRowIsTheCurrentLightAndADoubleClickOpensItsDataSheet) {
+TEST_F(LedSearchPage, DoubleClickOpensTheSelectedLightsDataSheetWithTheSearchedLens) {
+    CLedSpecViewDlg& sheet = m_window.Dlg().m_dlgLedSpec;
     SearchLens(L"64", L"48", L"150", L"23.46");
     ASSERT_GT(P().m_listResult->GetItemCount(), 1);
     P().m_listResult->SelectRow(1);
@@ -340,7 +300,19 @@ TEST_F(LedSearchPage, SelectedRowIsTheCurrentLightAndADoubleClickOpensItsDataShe
     P().OnNMDblclkResult(1);
     PumpEvents();
     EXPECT_EQ(m_window.Dlg().GetCurSel(), CQuorrelDlg::kTabIlluminationSpec);
-    EXPECT_EQ(m_window.Dlg().m_dlgLedSpec.m_pCurrentLight, P().m_pCurrentLight);
+    EXPECT_EQ(sheet.m_pCurrentLight, P().m_pCurrentLight);
+    EXPECT_TRUE(sheet.IsItemChecked(CLedSpecViewDlg::kLensSpec));
+    EXPECT_EQ((Texts{sheet.GetItemText(CLedSpecViewDlg::kLensWD), sheet.GetItemText(CLedSpecViewDlg::kEffDiameter),
+                     sheet.GetItemText(CLedSpecViewDlg::kFovH), sheet.GetItemText(CLedSpecViewDlg::kFovV)}),
+              (Texts{L"150.00", L"23.46", L"64.00", L"48.00"}));
+
+    // A search by illumination WD has no lens.
+    m_window.ClickTab(CQuorrelDlg::kTabIlluminationSearch);
+    SearchArea(0, L"40", L"20");
+    P().OnNMDblclkResult(0);
+    PumpEvents();
+    EXPECT_FALSE(sheet.IsItemChecked(CLedSpecViewDlg::kLensSpec));
+    EXPECT_EQ(sheet.GetItemText(CLedSpecViewDlg::kLensWD), L"");
 }
 
 TEST_F(LedSearchPage, HandedOverLensIsSearchedAndAMissingValueIsAskedFor) {
@@ -351,16 +323,16 @@ TEST_F(LedSearchPage, HandedOverLensIsSearchedAndAMissingValueIsAskedFor) {
     PumpEvents();
     ClickButton(P(), Page::kSearch);
     EXPECT_GT(P().m_listResult->GetItemCount(), 0);
-    EXPECT_EQ(ListRows(P()), Expected(P(), Lens(P(), 64, 48, 80, 151.25, 23.46)));
+    EXPECT_EQ(Rows(), Expected(P(), Lens(P(), 64, 48, 80, 151.25, 23.46)));
 
-    // No working distance: its edit stays empty and the search asks for it
+    // No working distance: the list empties and the search asks for it
     // rather than searching with 1.00.
     detail.m_dHandWD = -1.0;
     quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 6, 1);
     PumpEvents();
     EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
     ClickButton(P(), Page::kSearch);
-    EXPECT_EQ(m_messages.Texts(), std::vector<std::wstring>{L"Lens WD is not entered."});
+    EXPECT_EQ(m_messages.Texts(), Texts{L"Lens WD is not entered."});
 }
 
 TEST_F(LedSearchPage, TypeAndColourNamesFollowTheLanguage) {
@@ -369,38 +341,25 @@ TEST_F(LedSearchPage, TypeAndColourNamesFollowTheLanguage) {
     } cases[] = {{L"JP", L"リング照明", L"赤色", L"バックライト"},
                  {L"EN", L"Ring light", L"Red", L"Back light"},
                  {L"CN", L"环形光源", L"红色", L"背光源"}};
+    Request q;
+    q.dIllumWD = 20.0, q.dAreaH = 10.0;
     for (const auto& c : cases) {
-        auto* frame = new wxFrame(nullptr, wxID_ANY, "page");
-        auto* page = new Page;  // owned by the frame
-        page->m_strLanguage = c.language;
-        page->CreatePage(frame);
-        page->m_arrLedData = P().m_arrLedData;
-        page->SetTypeList(m_window.Dlg().m_arrLedTypeData);
-        page->m_arrLedColorData = P().m_arrLedColorData;
-        EXPECT_EQ(TypeList(*page).GetString(0).ToStdWstring(), c.ring);
-        EXPECT_EQ(TypeList(*page).GetString(8).ToStdWstring(), c.back);
-        Request q;
-        q.dIllumWD = 20.0, q.dAreaH = 10.0;
-        page->FillResultList(Unfiltered(*page, q));
-        const std::vector<Row> rows = ListRows(*page);
-        const auto red = std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r[0] == L"QR-D80R"; });
-        ASSERT_NE(red, rows.end());
-        EXPECT_EQ((*red)[1], c.ring);
-        EXPECT_EQ((*red)[2], c.red);
-        frame->Destroy();
-        PumpEvents();
+        P().m_strLanguage = c.language;
+        P().m_arrLedTypeData.clear();
+        TypeList(P()).Clear();
+        P().SetTypeList(m_window.Dlg().m_arrLedTypeData);
+        EXPECT_EQ(TypeList(P()).GetString(0) + "|" + TypeList(P()).GetString(8), wxString(c.ring) + "|" + c.back);
+        P().FillResultList(Unfiltered(P(), q));
+        const std::vector<Row> rows = Rows();
+        const Row* red = Find(rows, L"QR-D80R");
+        ASSERT_NE(red, nullptr);
+        EXPECT_EQ((*red)[1] + L"|" + (*red)[2], std::wstring(c.ring) + L"|" + c.red);
     }
 }
 
 TEST_F(LedSearchPage, ListFitsTheVisibleHeightAndItsColumnsTheirTexts) {
-    // A title bar of 37 pixels on top of the menu bar.
-    m_window.View().SetSize(CQuorrelDlg::kWidth, m_window.View().GetClientSize().GetHeight() - 37);
-    PumpEvents();
-    for (wxWindow* control : P().GetChildren()) {
-        if (control->IsShown()) {
-            EXPECT_LE(control->GetRect().GetBottom() + 1, P().GetVisibleHeight()) << P().GetControlId(control);
-        }
-    }
+    m_window.UnderTitleBar();
+    ExpectControlsInView(P(), false);
     EXPECT_EQ(P().m_listResult->GetRect().GetBottom() + 1, P().GetVisibleHeight() - 2);
 
     SearchArea(0, L"40", L"20");
@@ -410,35 +369,41 @@ TEST_F(LedSearchPage, ListFitsTheVisibleHeightAndItsColumnsTheirTexts) {
         header.SetMask(wxLIST_MASK_TEXT);
         list.GetColumn(c, header);
         int widest = list.GetTextExtent(header.GetText()).GetWidth();
-        for (const Row& r : ListRows(P()))
+        for (const Row& r : Rows())
             widest = std::max(widest, list.GetTextExtent(wxString(r[static_cast<size_t>(c)])).GetWidth() + (c ? 0 : 16));
         EXPECT_GE(list.GetColumnWidth(c), widest + 8) << c;
     }
 }
 
-TEST_F(LedSearchPage, FileNewClearsThePageButKeepsTheTypeList) {
+TEST_F(LedSearchPage, StartsClearedAndFileNewClearsAgainButKeepsTheTypeList) {
+    auto expectCleared = [&] {
+        EXPECT_FALSE(P().IsItemChecked(Page::kModeLensSpec) || P().IsItemChecked(Page::kModeIllumWD));
+        for (int id : {Page::kFovH, Page::kFovD, Page::kEffDiameter, Page::kIllumWD, Page::kCurrentLimit})
+            EXPECT_TRUE(Item(id).empty() && P().IsItemEnabled(id)) << id;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(!P().IsItemChecked(Page::kAxisFirst + i) && P().IsItemReadOnly(Page::kAreaFirst + i)) << i;
+        for (int id = Page::kColorFirst; id <= Page::kControlFirst + 1; ++id)
+            EXPECT_TRUE(P().IsItemChecked(id) && !P().IsItemEnabled(id)) << id;
+        EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
+        EXPECT_EQ(P().m_nSortOrder, 0);
+    };
+    expectCleared();
+    EXPECT_TRUE(P().IsItemChecked(Page::kTypeAll));
+    ASSERT_EQ(TypeList(P()).GetCount(), 9u);  // the coaxial type is discontinued
+    for (unsigned i = 0; i < 9; ++i) EXPECT_TRUE(TypeList(P()).IsChecked(i) && !TypeList(P()).IsEnabled()) << i;
+    EXPECT_EQ(TypeList(P()).GetString(8), "Back light");
+    EXPECT_EQ(P().m_listResult->GetSize().GetWidth(), 810);
+
     SearchLens(L"64", L"48", L"150", L"23.46");
     ClickBox(P(), Page::kTypeAll);
     TypeList(P()).Check(2, false);
     ClickBox(P(), Page::kColorAll);
+    ClickBox(P(), Page::kControlAll);
     Type(P(), Page::kCurrentLimit, L"0.3");
     SearchArea(1, L"40", L"30");
     P().OnLvnColumnclickResult(3);
-
     m_window.Command(wxID_NEW);
-
-    EXPECT_FALSE(P().IsItemChecked(Page::kModeLensSpec) || P().IsItemChecked(Page::kModeIllumWD));
-    for (int id : {Page::kFovH, Page::kFovD, Page::kEffDiameter, Page::kAreaFirst + 1, Page::kIllumWD, Page::kCurrentLimit}) {
-        EXPECT_EQ(Item(id), L"") << id;
-        EXPECT_TRUE(P().IsItemEnabled(id)) << id;
-    }
-    EXPECT_FALSE(P().IsItemChecked(Page::kAxisFirst + 1));
-    EXPECT_TRUE(P().IsItemReadOnly(Page::kAreaFirst + 1));
-    EXPECT_TRUE(P().IsItemChecked(Page::kColorAll) && !P().IsItemEnabled(Page::kColorFirst));
-    EXPECT_EQ(P().m_listResult->GetItemCount(), 0);
-    EXPECT_EQ(P().m_nSortOrder, 0);
-    // The type list keeps its state.
+    expectCleared();
     EXPECT_FALSE(P().IsItemChecked(Page::kTypeAll));
-    EXPECT_TRUE(TypeList(P()).IsEnabled());
-    EXPECT_FALSE(TypeList(P()).IsChecked(2));
+    EXPECT_TRUE(TypeList(P()).IsEnabled() && !TypeList(P()).IsChecked(2));
 }

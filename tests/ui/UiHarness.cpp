@@ -14,6 +14,7 @@
 #include "catalogue/CatalogueBuilder.h"
 #include "platform/ExecutableFolder.h"
 #include "platform/Text.h"
+#include "platform/wx/ResultList.h"
 
 namespace uitest {
 
@@ -78,6 +79,38 @@ void CMainWindow::Command(int id) {
     event.SetEventObject(m_frame);
     m_frame->GetEventHandler()->ProcessEvent(event);
     PumpEvents();
+}
+
+void CMainWindow::UnderTitleBar() {
+    View().SetSize(CQuorrelDlg::kWidth, View().GetClientSize().GetHeight() - 37);
+    PumpEvents();
+}
+
+std::vector<Row> ListRows(const quorrel::CResultList& list) {
+    std::vector<Row> rows(static_cast<size_t>(list.GetItemCount()));
+    for (long r = 0; r < list.GetItemCount(); ++r)
+        for (int c = 0; c < list.GetColumnCount(); ++c) rows[static_cast<size_t>(r)].push_back(list.RowText(r, c));
+    return rows;
+}
+
+Row ListColumn(const quorrel::CResultList& list, int column) {
+    Row texts;
+    for (long r = 0; r < list.GetItemCount(); ++r) texts.push_back(list.RowText(r, column));
+    return texts;
+}
+
+void ExpectControlsInView(const CPage& page, bool apart) {
+    std::vector<wxWindow*> shown;
+    for (wxWindow* control : page.GetChildren())
+        if (control->IsShown()) shown.push_back(control);
+    for (wxWindow* control : shown) {
+        const wxRect rect = control->GetRect();
+        const std::string what = std::to_string(page.GetControlId(control)) + " " + control->GetLabel().utf8_string();
+        EXPECT_LE(rect.GetBottom() + 1, page.GetVisibleHeight()) << what;
+        EXPECT_LE(rect.GetRight() + 1, CPage::kPageWidth) << what;
+        for (wxWindow* other : shown)
+            if (apart && other != control) EXPECT_FALSE(rect.Intersects(other->GetRect())) << what << " / " << other->GetLabel();
+    }
 }
 
 }  // namespace uitest

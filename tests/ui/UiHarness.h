@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/MainFrame.h"
 #include "app/QuorrelDlg.h"
@@ -57,9 +58,22 @@ public:
     void ClickTab(int tab);
     // Sends a menu command as choosing the item does.
     void Command(int id);
+    // Shortens the view by a title bar of 37 pixels over the menu bar, as a
+    // desktop does.
+    void UnderTitleBar();
 
 private:
     CMainFrame* m_frame;
 };
+
+using Row = std::vector<std::wstring>;
+
+// The texts of a result list as shown: every row, or one column.
+std::vector<Row> ListRows(const quorrel::CResultList& list);
+Row ListColumn(const quorrel::CResultList& list, int column);
+
+// Every shown control of `page` ends within what shows of the page; with
+// `apart`, no two of them share a pixel.
+void ExpectControlsInView(const CPage& page, bool apart);
 
 }  // namespace uitest
