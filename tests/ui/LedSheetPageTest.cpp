@@ -1,19 +1,16 @@
 // The illumination data-sheet page (tab 7) with the sample catalogue: the
 // sheet of every kind of light, the calculation and its messages, the
-// figure, the arrival from the search page, File, New and the layout.
+// figure and the layout (the arrival from the search page: LedSearchPageTest).
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
 
-#include <wx/button.h>
-#include <wx/checkbox.h>
 #include <wx/statbmp.h>
 
-#include "UiHarness.h"
+#include "DetailPageSupport.h"
+#include "illumination/LedSearch.h"
 #include "illumination/LedTypes.h"
-#include "platform/Message.h"
-#include "platform/wx/PageMessagesWx.h"
 
 using namespace uitest;
 
@@ -31,23 +28,14 @@ constexpr Lens kNoLens = {-1.0, -1.0, -1.0, -1.0};
 // A ring light of made-up quadratic area(x) = b x^2 + c x + d on [5, 100].
 std::unique_ptr<CLedData_DirectRing> MakeRing(int type, double b, double c, double d) {
     auto ring = std::make_unique<CLedData_DirectRing>();
-    ring->Type = type;
-    ring->MinWD = 5.0;
-    ring->MaxWD = 100.0;
-    ring->WD_H_b = b;
-    ring->WD_H_c = c;
-    ring->WD_H_d = d;
+    ring->Type = type, ring->MinWD = 5.0, ring->MaxWD = 100.0;
+    ring->WD_H_b = b, ring->WD_H_c = c, ring->WD_H_d = d;
     return ring;
 }
 
 class LedSheetPage : public ::testing::Test {
 protected:
-    CLedData* Light(const std::wstring& name) {
-        for (const auto& light : m_dlg.m_arrLedData)
-            if (light->ProductName == name) return light.get();
-        ADD_FAILURE() << "no light " << wxString(name).utf8_string();
-        return nullptr;
-    }
+    CLedData* Light(const std::wstring& name) { return led_search::FindLight(m_dlg.m_dlgLEDSelect.m_arrLedData, name); }
     void Show(CLedData* light, const Lens& lens = kNoLens) {
         m_page.ShowLight(light, lens.wd, lens.eff, lens.fovH, lens.fovV);
     }
@@ -55,16 +43,7 @@ protected:
     void Calculate(int item, const std::wstring& value) {
         m_page.ComboSetCurSel(Page::kItemCombo, item);
         m_page.SetItemText(Page::kValue, value);
-        auto* button = m_page.GetControlAs<wxButton>(Page::kCalculation);
-        ASSERT_TRUE(button->IsEnabled());
-        wxCommandEvent event(wxEVT_BUTTON, button->GetId());
-        button->ProcessWindowEvent(event);
-    }
-    void ClickLensSpec() {
-        auto* box = m_page.GetControlAs<wxCheckBox>(Page::kLensSpec);
-        box->SetValue(!box->GetValue());
-        wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
-        box->ProcessWindowEvent(event);
+        ClickButton(m_page, Page::kCalculation);
     }
     // Rows 12190..12193, or the lens edits 12213..12216, as shown.
     Texts Shown(int first) const {
@@ -214,11 +193,11 @@ TEST_F(LedSheetPage, MissingItemOrLensValueStopsBeforeCalculating) {
 
 TEST_F(LedSheetPage, FigureAndLensEditsFollowTheLensSpecBox) {
     Show(Light(L"QD-70"));
-    ClickLensSpec();
+    ClickBox(m_page, Page::kLensSpec);
     EXPECT_TRUE(ShowsFigure(7, 1));
     EXPECT_FALSE(m_page.IsItemReadOnly(Page::kFovV));
     m_page.SetItemText(Page::kFovH, L"12");
-    ClickLensSpec();
+    ClickBox(m_page, Page::kLensSpec);
     EXPECT_TRUE(ShowsFigure(7, 0));
     EXPECT_TRUE(m_page.IsItemReadOnly(Page::kFovV));
     EXPECT_EQ(m_page.GetItemText(Page::kFovH), L"12");
@@ -227,43 +206,8 @@ TEST_F(LedSheetPage, FigureAndLensEditsFollowTheLensSpecBox) {
     const auto odd = MakeRing(13, 0.001, 1.0, 10.0);
     Show(odd.get());
     EXPECT_TRUE(ShowsFigure(-1, 0));
-    ClickLensSpec();
+    ClickBox(m_page, Page::kLensSpec);
     EXPECT_TRUE(ShowsFigure(-1, 1));
-}
-
-// Until the search page lists its results, the test sets its current light
-// and last lens values as a search and a click on a row would, and posts
-// the message its double-click posts.
-TEST_F(LedSheetPage, DoubleClickOnTheSearchPageShowsThatLightWithTheSearchLensValuesUntilFileNew) {
-    CLEDModelSelectionDlg& search = m_dlg.m_dlgLEDSelect;
-    search.m_pCurrentLight = Light(L"QC-50R");
-    search.m_dLastLensWD = 150.0;
-    search.m_dLastEffDiameter = 25.0;
-    search.m_dLastFovH = 40.0;
-    search.m_dLastFovV = 30.0;
-    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 7, 0);
-    PumpEvents();
-    EXPECT_TRUE(m_page.IsShown());
-    EXPECT_EQ(m_page.GetItemText(Page::kModelName), L"QC-50R");
-    EXPECT_TRUE(m_page.IsItemChecked(Page::kLensSpec));
-    EXPECT_EQ(Shown(Page::kLensWD), (Texts{L"150.00", L"25.00", L"40.00", L"30.00"}));
-    EXPECT_TRUE(ShowsFigure(5, 1));
-
-    // File, New empties the sheet (the rest of it: PageSwitchTest).
-    Calculate(0, L"60");
-    ASSERT_NE(Results(), Texts{});
-    m_window.Command(wxID_NEW);
-    EXPECT_EQ(Results(), (Texts{L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(m_page.ComboGetCurSel(Page::kItemCombo), -1);
-    EXPECT_FALSE(m_page.IsItemChecked(Page::kLensSpec));
-
-    // A search by illumination WD has no lens.
-    search.m_dLastLensWD = search.m_dLastEffDiameter = -1.0;
-    quorrel::PostPageMessage(WM_SHOW_TAB_PAGE, 7, 0);
-    PumpEvents();
-    EXPECT_FALSE(m_page.IsItemChecked(Page::kLensSpec));
-    EXPECT_TRUE(m_page.IsItemReadOnly(Page::kLensWD));
-    EXPECT_EQ(Shown(Page::kLensWD), Texts{});
 }
 
 TEST_F(LedSheetPage, WhiteLabelsOnThePageColourAndNothingClippedOrOverlapping) {
@@ -272,17 +216,8 @@ TEST_F(LedSheetPage, WhiteLabelsOnThePageColourAndNothingClippedOrOverlapping) {
     for (int i = 0; i < Page::kSheetRows; ++i)
         EXPECT_EQ(m_page.GetControl(Page::kLabelFirst + i)->GetForegroundColour(), *wxWHITE) << i;
 
-    // Under a title bar of 37 pixels every control stays in view, and no two
-    // controls share a pixel.
-    m_window.View().SetSize(CQuorrelDlg::kWidth, m_window.View().GetClientSize().GetHeight() - 37);
-    PumpEvents();
-    const wxWindowList& controls = m_page.GetChildren();
-    for (auto a = controls.begin(); a != controls.end(); ++a) {
-        const wxRect rect = (*a)->GetRect();
-        const std::string name = (*a)->GetLabel().utf8_string();
-        EXPECT_LE(rect.GetBottom() + 1, m_page.GetVisibleHeight()) << name;
-        EXPECT_LE(rect.GetRight() + 1, CPage::kPageWidth) << name;
-        for (auto b = std::next(a); b != controls.end(); ++b)
-            EXPECT_FALSE(rect.Intersects((*b)->GetRect())) << name << " / " << (*b)->GetLabel().utf8_string();
-    }
+    // Under a title bar every control stays in view, and no two controls
+    // share a pixel.
+    m_window.UnderTitleBar();
+    ExpectControlsInView(m_page, true);
 }
