@@ -40,7 +40,6 @@ struct tagReportCall {
     ReportBrush brush;
     ReportColour textColour = kReportBlack;  // kText, kTextOut; kFill: its colour
     ReportBkMode bkMode = ReportBkMode::kOpaque;
-    ReportPoint viewport;  // the viewport origin when drawn
 };
 
 class CRecordingReportDC : public ReportDC {
@@ -51,10 +50,14 @@ public:
 
     // The first text call (DrawText or TextOut) showing exactly `text`.
     const tagReportCall* FindText(const std::wstring& text) const;
+    // The top of that text's rectangle; INT_MIN without such a text.
+    int TextTop(const std::wstring& text) const;
     // Every text drawn, in drawing order.
     std::vector<std::wstring> Texts() const;
     // The calls of one kind, in drawing order.
     std::vector<tagReportCall> Calls(tagReportCall::Kind kind) const;
+    // The rectangles drawn with the light grey brush (highlighted rows).
+    std::vector<tagReportCall> GreyBoxes() const;
 
     ReportPoint LPtoDP(ReportPoint logical) const override;
     void SetViewportOrg(ReportPoint origin) override { m_viewport = origin; }
@@ -71,17 +74,33 @@ public:
     ReportBrush GetBrush() const override { return m_brush; }
 
     ReportSize MeasureText(const std::wstring& text) override;
-    void DrawText(const std::wstring& text, const ReportRect& rect, ReportAlign align) override;
-    void TextOut(int x, int y, const std::wstring& text) override;
+    void DrawText(const std::wstring& text, const ReportRect& rect, ReportAlign align) override {
+        Add(tagReportCall::kText, text, rect).align = align;
+    }
+    void TextOut(int x, int y, const std::wstring& text) override { Add(tagReportCall::kTextOut, text, {}, {{x, y}}); }
     void MoveTo(int x, int y) override { m_position = {x, y}; }
-    void LineTo(int x, int y) override;
-    void Rectangle(int left, int top, int right, int bottom) override;
-    void Polygon(const std::vector<ReportPoint>& points) override;
-    void FillSolidRect(int x, int y, int width, int height, ReportColour colour) override;
-    void StretchPicture(int pngId, int x, int y, int width, int height) override;
+    void LineTo(int x, int y) override {
+        Add(tagReportCall::kLine, {}, {}, {m_position, {x, y}});
+        m_position = {x, y};
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        Add(tagReportCall::kRectangle, {}, {left, top, right, bottom});
+    }
+    void Polygon(const std::vector<ReportPoint>& points) override { Add(tagReportCall::kPolygon, {}, {}, points); }
+    void FillSolidRect(int x, int y, int width, int height, ReportColour colour) override {
+        Add(tagReportCall::kFill, {}, {x, y, x + width, y + height}).textColour = colour;
+    }
+    void StretchPicture(int pngId, int x, int y, int width, int height) override {
+        Add(tagReportCall::kPicture, {}, {x, y, x + width, y + height}).pictureId = pngId;
+    }
 
 private:
-    tagReportCall& Add(tagReportCall::Kind kind);
+    // A call with the drawing objects and colours in use.
+    tagReportCall& Add(tagReportCall::Kind kind, const std::wstring& text, const ReportRect& rect,
+                       const std::vector<ReportPoint>& points = {}) {
+        return calls.emplace_back(tagReportCall{kind, text, rect, ReportAlign::kLeft, points, 0, m_font, m_pen,
+                                                m_brush, m_textColour, m_bkMode});
+    }
 
     ReportPoint m_viewport;
     ReportColour m_textColour = kReportBlack;
