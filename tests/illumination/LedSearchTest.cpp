@@ -83,13 +83,12 @@ TEST(LedSearchMasks, TypesColoursAndControlMethods) {
     };
     for (const auto& c : typeCases) EXPECT_EQ(TypeMask(types, c.ticks), c.mask);
 
-    EXPECT_EQ(ColorMask(true, {}), 63);
-    EXPECT_EQ(ColorMask(false, {true, false, true, false, false, true}), 1 | 4 | 32);
-    EXPECT_EQ(ColorMask(false, {}), 0);
-    EXPECT_EQ(ControlMethodMask(true, {}), 3);
-    EXPECT_EQ(ControlMethodMask(false, {true, false}), 1);
-    EXPECT_EQ(ControlMethodMask(false, {false, true}), 2);
-    EXPECT_EQ(ControlMethodMask(false, {}), 0);
+    EXPECT_EQ((std::vector<int>{ColorMask(true, {}), ColorMask(false, {true, false, true, false, false, true}),
+                                ColorMask(false, {})}),
+              (std::vector<int>{63, 1 | 4 | 32, 0}));
+    EXPECT_EQ((std::vector<int>{ControlMethodMask(true, {}), ControlMethodMask(false, {true, false}),
+                                ControlMethodMask(false, {false, true}), ControlMethodMask(false, {})}),
+              (std::vector<int>{3, 1, 2, 0}));
 }
 
 TEST(LedSearchRows, CellsOfCatalogueAndMadeToOrderLights) {

@@ -30,14 +30,9 @@ TEST(LedSheet, CommonRowsInTheInterfaceLanguageWithDashesForNoCurrentAndWholeGra
 
 TEST(LedSheet, WindowsOfARectangularCoaxialAndARectangularDome) {
     CLedData_SimCoaxial coaxial;
-    coaxial.Type = 5;
-    coaxial.WindowForm = 1;
-    coaxial.LongSide = 50.0;
-    coaxial.ShortSide = 40.25;
+    coaxial.Type = 5, coaxial.WindowForm = 1, coaxial.LongSide = 50.0, coaxial.ShortSide = 40.25;
     CLedData_SimpleDome dome;
-    dome.Type = 7;
-    dome.WindowSizeL = 40.9;
-    dome.WindowSizeS = 30.2;
+    dome.Type = 7, dome.WindowSizeL = 40.9, dome.WindowSizeS = 30.2;
     EXPECT_EQ(MakeSheet(coaxial, {}, {}, L"EN").values[8], L"50.0 x 40.2");
     EXPECT_EQ(MakeSheet(dome, {}, {}, L"EN").values[8], L"40 x 30");
 }
@@ -58,15 +53,10 @@ TEST(LedSheet, OnlyTheSecondWorkingDistanceShowsWithOneDecimal) {
     // -0.01 x^2 + x - 20 = 0, x = (-1 +- sqrt(1 - 0.8)) / -0.02 = 50 -+ 22.36:
     // 27.64 lies below MinWD 40, so only the second root 72.36 is kept.
     CLedData_DirectRing ring;
-    ring.Type = 1;
-    ring.MinWD = 40.0;
-    ring.MaxWD = 100.0;
-    ring.WD_H_b = -0.01;
-    ring.WD_H_c = 1.0;
-    ring.WD_H_d = 10.0;
+    ring.Type = 1, ring.MinWD = 40.0, ring.MaxWD = 100.0;
+    ring.WD_H_b = -0.01, ring.WD_H_c = 1.0, ring.WD_H_d = 10.0;
     tagCalcRequest request;
-    request.nItem = 1;
-    request.dValue = 30.0;
+    request.nItem = 1, request.dValue = 30.0;
     const tagCalcOutcome out = Calculate(ring, request);
     EXPECT_EQ(out.nMessage, 0);
     EXPECT_EQ(out.results, (std::array<std::wstring, 4>{L"72.4", L"30.0", L"30.0", L"30.0"}));

@@ -18,22 +18,14 @@ namespace {
 
 CCCTVCCDData Format(double h, double v, double d, int mask) {
     CCCTVCCDData f;
-    f.m_dHorizontal = h;
-    f.m_dVertical = v;
-    f.m_dRadial = d;
-    f.m_nSpecialFlag = mask;
+    f.m_dHorizontal = h, f.m_dVertical = v, f.m_dRadial = d, f.m_nSpecialFlag = mask;
     return f;
 }
 
 std::unique_ptr<CTKLData> Lens(const std::wstring& type, double pmag, const std::wstring& sensorType = L"5M",
                                int flags = 1, double ccdLimit = 16.0, double wd = 65.0) {
     tagTKLColumns c;
-    c.Kind = L"TKL";
-    c.SensorType = sensorType;
-    c.Pmag = pmag;
-    c.WD = wd;
-    c.CCDLimit = ccdLimit;
-    c.SpecialFlag = flags;
+    c.Kind = L"TKL", c.SensorType = sensorType, c.Pmag = pmag, c.WD = wd, c.CCDLimit = ccdLimit, c.SpecialFlag = flags;
     return std::make_unique<CTKLData>(type, c);
 }
 

@@ -23,30 +23,15 @@ std::map<int, std::wstring> Cells(const CTKLData& lens, const CTKLExtraData* ext
 // The values of the sample lens TKL05-65 (L 168, HoldC 70, Mount 6: hold length 92).
 tagTKLColumns Tkl0565() {
     tagTKLColumns c;
-    c.Kind = L"TKL";
-    c.Feff = 10.0;
-    c.NA = 0.025;
-    c.WD = 65.0;
-    c.OD = 42.0;
-    c.OI = 250.53;
-    c.L = 168.0;
-    c.RS = 13.4;
-    c.DOF = 1.6;
-    c.LB = 17.53;
-    c.CCDLimit = 16.0;
-    c.HoldA = 30.0;
-    c.HoldB = 42.0;
-    c.HoldC = 70.0;
-    c.HoldD = 30.04;
-    c.Mount = 6.0;
+    c.Kind = L"TKL", c.Feff = 10.0, c.NA = 0.025, c.WD = 65.0, c.OD = 42.0, c.OI = 250.53, c.L = 168.0;
+    c.RS = 13.4, c.DOF = 1.6, c.LB = 17.53, c.CCDLimit = 16.0;
+    c.HoldA = 30.0, c.HoldB = 42.0, c.HoldC = 70.0, c.HoldD = 30.04, c.Mount = 6.0;
     return c;
 }
 
 std::unique_ptr<CTKLExtraData> Extra(const std::wstring& type, const std::wstring& rearcon, double distortion) {
     auto e = std::make_unique<CTKLExtraData>();
-    e->LENS_Type = type;
-    e->REARCON_Type = rearcon;
-    e->Distortion = distortion;
+    e->LENS_Type = type, e->REARCON_Type = rearcon, e->Distortion = distortion;
     return e;
 }
 
