@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -35,14 +36,11 @@ using namespace std::chrono_literals;
 // discarded); `displayFd`, when not -1, becomes the child's descriptor 3.
 pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
             const std::string& output = {}, int displayFd = -1) {
-    std::vector<std::string> environment = env;
-    for (char** p = environ; *p; ++p) {
-        const std::string entry = *p;
-        if (entry.rfind("DISPLAY=", 0) != 0 && entry.rfind("GDK_GL=", 0) != 0) environment.push_back(entry);
-    }
     std::vector<char*> args, envp;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+    for (char** p = environ; *p; ++p)
+        if (std::strncmp(*p, "DISPLAY=", 8) != 0 && std::strncmp(*p, "GDK_GL=", 7) != 0) envp.push_back(*p);
     args.push_back(nullptr);
     envp.push_back(nullptr);
 
@@ -145,10 +143,7 @@ private:
 class DesktopStart : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { s_desktop = new CDesktop; }
-    static void TearDownTestSuite() {
-        delete s_desktop;
-        s_desktop = nullptr;
-    }
+    static void TearDownTestSuite() { delete s_desktop; }
     void SetUp() override { ASSERT_TRUE(s_desktop->HasWindowManager()) << "Xvfb and openbox (scripts/install-deps)"; }
     void TearDown() override { Stop(m_pid); }
 

@@ -223,15 +223,11 @@ TEST(CCTVReportFrame, TitleBandAndRestoredDrawingObjects) {
     EXPECT_EQ(band.rect, (ReportRect{60, -40, 2020, -170}));
     const tagReportCall* title = dc.FindText(L"Quorrel");
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->rect.left, 100);
-    EXPECT_EQ(title->rect.top, -70);
+    EXPECT_EQ((std::vector<int>{title->rect.left, title->rect.top, title->font.height}), (std::vector<int>{100, -70, -64}));
     EXPECT_EQ(title->textColour, quorrel::kReportWhite);
-    EXPECT_EQ(title->font.height, -64);
     EXPECT_EQ(title->bkMode, quorrel::ReportBkMode::kTransparent);
-
-    EXPECT_EQ(dc.GetFont(), font);
-    EXPECT_EQ(dc.GetPen(), pen);
-    EXPECT_EQ(dc.GetBrush(), brush);
+    // Everything selected for the drawing is put back.
+    EXPECT_TRUE(dc.GetFont() == font && dc.GetPen() == pen && dc.GetBrush() == brush);
     EXPECT_EQ(dc.GetBkMode(), quorrel::ReportBkMode::kOpaque);
     EXPECT_EQ(dc.GetTextColour(), quorrel::kReportBlack);
 }
