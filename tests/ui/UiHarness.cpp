@@ -108,8 +108,11 @@ void ExpectControlsInView(const CPage& page, bool apart) {
         const std::string what = std::to_string(page.GetControlId(control)) + " " + control->GetLabel().utf8_string();
         EXPECT_LE(rect.GetBottom() + 1, page.GetVisibleHeight()) << what;
         EXPECT_LE(rect.GetRight() + 1, CPage::kPageWidth) << what;
-        for (wxWindow* other : shown)
-            if (apart && other != control) EXPECT_FALSE(rect.Intersects(other->GetRect())) << what << " / " << other->GetLabel();
+        for (wxWindow* other : shown) {
+            if (apart && other != control) {
+                EXPECT_FALSE(rect.Intersects(other->GetRect())) << what << " / " << other->GetLabel();
+            }
+        }
     }
 }
 
