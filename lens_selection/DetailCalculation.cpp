@@ -211,7 +211,7 @@ Fields ResultFields(const tagLensCalcResult& r, double h, double v, double d, bo
 
 int ShownCode(int code, const tagLensCalcResult& r, const Fields& f) {
     if (!IsShowable(code)) return code;
-    auto fits = [](double x) { return std::fabs(x) <= kLargestShownValue; };  // false for NaN too
+    const auto fits = lens_search::IsShownNumber;
     bool readable = r.AllFinite() && fits(f.effectiveFno) && fits(f.fno) && (f.dof < 0.0 || fits(f.dof));
     if (f.magnification > kShownMagnification)
         readable = readable && fits(f.magnification) && fits(f.focusDraw) && fits(f.fovD) &&
@@ -271,10 +271,6 @@ FnoInput ReadFno(int selected, const std::wstring& text, const std::vector<std::
     f.given = whole && f.value > 0.0 && !IsZero(f.value);
     return f;
 }
-
-}  // namespace
-
-namespace {
 
 // The sensor a run uses: the selected format, or the sizes typed by hand.
 // False when it is not known.

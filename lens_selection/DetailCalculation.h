@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lens_selection/LensSearch.h"
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
 
@@ -161,13 +162,9 @@ Fields ResultFields(const tagLensCalcResult& r, double h, double v, double d, bo
 // The magnification above which a result fills the geometry edits.
 constexpr double kShownMagnification = 1e-11;
 
-// The largest magnitude a result edit shows: "%.3f" of it is at most 17
-// characters.
-constexpr double kLargestShownValue = 1e12;
-
 // The code a page calculation counts as: a record that cannot be shown (a
 // value that is no finite number, or one that the result writes and that is
-// larger than kLargestShownValue) is no configuration, kCalcInfeasible, even
+// not lens_search::IsShownNumber) is no configuration, kCalcInfeasible, even
 // when the model reported a range end. Other codes stay.
 int ShownCode(int code, const tagLensCalcResult& r, const Fields& shown);
 

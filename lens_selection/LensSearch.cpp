@@ -8,6 +8,7 @@
 #include "optics/CCCTVData.h"
 #include "optics/ModelMath.h"
 #include "optics/SensorSize.h"
+#include "platform/ColumnOrder.h"
 #include "platform/Numbers.h"
 
 namespace lens_search {
@@ -29,9 +30,6 @@ void PresetResult(tagLensCalcResult& r) {
 }
 
 
-// A number a value cell can show: finite and within kLargestCellValue.
-bool Fits(double x) { return std::fabs(x) <= kLargestCellValue; }  // false for NaN
-
 // One part of a value cell: t * num / den with one decimal, or "+∞". False
 // when the number cannot be shown.
 bool AppendPart(std::wstring& out, bool valid, double t, double num, double den) {
@@ -41,7 +39,7 @@ bool AppendPart(std::wstring& out, bool valid, double t, double num, double den)
     }
     const double x = t * num / den;
     quorrel::AppendFixed(out, x, 1);
-    return Fits(x);
+    return IsShownNumber(x);
 }
 
 // A value cell from triple t scaled by num / den: "v(far-near)", or the
@@ -154,9 +152,9 @@ bool FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
     std::wstring& magnification = cells[kColMagnification];
     magnification.clear();
     quorrel::AppendFixed(magnification, r.dMagnification[0], 2);
-    fits &= Fits(r.dMagnification[0]);
+    fits &= IsShownNumber(r.dMagnification[0]);
     if (!single) {
-        fits &= Fits(r.dMagnification[1]) && Fits(r.dMagnification[2]);
+        fits &= IsShownNumber(r.dMagnification[1]) && IsShownNumber(r.dMagnification[2]);
         magnification += L'(';
         quorrel::AppendFixed(magnification, r.dMagnification[1], 2);
         magnification += L'-';
@@ -167,8 +165,7 @@ bool FormatRow(const CCCTVData& lens, const tagLensSearchRequest& q, const tagLe
     fits &= SetTripleCell(cells[kColWD], r.dWD, r, single, 1.0, 1.0);
     cells[kColSpare].clear();
 
-    for (std::wstring& cell : cells)
-        if (cell.size() > kMaxCellLength) cell.resize(kMaxCellLength);
+    for (std::wstring& cell : cells) quorrel::CutToCell(cell);
     return fits;
 }
 

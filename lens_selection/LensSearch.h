@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -43,9 +44,6 @@ enum Column {
     kColumnCount = 8,
 };
 
-// The longest text a cell holds.
-inline constexpr size_t kMaxCellLength = 63;
-
 // Parameter type of the fixed-magnification lenses, whose cells hold single
 // values instead of value(far-near) triples.
 inline constexpr int kFixedMagnificationType = 10;
@@ -53,10 +51,13 @@ inline constexpr int kFixedMagnificationType = 10;
 // The permissible circle of confusion the search calculates with, mm.
 inline constexpr double kSearchCoc = 0.04;
 
-// The largest magnitude a value cell shows: three "%.1f" parts of it stay
-// far below the cell's 63 characters. A lens with a larger (or no finite)
-// value is not listed.
-inline constexpr double kLargestCellValue = 1e12;
+// The largest magnitude the lens pages show: three "%.1f" parts of it stay
+// far below a search cell's 63 characters, and "%.3f" of it is at most 17
+// characters in a detail edit. A search lens with a larger (or no finite)
+// value is not listed; a detail result with one is no configuration.
+inline constexpr double kLargestShownValue = 1e12;
+// Whether `x` can be shown: finite and within kLargestShownValue.
+inline bool IsShownNumber(double x) { return std::fabs(x) <= kLargestShownValue; }  // false for NaN
 
 // The sensor-class bits of a sensor typed in by hand.
 inline constexpr int kTypedSensorMask = 1;
