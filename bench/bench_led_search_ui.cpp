@@ -120,10 +120,10 @@ void BM_FormatAllRows(benchmark::State& state) {
     const led_search::tagLedNameLists names{cat.typePointers, cat.colorPointers, english};
     std::vector<led_search::tagLedSearchRow> rows;
     led_search::SearchLights(cat.lights, Request(cat, state.range(0) != 0), rows);
-    led_search::CLedRowTexts texts;
+    std::vector<led_search::tagLedCells> cells;
     for (auto _ : state) {
-        texts.Reset(rows.size());
-        for (size_t i = 0; i < rows.size(); ++i) benchmark::DoNotOptimize(texts.Cells(i, rows[i], names).data());
+        led_search::FormatRows(rows, names, cells);
+        benchmark::DoNotOptimize(cells.data());
     }
     state.counters["rows"] = static_cast<double>(rows.size());
 }

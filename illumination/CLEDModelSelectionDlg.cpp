@@ -311,21 +311,13 @@ void CLEDModelSelectionDlg::OnBnClickedSearch() {
 int CLEDModelSelectionDlg::FillResultList(const led_search::tagLedSearchRequest& request) {
     DeleteResults();
     const int count = led_search::SearchLights(m_arrLedData, request, m_rows);
-    m_texts.Reset(m_rows.size());
+    led_search::FormatRows(m_rows, {m_arrLedTypeData, m_arrLedColorData, m_strLanguage}, m_cells);
     m_listResult->ShowRows(
         m_rows.size(),
-        [this](size_t item, int column) -> const std::wstring& { return RowCells(item)[static_cast<size_t>(column)]; },
+        [this](size_t item, int column) -> const std::wstring& { return m_cells[item][static_cast<size_t>(column)]; },
         [this](size_t item) { return led_search::RowImage(m_rows[item]); });
     FitColumns();
     return count;
-}
-
-led_search::tagLedNameLists CLEDModelSelectionDlg::Names() const {
-    return {m_arrLedTypeData, m_arrLedColorData, m_strLanguage};
-}
-
-const led_search::tagLedCells& CLEDModelSelectionDlg::RowCells(size_t item) {
-    return m_texts.Cells(item, m_rows[item], Names());
 }
 
 // Every column but the empty last one as wide as its header or its widest
@@ -340,10 +332,10 @@ void CLEDModelSelectionDlg::FitColumns() {
         // The texts with the most characters, which are the widest ones in
         // all but rare cases.
         size_t longest = 0;
-        for (size_t i = 0; i < m_rows.size(); ++i) longest = std::max(longest, RowCells(i)[column].size());
+        for (const led_search::tagLedCells& cells : m_cells) longest = std::max(longest, cells[column].size());
         size_t measured = 0;
-        for (size_t i = 0; i < m_rows.size() && measured < kMeasuredPerColumn; ++i) {
-            const std::wstring& cell = RowCells(i)[column];
+        for (size_t i = 0; i < m_cells.size() && measured < kMeasuredPerColumn; ++i) {
+            const std::wstring& cell = m_cells[i][column];
             if (cell.size() + 1 < longest) continue;
             const int icon = c == led_search::kColModel ? kIconSize + 4 : 0;
             widest = std::max(widest, m_listResult->GetTextExtent(wxString(cell)).GetWidth() + icon);

@@ -118,8 +118,6 @@ private:
     void ApplyAll(int allId, int firstId, int count);
     led_search::tagLedSearchInputs ReadInputs() const;
     void KeepLensValues(const led_search::tagLedSearchRequest& request);
-    led_search::tagLedNameLists Names() const;
-    const led_search::tagLedCells& RowCells(size_t item);
     void FitColumns();
     void DeleteResults();
 
@@ -128,6 +126,6 @@ private:
     wxRadioButton* m_pNoMode = nullptr;
     wxCheckListBox* m_pTypeList = nullptr;            // control 12028
     std::vector<led_search::tagLedSearchRow> m_rows;  // fitting lights, by item data
-    led_search::CLedRowTexts m_texts;                 // their cell texts, by item data
+    std::vector<led_search::tagLedCells> m_cells;     // their cell texts, by item data
     quorrel::CColumnOrder m_order;                    // the order of the last header click
 };

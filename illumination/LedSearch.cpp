@@ -66,17 +66,10 @@ void FormatRow(const tagLedSearchRow& row, const tagLedNameLists& names, tagLedC
 
 int RowImage(const tagLedSearchRow& row) { return row.pLight->MTO != 0 ? kImageMadeToOrder : kImageCatalogue; }
 
-void CLedRowTexts::Reset(size_t count) {
-    if (m_cells.size() < count) m_cells.resize(count);
-    m_made.assign(count, false);
-}
-
-const tagLedCells& CLedRowTexts::Cells(size_t item, const tagLedSearchRow& row, const tagLedNameLists& names) {
-    if (!m_made[item]) {
-        FormatRow(row, names, m_cells[item]);
-        m_made[item] = true;
-    }
-    return m_cells[item];
+void FormatRows(const std::vector<tagLedSearchRow>& rows, const tagLedNameLists& names,
+                std::vector<tagLedCells>& cells) {
+    cells.resize(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) FormatRow(rows[i], names, cells[i]);
 }
 
 namespace {

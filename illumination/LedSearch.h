@@ -135,19 +135,12 @@ void FormatRow(const tagLedSearchRow& row, const tagLedNameLists& names, tagLedC
 // The image before the model name.
 int RowImage(const tagLedSearchRow& row);
 
-// The cell texts of a search's rows, each row's made the first time one of
-// its cells is asked for: a search finds thousands of lights in the time a
-// few hundred rows take to write, and a list shows a screenful.
-class CLedRowTexts {
-public:
-    // Forgets every text for `count` new rows; the storage stays.
-    void Reset(size_t count);
-    const tagLedCells& Cells(size_t item, const tagLedSearchRow& row, const tagLedNameLists& names);
-
-private:
-    std::vector<tagLedCells> m_cells;  // by item
-    std::vector<bool> m_made;          // by item: cells written
-};
+// The cell texts of every row, by item data. The texts are written apart
+// from the search: writing a row costs many times a MatchSearch call, so the
+// search itself only keeps the lights that fit. `cells` keeps its storage
+// from one search to the next.
+void FormatRows(const std::vector<tagLedSearchRow>& rows, const tagLedNameLists& names,
+                std::vector<tagLedCells>& cells);
 
 // The first light named `model`, or null.
 CLedData* FindLight(const std::vector<CLedData*>& lights, const std::wstring& model);
