@@ -15,6 +15,8 @@ constexpr double kEqualWithin = 1e-9;
 
 wchar_t FoldAsciiLetter(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
 
+}  // namespace
+
 int CompareFolded(const std::wstring& a, const std::wstring& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
@@ -23,8 +25,6 @@ int CompareFolded(const std::wstring& a, const std::wstring& b) {
     }
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
-
-}  // namespace
 
 void CutToCell(std::wstring& text) {
     if (text.size() > kMaxCellLength) text.resize(kMaxCellLength);

@@ -20,6 +20,10 @@ inline constexpr size_t kMaxCellLength = 63;
 // Cuts `text` to what a result cell holds.
 void CutToCell(std::wstring& text);
 
+// Compares two texts with the letters A to Z folded to lower case, then by
+// character codes: negative, 0 or positive.
+int CompareFolded(const std::wstring& a, const std::wstring& b);
+
 enum class ColumnKind {
     kEqual,       // every row compares equal
     kText,        // letters A to Z folded to lower case, then character codes

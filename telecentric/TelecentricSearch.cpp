@@ -52,15 +52,6 @@ constexpr const wchar_t* kSensorLabels[] = {L"NIR", L"VGA", L"2M",  L"5M",  L"12
                                             L"21M", L"25M", L"29M", L"47M", L"16k5\u03BCm"};
 constexpr int kUnknownSensorRank = 10;
 
-wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; }
-
-bool EqualFolded(const std::wstring& a, const wchar_t* b) {
-    size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return i == a.size() && !b[i];
-}
-
 void FormatRow(const CTKLData& lens, double V, double H, tagTklSearchRow& row) {
     const double pmag = std::fabs(lens.Pmag);
     auto& cells = row.cells;
@@ -165,7 +156,7 @@ quorrel::ColumnKind ColumnKind(int column) {
 int SensorRank(const std::wstring& label) {
     int rank = 0;
     for (const wchar_t* known : kSensorLabels) {
-        if (EqualFolded(label, known)) return rank;
+        if (quorrel::CompareFolded(label, known) == 0) return rank;
         ++rank;
     }
     return kUnknownSensorRank;
