@@ -19,6 +19,7 @@ constexpr int kMinParamType = 1;
 constexpr int kMaxParamType = 500;
 constexpr wchar_t kNoLimit[] = L"+\u221E";  // a part the model did not compute
 constexpr wchar_t kNoRing[] = L"--";
+constexpr double kLowestShownZero = -0.05;  // below it a working distance shows as negative
 
 // Presets the fields a model may leave untouched; the ring table stays.
 void PresetResult(tagLensCalcResult& r) {
@@ -94,6 +95,11 @@ int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& q, tagLensCal
 }
 
 bool InWorkingDistanceWindow(const tagLensSearchRequest& q, const tagLensCalcResult& r) {
+    // Below zero the object would sit inside the lens. A distance shown as
+    // "-0.0" is a zero reached through rounding and stays; the double -0.05
+    // lies just beyond -0.05, so it is the first value shown as "-0.1". A
+    // distance the model left uncalculated shows the no-limit mark instead.
+    if (r.nValid != 0 && !(r.dWD[0] > kLowestShownZero)) return false;
     if (q.dWDMin > 0.0 && q.dWDMin > r.dWD[0]) return false;
     if (q.dWDMax > 0.0 && r.dWD[0] > q.dWDMax) return false;
     return true;

@@ -107,8 +107,9 @@ inline constexpr int kLensNotCalculated = 100;
 // Returns Calc's code, or kLensNotCalculated.
 int CalcLensForSearch(CCCTVData& lens, const tagLensSearchRequest& request, tagLensCalcResult& result);
 
-// True when a calculated lens passes the working-distance window (both
-// bounds inclusive).
+// True when a calculated lens has no computed working distance below zero
+// (one that shows as "-0.0" counts as zero) and passes the working-distance
+// window (both bounds inclusive).
 bool InWorkingDistanceWindow(const tagLensSearchRequest& request, const tagLensCalcResult& result);
 
 // The search. Returns -1 when the wanted value lies within 1e-9 of zero

@@ -19,9 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CCatalogDatabase.h"
 #include "catalogue/LensRecordFactory.h"
 #include "lens_selection/LensSearch.h"
 #include "optics/CCCTVData.h"
+#include "platform/Message.h"
+#include "tests/support/TempCatalogue.h"
 
 using namespace lens_search;
 
@@ -313,4 +316,62 @@ TEST_F(LensSearch, LensesWhoseCellsCannotBeShownAreNotListed) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][kColFovD], L"100000000000.0(+\u221E-36.7)");
     EXPECT_EQ(rows[0][kColWD], L"145454545430.0(+\u221E-28.8)");
+}
+
+TEST_F(LensSearch, LensesWhoseObjectWouldSitInsideTheLensAreNotListed) {
+    // QT-in is QT-A with H = -90: its working distance is 90 mm shorter,
+    // -4.193 at 0.3x (ring 5 mm) and 37.474 at 0.2x.
+    Add(L"QT-A", 1, kThinA);
+    Add(L"QT-in", 1, L"25,-90,30,0,30,-7.474,0,1,1.4,5,100,11,0,0,30");
+    const std::vector<Row> rows = Search(TwoThirds(kMagnification, 0.3));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], (Row{L"QT-A", L"5.00", L"29.3(44.0-22.0)", L"22.0(33.0-16.5)", L"36.7(55.0-27.5)",
+                            L"0.30(0.20-0.40)", L"85.8(127.5-65.0)", L""}));
+    EXPECT_EQ(Models(TwoThirds(kMagnification, 0.2)), (std::vector<std::wstring>{L"QT-A", L"QT-in"}));
+
+    // A fixed-magnification lens shows its catalogue distance as it is: a
+    // zero, also one that shows as "-0.0", stays.
+    const struct {
+        const wchar_t* wd;
+        const wchar_t* cell;  // nullptr: not listed
+    } cases[] = {{L"0", L"0.0"}, {L"-0.04", L"-0.0"}, {L"-0.05", nullptr}, {L"-19.5", nullptr}};
+    for (const auto& c : cases) {
+        m_lenses.clear();
+        Add(L"QE-T", 10, std::wstring(L"-0.5,40,0,0,") + c.wd + L",0,180,0,0,1.9,0,0,0,0,10,9,0,0,0,11,0,30");
+        const std::vector<Row> fixed = Search(TwoThirds(kMagnification, 0.5));
+        ASSERT_EQ(fixed.size(), c.cell ? 1u : 0u) << c.wd;
+        if (c.cell) EXPECT_EQ(fixed[0][kColWD], c.cell);
+    }
+}
+
+TEST(LensSearchOnTheSample, NoRowShowsANegativeWorkingDistance) {
+    quorrel::CMessageRecorder messages;
+    std::vector<std::unique_ptr<CCCTVData>> owned;
+    CCatalogDatabase db;
+    ASSERT_TRUE(db.Open(quorrel::test::SampleCataloguePath(L"quorrel_cctv.mdb"),
+                        quorrel::test::CTempCatalogue::kLensPassword));
+    ASSERT_TRUE(db.LoadLensTable(owned));
+    std::vector<CCCTVData*> lenses;
+    for (const auto& l : owned) lenses.push_back(l.get());
+
+    // Horizontal fields of 5 to 400 mm on a 2/3" sensor, 12.5 mm among them.
+    tagLensSearchRequest q;
+    q.dDiagonal = 11.0;
+    q.dHorizontal = 8.8;
+    q.dVertical = 6.6;
+    q.nKind = kHorizontalFov;
+    q.nSensorMask = 1;
+    q.nSensorAxes = kAxesVH;
+    std::vector<tagLensSearchRow> rows;
+    size_t listed = 0;
+    for (double h = 5.0; h <= 400.0; h += 2.5) {
+        q.dValue = h;
+        SearchLenses(lenses, q, rows);
+        listed += rows.size();
+        for (const tagLensSearchRow& row : rows) {
+            const std::wstring& wd = row.cells[kColWD];
+            EXPECT_TRUE(wd[0] != L'-' || wd.rfind(L"-0.0(", 0) == 0) << h << " mm: " << row.cells[kColModel] << " " << wd;
+        }
+    }
+    EXPECT_GT(listed, 1000u);  // the sweep does list lenses
 }
