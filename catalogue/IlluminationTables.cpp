@@ -45,10 +45,16 @@ tagLedCommonColumns ReadCommonColumns(const CCatalogRow& row) {
     return c;
 }
 
-// Reads the first row of a data-table query, the product name bound as
-// its parameter. True when a row was found and read without error.
-bool ReadSpecRow(CCatalogDatabase& db, std::string_view sql, const std::wstring& productName,
+// Reads the first row of a light's data table, the product name bound as the
+// query's parameter. True when a row was found and read without error.
+// Product names match without regard to case, as the database engine the
+// catalogue files were made for compares text; SQLite's NOCASE folds the
+// ASCII letters, which the maker's model names are written in. Of several
+// matching rows the first stored one is read.
+bool ReadSpecRow(CCatalogDatabase& db, std::string_view table, const std::wstring& productName,
                  const CCatalogDatabase::RowHandler& read) {
+    const std::string sql = "SELECT * FROM " + std::string(table) +
+                            " WHERE ProductName = ? COLLATE NOCASE ORDER BY rowid";
     bool seen = false;
     const bool ok =
         db.RunLoader(sql, {productName}, read, CCatalogDatabase::RowLimit::FirstRow, &seen);
@@ -59,10 +65,11 @@ bool ReadSpecRow(CCatalogDatabase& db, std::string_view sql, const std::wstring&
 
 bool CCatalogDatabase::LoadLedCommonTable(std::vector<std::unique_ptr<CLedData>>& arr) {
     // Phase 1: one record per current light whose type has a class; rows of
-    // other types are passed over.
+    // other types are passed over. Lights of equal display order keep their
+    // storage order (the row id breaks the tie), whatever index the file has.
     std::vector<LedSpecReader> specReaders;  // one per record, in array order
     const bool result = RunLoader(
-        "SELECT * FROM Common WHERE (Discontinued = 0) ORDER BY DispOrder", {},
+        "SELECT * FROM Common WHERE (Discontinued = 0) ORDER BY DispOrder, rowid", {},
         [&](const CCatalogRow& row) {
             LedSpecReader readSpec;
             if (auto record = CreateLedRecord(ReadCommonColumns(row), &readSpec)) {
@@ -80,7 +87,9 @@ bool CCatalogDatabase::LoadLedCommonTable(std::vector<std::unique_ptr<CLedData>>
 
 bool CCatalogDatabase::LoadIlluminationTypeTable(
     std::vector<std::unique_ptr<CLedTypeData>>& arr) {
-    return RunLoader("SELECT * FROM IlluminationType WHERE (Discontinued = 0) ORDER BY DispOrder",
+    // Ties in storage order, as for the lights.
+    return RunLoader("SELECT * FROM IlluminationType WHERE (Discontinued = 0)"
+                     " ORDER BY DispOrder, rowid",
                      {}, [&](const CCatalogRow& row) {
                          auto rec = std::make_unique<CLedTypeData>();
                          rec->m_strTypeNameCN = row.Text("TypeNameCN");
@@ -92,8 +101,8 @@ bool CCatalogDatabase::LoadIlluminationTypeTable(
 }
 
 bool CCatalogDatabase::LoadColorTable(std::vector<std::unique_ptr<CLedColorData>>& arr) {
-    // No order: the colours come as they are stored.
-    return RunLoader("SELECT * FROM Color", {}, [&](const CCatalogRow& row) {
+    // No order of their own: the colours come as they are stored.
+    return RunLoader("SELECT * FROM Color ORDER BY rowid", {}, [&](const CCatalogRow& row) {
         auto rec = std::make_unique<CLedColorData>();
         rec->m_strColorNameCN = row.Text("ColorNameCN");
         rec->m_strColorNameEN = row.Text("ColorNameEN");
@@ -112,7 +121,7 @@ bool CCatalogDatabase::GetSpecDirectRing(const std::wstring& productName,
                                          double* height, double* lightingAngle) {
     if (!m_bOpen) return false;
     *internalDiameter = *externalDiameter = *height = *lightingAngle = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_DirectRing WHERE ProductName = ?", productName,
+    return ReadSpecRow(*this, "Spec_DirectRing", productName,
                        [&](const CCatalogRow& row) {
                            *internalDiameter = row.Double("InternalDiameter");
                            *externalDiameter = row.Double("ExternalDiameter");
@@ -126,8 +135,8 @@ bool CCatalogDatabase::GetSpecLowAngleRing(const std::wstring& productName,
                                            double* height, double* lightingAngle) {
     if (!m_bOpen) return false;
     *internalDiameter = *externalDiameter = *height = *lightingAngle = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_LowAngleRing WHERE ProductName = ?",
-                       productName, [&](const CCatalogRow& row) {
+    return ReadSpecRow(*this, "Spec_LowAngleRing", productName,
+                       [&](const CCatalogRow& row) {
                            *internalDiameter = row.Double("InternalDiameter");
                            *externalDiameter = row.Double("ExternalDiameter");
                            *height = row.Double("Height");
@@ -140,8 +149,8 @@ bool CCatalogDatabase::GetSpecShadowlessRing(const std::wstring& productName,
                                              double* height) {
     if (!m_bOpen) return false;
     *internalDiameter = *externalDiameter = *height = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_ShadowlessRing WHERE ProductName = ?",
-                       productName, [&](const CCatalogRow& row) {
+    return ReadSpecRow(*this, "Spec_ShadowlessRing", productName,
+                       [&](const CCatalogRow& row) {
                            *internalDiameter = row.Double("InternalDiameter");
                            *externalDiameter = row.Double("ExternalDiameter");
                            *height = row.Double("Height");
@@ -156,8 +165,7 @@ bool CCatalogDatabase::GetSpecSimulatedCoaxial(const std::wstring& productName, 
     *length = *width = *height = *longSide = *shortSide = *opticalPathLengthExtension = -1.0;
     *windowForm = 0;
     return ReadSpecRow(
-        *this, "SELECT * FROM Spec_SimulatedCoaxialIllumination WHERE ProductName = ?",
-        productName, [&](const CCatalogRow& row) {
+        *this, "Spec_SimulatedCoaxialIllumination", productName, [&](const CCatalogRow& row) {
             *length = row.Double("Length");
             *width = row.Double("Width");
             *height = row.Double("Height");
@@ -172,7 +180,7 @@ bool CCatalogDatabase::GetSpecBar(const std::wstring& productName, double* lengt
                                   double* thickness, std::wstring* lightingArea) {
     if (!m_bOpen) return false;
     *length = *width = *thickness = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_Bar WHERE ProductName = ?", productName,
+    return ReadSpecRow(*this, "Spec_Bar", productName,
                        [&](const CCatalogRow& row) {
                            *length = row.Double("Length");
                            *width = row.Double("Width");
@@ -186,7 +194,7 @@ bool CCatalogDatabase::GetSpecBacklights(const std::wstring& productName, double
                                          std::wstring* lightingSurface) {
     if (!m_bOpen) return false;
     *length = *width = *thickness = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_Backlights WHERE ProductName = ?", productName,
+    return ReadSpecRow(*this, "Spec_Backlights", productName,
                        [&](const CCatalogRow& row) {
                            *length = row.Double("Length");
                            *width = row.Double("Width");
@@ -202,7 +210,7 @@ bool CCatalogDatabase::GetSpecSimpleDome(const std::wstring& productName,
     if (!m_bOpen) return false;
     *internalDiameter = *externalDiameter = *height = *windowSizeL = *windowSizeS =
         *windowThickness = -1.0;
-    return ReadSpecRow(*this, "SELECT * FROM Spec_SimpleDome WHERE ProductName = ?", productName,
+    return ReadSpecRow(*this, "Spec_SimpleDome", productName,
                        [&](const CCatalogRow& row) {
                            *internalDiameter = row.Double("InternalDiameter");
                            *externalDiameter = row.Double("ExternalDiameter");

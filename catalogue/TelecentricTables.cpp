@@ -66,8 +66,10 @@ tagTKLColumns ReadLensColumns(const CCatalogRow& row) {
 
 }  // namespace
 
+// Both tables follow their ID; rows of equal ID keep their storage order (the
+// row id breaks the tie), whatever index the file has.
 bool CCatalogDatabase::LoadTKLLensTable(std::vector<std::unique_ptr<CTKLData>>& arr) {
-    return RunLoader("SELECT * FROM LENS WHERE (Discontinued = 0) ORDER BY ID", {},
+    return RunLoader("SELECT * FROM LENS WHERE (Discontinued = 0) ORDER BY ID, rowid", {},
                      [&](const CCatalogRow& row) {
                          const std::wstring type = row.Text("Type");
                          for (const std::wstring& name : SplitModelName(type)) {
@@ -81,7 +83,7 @@ bool CCatalogDatabase::LoadTKLLensTable(std::vector<std::unique_ptr<CTKLData>>& 
 
 bool CCatalogDatabase::LoadTKLExtraTable(std::vector<std::unique_ptr<CTKLExtraData>>& arr) {
     return RunLoader(
-        "SELECT * FROM LENS_EXTRA WHERE REARCON_Type = '--' ORDER BY ID DESC", {},
+        "SELECT * FROM LENS_EXTRA WHERE REARCON_Type = '--' ORDER BY ID DESC, rowid", {},
         [&](const CCatalogRow& row) {
             const std::wstring type = row.Text("LENS_Type");
             for (const std::wstring& name : SplitModelName(type)) {

@@ -6,12 +6,16 @@
 -- object, MinWD..MaxWD mm) as the quadratic b*WD^2 + c*WD + d per axis
 -- (WD_H_*, WD_V_*, WD_D_*; the _a terms are kept for the catalogue's own
 -- use and are 0 here). Ring lights, diffuse rings and domes light a round
--- field: their three axes are equal. A back light lights a fixed surface:
--- b and c are 0 and d is the surface's width, height and diagonal.
+-- field: their three axes are equal. Bars and rectangular windows light a
+-- rectangle whose diagonal is the hypotenuse of its two sides over the
+-- whole WD range (the D quadratic is fitted to it). A back light lights a
+-- fixed surface: b and c are 0 and d is the surface's width, height and
+-- diagonal.
 -- MTO 1 marks a made-to-order product; Discontinued 1 a product no longer
--- listed. Controllers: QP-CV24-2 (24 V constant voltage, 2 channels),
--- QP-CC35-4, QP-CC50-4, QP-CC70-4 (constant current 350/500/700 mA,
--- 4 channels).
+-- listed. Controllers: QP-CV24-2 (24 V constant voltage, 2 channels of up
+-- to 1 A), QP-CC35-4, QP-CC50-4, QP-CC70-4 (constant current 350/500/700 mA,
+-- 4 channels), QP-CC100-2 (constant current 1 A, 2 channels); each light
+-- runs on one whose method is its own and whose current covers its rating.
 -- Spec_*: the geometry of each kind, keyed by ProductName (mm, degrees).
 -- Spec_SimulatedCoaxialIllumination.WindowForm 0 is a round window whose
 -- diameter is LongSide; 1 a rectangular one. Spec_SimpleDome.WindowSizeS 0
@@ -118,8 +122,8 @@ INSERT INTO Common (ID, ProductName, Type, Color, MaxRatedCurrent, Power, Weight
     (13, 'QR-F120', 12, 5, 0.3, 7.2, 170, 'QP-CC35-4', 'CC', 0, 10, 144, 120, 0, 0.0015, 0.55, 92, 0, 0.0015, 0.55, 92, 0, 0.0015, 0.55, 92, 0, 'https://catalogue.example.com/jp/led/QR-F120.pdf', 'https://catalogue.example.com/en/led/QR-F120.pdf', 'https://catalogue.example.com/cn/led/QR-F120.pdf', 0, 130),
     (14, 'QR-L60', 2, 4, 0.14, 3.4, 75, 'QP-CV24-2', 'CV', 0, 3, 36, 30, 0, 0.01, 0.5, 35, 0, 0.01, 0.5, 35, 0, 0.01, 0.5, 35, 0, 'https://catalogue.example.com/jp/led/QR-L60.pdf', 'https://catalogue.example.com/en/led/QR-L60.pdf', 'https://catalogue.example.com/cn/led/QR-L60.pdf', 0, 140),
     (15, 'QR-L100', 2, 1, 0.24, 5.8, 140, 'QP-CV24-2', 'CV', 0, 5, 48, 40, 0, 0.008, 0.6, 60, 0, 0.008, 0.6, 60, 0, 0.008, 0.6, 60, 0, 'https://catalogue.example.com/jp/led/QR-L100.pdf', 'https://catalogue.example.com/en/led/QR-L100.pdf', 'https://catalogue.example.com/cn/led/QR-L100.pdf', 0, 150),
-    (16, 'QR-L150', 2, 4, 0.36, 8.6, 230, 'QP-CC35-4', 'CC', 0, 5, 60, 50, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 'https://catalogue.example.com/jp/led/QR-L150.pdf', 'https://catalogue.example.com/en/led/QR-L150.pdf', 'https://catalogue.example.com/cn/led/QR-L150.pdf', 0, 160),
-    (17, 'QR-L150UV', 2, 6, 0.36, 8.6, 230, 'QP-CC35-4', 'CC', 0, 5, 60, 50, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 'https://catalogue.example.com/jp/led/QR-L150UV.pdf', 'https://catalogue.example.com/en/led/QR-L150UV.pdf', 'https://catalogue.example.com/cn/led/QR-L150UV.pdf', 0, 170),
+    (16, 'QR-L150', 2, 4, 0.36, 8.6, 230, 'QP-CC50-4', 'CC', 0, 5, 60, 50, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 'https://catalogue.example.com/jp/led/QR-L150.pdf', 'https://catalogue.example.com/en/led/QR-L150.pdf', 'https://catalogue.example.com/cn/led/QR-L150.pdf', 0, 160),
+    (17, 'QR-L150UV', 2, 6, 0.36, 8.6, 230, 'QP-CC50-4', 'CC', 0, 5, 60, 50, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 0.006, 0.5, 100, 0, 'https://catalogue.example.com/jp/led/QR-L150UV.pdf', 'https://catalogue.example.com/en/led/QR-L150UV.pdf', 'https://catalogue.example.com/cn/led/QR-L150UV.pdf', 0, 170),
     (18, 'QR-S70', 3, 4, 0.18, 4.3, 120, 'QP-CV24-2', 'CV', 0, 5, 72, 60, 0, 0.004, 0.6, 28, 0, 0.004, 0.6, 28, 0, 0.004, 0.6, 28, 0, 'https://catalogue.example.com/jp/led/QR-S70.pdf', 'https://catalogue.example.com/en/led/QR-S70.pdf', 'https://catalogue.example.com/cn/led/QR-S70.pdf', 0, 180),
     (19, 'QR-S100', 3, 4, 0.26, 6.2, 190, 'QP-CV24-2', 'CV', 0, 10, 96, 80, 0, 0.003, 0.6, 45, 0, 0.003, 0.6, 45, 0, 0.003, 0.6, 45, 0, 'https://catalogue.example.com/jp/led/QR-S100.pdf', 'https://catalogue.example.com/en/led/QR-S100.pdf', 'https://catalogue.example.com/cn/led/QR-S100.pdf', 0, 190),
     (20, 'QR-S140', 3, 2, 0.4, 9.6, 300, 'QP-CC50-4', 'CC', 0, 10, 120, 100, 0, 0.0025, 0.5, 70, 0, 0.0025, 0.5, 70, 0, 0.0025, 0.5, 70, 0, 'https://catalogue.example.com/jp/led/QR-S140.pdf', 'https://catalogue.example.com/en/led/QR-S140.pdf', 'https://catalogue.example.com/cn/led/QR-S140.pdf', 0, 200),
@@ -129,14 +133,14 @@ INSERT INTO Common (ID, ProductName, Type, Color, MaxRatedCurrent, Power, Weight
     (24, 'QD-70', 7, 4, 0.25, 6, 140, 'QP-CV24-2', 'CV', 20, 2, 24, 20, 0, 0.02, 1, 40, 0, 0.02, 1, 40, 0, 0.02, 1, 40, 0, 'https://catalogue.example.com/jp/led/QD-70.pdf', 'https://catalogue.example.com/en/led/QD-70.pdf', 'https://catalogue.example.com/cn/led/QD-70.pdf', 0, 240),
     (25, 'QD-120', 7, 4, 0.4, 9.6, 330, 'QP-CC50-4', 'CC', 32, 2, 36, 30, 0, 0.015, 1, 70, 0, 0.015, 1, 70, 0, 0.015, 1, 70, 0, 'https://catalogue.example.com/jp/led/QD-120.pdf', 'https://catalogue.example.com/en/led/QD-120.pdf', 'https://catalogue.example.com/cn/led/QD-120.pdf', 0, 250),
     (26, 'QD-200R', 7, 4, 0.7, 16.8, 820, 'QP-CC70-4', 'CC', 40, 5, 48, 40, 0, 0.01, 1, 120, 0, 0.01, 1, 120, 0, 0.01, 1, 120, 0, 'https://catalogue.example.com/jp/led/QD-200R.pdf', 'https://catalogue.example.com/en/led/QD-200R.pdf', 'https://catalogue.example.com/cn/led/QD-200R.pdf', 0, 260),
-    (27, 'QB-100', 6, 4, 0.2, 4.8, 90, 'QP-CV24-2', 'CV', 0, 10, 360, 300, 0, 0.0005, 0.4, 100, 0, 0.0008, 0.6, 16, 0, 0.0006, 0.5, 101, 0, 'https://catalogue.example.com/jp/led/QB-100.pdf', 'https://catalogue.example.com/en/led/QB-100.pdf', 'https://catalogue.example.com/cn/led/QB-100.pdf', 0, 270),
-    (28, 'QB-100IR', 6, 5, 0.2, 4.8, 90, 'QP-CV24-2', 'CV', 0, 10, 360, 300, 0, 0.0005, 0.4, 100, 0, 0.0008, 0.6, 16, 0, 0.0006, 0.5, 101, 0, 'https://catalogue.example.com/jp/led/QB-100IR.pdf', 'https://catalogue.example.com/en/led/QB-100IR.pdf', 'https://catalogue.example.com/cn/led/QB-100IR.pdf', 0, 280),
-    (29, 'QB-200', 6, 1, 0.4, 9.6, 170, 'QP-CC50-4', 'CC', 0, 10, 480, 400, 0, 0.0004, 0.4, 200, 0, 0.0008, 0.6, 16, 0, 0.0005, 0.45, 201, 0, 'https://catalogue.example.com/jp/led/QB-200.pdf', 'https://catalogue.example.com/en/led/QB-200.pdf', 'https://catalogue.example.com/cn/led/QB-200.pdf', 0, 290),
-    (30, 'QB-300', 6, 4, 0.6, 14.4, 250, 'QP-CC70-4', 'CC', 0, 20, 600, 500, 0, 0.0003, 0.4, 300, 0, 0.0007, 0.6, 20, 0, 0.0004, 0.45, 301, 0, 'https://catalogue.example.com/jp/led/QB-300.pdf', 'https://catalogue.example.com/en/led/QB-300.pdf', 'https://catalogue.example.com/cn/led/QB-300.pdf', 0, 300),
+    (27, 'QB-100', 6, 4, 0.2, 4.8, 90, 'QP-CV24-2', 'CV', 0, 10, 360, 300, 0, 0.0005, 0.4, 100, 0, 0.0005, 0.4, 16, 0, 0.00085, 0.48, 101, 0, 'https://catalogue.example.com/jp/led/QB-100.pdf', 'https://catalogue.example.com/en/led/QB-100.pdf', 'https://catalogue.example.com/cn/led/QB-100.pdf', 0, 270),
+    (28, 'QB-100IR', 6, 5, 0.2, 4.8, 90, 'QP-CV24-2', 'CV', 0, 10, 360, 300, 0, 0.0005, 0.4, 100, 0, 0.0005, 0.4, 16, 0, 0.00085, 0.48, 101, 0, 'https://catalogue.example.com/jp/led/QB-100IR.pdf', 'https://catalogue.example.com/en/led/QB-100IR.pdf', 'https://catalogue.example.com/cn/led/QB-100IR.pdf', 0, 280),
+    (29, 'QB-200', 6, 1, 0.4, 9.6, 170, 'QP-CC50-4', 'CC', 0, 10, 480, 400, 0, 0.0004, 0.4, 200, 0, 0.0004, 0.4, 16, 0, 0.0007, 0.44, 201, 0, 'https://catalogue.example.com/jp/led/QB-200.pdf', 'https://catalogue.example.com/en/led/QB-200.pdf', 'https://catalogue.example.com/cn/led/QB-200.pdf', 0, 290),
+    (30, 'QB-300', 6, 4, 0.6, 14.4, 250, 'QP-CC70-4', 'CC', 0, 20, 600, 500, 0, 0.0003, 0.4, 300, 0, 0.0003, 0.4, 20, 0, 0.00052, 0.43, 301, 0, 'https://catalogue.example.com/jp/led/QB-300.pdf', 'https://catalogue.example.com/en/led/QB-300.pdf', 'https://catalogue.example.com/cn/led/QB-300.pdf', 0, 300),
     (31, 'QK-5050', 8, 4, 0.15, 3.6, 120, 'QP-CV24-2', 'CV', 0, 0, 0, 0, 0, 0, 0, 50, 0, 0, 0, 50, 0, 0, 0, 70.71, 0, 'https://catalogue.example.com/jp/led/QK-5050.pdf', 'https://catalogue.example.com/en/led/QK-5050.pdf', 'https://catalogue.example.com/cn/led/QK-5050.pdf', 0, 310),
     (32, 'QK-10080', 8, 4, 0.3, 7.2, 300, 'QP-CV24-2', 'CV', 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 80, 0, 0, 0, 128.06, 0, 'https://catalogue.example.com/jp/led/QK-10080.pdf', 'https://catalogue.example.com/en/led/QK-10080.pdf', 'https://catalogue.example.com/cn/led/QK-10080.pdf', 0, 320),
     (33, 'QK-10080R', 8, 1, 0.3, 7.2, 300, 'QP-CV24-2', 'CV', 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 80, 0, 0, 0, 128.06, 0, 'https://catalogue.example.com/jp/led/QK-10080R.pdf', 'https://catalogue.example.com/en/led/QK-10080R.pdf', 'https://catalogue.example.com/cn/led/QK-10080R.pdf', 0, 330),
-    (34, 'QK-200150', 8, 4, 0.8, 19.2, 1100, 'QP-CC70-4', 'CC', 0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 150, 0, 0, 0, 250, 0, 'https://catalogue.example.com/jp/led/QK-200150.pdf', 'https://catalogue.example.com/en/led/QK-200150.pdf', 'https://catalogue.example.com/cn/led/QK-200150.pdf', 0, 340);
+    (34, 'QK-200150', 8, 4, 0.8, 19.2, 1100, 'QP-CC100-2', 'CC', 0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 150, 0, 0, 0, 250, 0, 'https://catalogue.example.com/jp/led/QK-200150.pdf', 'https://catalogue.example.com/en/led/QK-200150.pdf', 'https://catalogue.example.com/cn/led/QK-200150.pdf', 0, 340);
 
 INSERT INTO Spec_DirectRing (ID, ProductName, InternalDiameter, ExternalDiameter, Height, LightingAngle) VALUES
     (1, 'QR-D50', 30, 62, 18, 30),
@@ -149,9 +153,9 @@ INSERT INTO Spec_DirectRing (ID, ProductName, InternalDiameter, ExternalDiameter
     (8, 'QR-A70', 40, 80, 25, 45),
     (9, 'QR-A100', 64, 110, 28, 45),
     (10, 'QR-A130', 90, 142, 30, 50),
-    (11, 'QR-F60', 30, 64, 22, NULL),
-    (12, 'QR-F90', 48, 96, 24, NULL),
-    (13, 'QR-F120', 70, 128, 26, NULL);
+    (11, 'QR-F60', 30, 64, 22, 20),
+    (12, 'QR-F90', 48, 96, 24, 20),
+    (13, 'QR-F120', 70, 128, 26, 20);
 
 INSERT INTO Spec_LowAngleRing (ID, ProductName, InternalDiameter, ExternalDiameter, Height, LightingAngle) VALUES
     (1, 'QR-L60', 42, 72, 15, 70),

@@ -8,7 +8,8 @@
 -- a leading 0 read as "0." (QEV-035X is 0.35x, TKL05-65 0.5x, GUX-02 0.2x,
 -- GUXD-10 1.0x). LSC is a line-scan lens of no magnification series.
 -- Optics: Feff = |m| / (2 NA); DOF = 0.02 mm / (|m| NA) (image-side circle of
--- confusion 0.02 mm); RS = 0.61 * 0.55 um / NA in micrometres; OI = WD + L + LB.
+-- confusion 0.02 mm); RS = 0.61 * lambda / NA in micrometres at the lens's
+-- design wavelength (0.55 um; 0.85 um for the NIR lens); OI = WD + L + LB.
 -- Holding drawing: A hold diameter, B front diameter, C front part length,
 -- D rear diameter; hold length = L - C - Mount (none for the GUX series and
 -- for the lenses held by their mount alone, whose A to D are 0).
@@ -49,7 +50,7 @@ INSERT INTO LENS (ID, Type, Kind, SensorType, Pmag, Flength, Feff, NA, WD, OD, O
     (5, 'QEV-035X', 'QEV', '21M', -0.3503, 267.9, 12.5, 0.014, 150, 82, 458.5, 262, 24, 4.08, 32.8, 11.5, 99999, -203.7, 7.5, 13.5, 7.5, 46.5, 0.5, 23, 1, 0, 0, 0, 0, 9, 74, 1, 'https://catalogue.example.com/jp/tkl/QEV-035X.pdf', 'https://catalogue.example.com/en/tkl/QEV-035X.pdf', 'https://catalogue.example.com/cn/tkl/QEV-035X.pdf', 'F', 1, 0),
     (6, 'GUX-05', 'GUX', '5M', 0.4998, 153.1, 12.5, 0.02, 100, 32, 235.53, 118, 16.8, 2, 11, 5.5, 99999, -88.3, 6.12, 11.02, 6.12, 17.53, 0.5, 11, 1, 28, 32, 60, 28, 5, 27, 0, 'https://catalogue.example.com/jp/tkl/GUX-05.pdf', 'https://catalogue.example.com/en/tkl/GUX-05.pdf', 'https://catalogue.example.com/cn/tkl/GUX-05.pdf', 'C', 1, 0),
     (7, 'TKL05-65_65D', 'TKL', '5M', -0.4996, 140.6, 10, 0.025, 65, 42, 250.53, 168, 13.4, 1.6, 16, 8, 99999, -118.3, 7.03, 12.65, 7.03, 17.53, 0.5, 16, 1, 30, 42, 70, 30, 6, 36, 1, 'https://catalogue.example.com/jp/tkl/TKL05-65.pdf', 'https://catalogue.example.com/en/tkl/TKL05-65.pdf', 'https://catalogue.example.com/cn/tkl/TKL05-65.pdf', 'C', 1, 0),
-    (8, 'TKL05-110NIR', 'TKL', 'NIR', -0.5012, 195.5, 11.9, 0.021, 110, 38, 317.53, 190, 16, 1.9, 11, 5.5, 99999, -131.5, 8.21, 14.78, 8.21, 17.53, 0.5, 11, 1, 30, 38, 82, 30, 6, 30, 0, 'https://catalogue.example.com/jp/tkl/TKL05-110NIR.pdf', 'https://catalogue.example.com/en/tkl/TKL05-110NIR.pdf', 'https://catalogue.example.com/cn/tkl/TKL05-110NIR.pdf', 'C', 5, 0),
+    (8, 'TKL05-110NIR', 'TKL', 'NIR', -0.5012, 195.5, 11.9, 0.021, 110, 38, 317.53, 190, 24.7, 1.9, 11, 5.5, 99999, -131.5, 8.21, 14.78, 8.21, 17.53, 0.5, 11, 1, 30, 38, 82, 30, 6, 30, 0, 'https://catalogue.example.com/jp/tkl/TKL05-110NIR.pdf', 'https://catalogue.example.com/en/tkl/TKL05-110NIR.pdf', 'https://catalogue.example.com/cn/tkl/TKL05-110NIR.pdf', 'C', 5, 0),
     (9, 'TKL05-90', 'TKL', '2M', -0.5004, 166.5, 12.5, 0.02, 90, 36, 277.53, 170, 16.8, 2, 11, 5.5, 99999, -119.5, 6.66, 11.99, 6.66, 17.53, 0.5, 11, 1, 30, 36, 72, 30, 6, 28, 0, 'https://catalogue.example.com/jp/tkl/TKL05-90.pdf', 'https://catalogue.example.com/en/tkl/TKL05-90.pdf', 'https://catalogue.example.com/cn/tkl/TKL05-90.pdf', 'C', 1, 1),
     (10, 'QEV-0.75X', 'QEV', '25M', -0.7498, 206.3, 12.5, 0.03, 110, 58, 370.5, 214, 11.2, 0.89, 22, 16.5, 99999, -174.9, 12.38, 22.28, 12.38, 46.5, 0.5, 33, 1, 0, 0, 0, 0, 9, 50, 0, 'https://catalogue.example.com/jp/tkl/QEV-0.75X.pdf', 'https://catalogue.example.com/en/tkl/QEV-0.75X.pdf', 'https://catalogue.example.com/cn/tkl/QEV-0.75X.pdf', 'F', 1, 0),
     (11, 'QEV-1X_1XD', 'QEV', '29M', -1.0004, 182.2, 13.9, 0.036, 90, 56, 341.5, 205, 9.3, 0.56, 21.6, 21.65, 99999, -169.5, 13.12, 23.61, 13.12, 46.5, 0.5, 43.3, 1, 50, 56, 88, 52, 9, 48, 1, 'https://catalogue.example.com/jp/tkl/QEV-1X.pdf', 'https://catalogue.example.com/en/tkl/QEV-1X.pdf', 'https://catalogue.example.com/cn/tkl/QEV-1X.pdf', 'F', 1, 0),

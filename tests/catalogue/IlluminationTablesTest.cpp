@@ -250,6 +250,39 @@ TEST(GetSpecQueries, ReportWhetherARowWasFound) {
     EXPECT_EQ(cat.messages.Count(), 0u);
 }
 
+// The indexes hand out rows of equal display order newest first; the lights
+// and the types still come in the order they are stored.
+TEST(IlluminationTables, RowsOfEqualDisplayOrderKeepTheirStorageOrder) {
+    COpenCatalogue cat(kSchema + "CREATE INDEX CommonByOrder ON Common(DispOrder, ID DESC);"
+                       "CREATE INDEX TypeByOrder ON IlluminationType(DispOrder, ID DESC);" +
+                           Light(1, "'A'", 1, 2) + Light(2, "'B'", 1, 1) + Light(3, "'C'", 1, 2) +
+                           Light(4, "'D'", 1, 2) +
+                           "INSERT INTO IlluminationType VALUES (1, 1, '', 'Ring', '', 0, 2);"
+                           "INSERT INTO IlluminationType VALUES (2, 6, '', 'Bar', '', 0, 1);"
+                           "INSERT INTO IlluminationType VALUES (3, 8, '', 'Back', '', 0, 2);",
+                       kPassword);
+    LedArray lights;
+    std::vector<std::unique_ptr<CLedTypeData>> types;
+    EXPECT_TRUE(cat.db.LoadLedCommonTable(lights));
+    EXPECT_TRUE(cat.db.LoadIlluminationTypeTable(types));
+    EXPECT_EQ(Field(lights, &CLedData::ProductName), (Texts{L"B", L"A", L"C", L"D"}));
+    EXPECT_EQ(Field(types, &CLedTypeData::m_strTypeNameEN), (Texts{L"Bar", L"Ring", L"Back"}));
+    EXPECT_EQ(cat.messages.Count(), 0u);
+}
+
+// The catalogue's product names match without regard to case, as the
+// database engine the files were made for compares text.
+TEST(LoadLedCommonTable, ProductNameInAnotherCaseFindsItsRow) {
+    auto l = LoadLights(Light(1, "'qr-d80'", 1, 1) + Light(2, "'QB-100'", 6, 2) +
+                        "INSERT INTO Spec_DirectRing VALUES (1, 'QR-D80', 52, 92, 20, 25);"
+                        "INSERT INTO Spec_Bar VALUES (1, 'qb-100', 110, 26, 20, '100 x 16');"
+                        "INSERT INTO Spec_Bar VALUES (2, 'QB-100', 99, 99, 99, 'second');");
+    EXPECT_TRUE(l.messages.empty());
+    EXPECT_EQ(SpecNumbers(Find(l.rows, L"qr-d80")), (std::vector<double>{52, 92, 20, 25}));
+    // Of two rows that both match, the first stored one.
+    EXPECT_EQ(SpecNumbers(Find(l.rows, L"QB-100")), (std::vector<double>{110, 26, 20}));
+}
+
 // ---- types and colours -----------------------------------------------------
 
 TEST(LoadIlluminationTypeTable, CurrentTypesInDisplayOrderWithThreeNames) {

@@ -153,6 +153,23 @@ TEST_F(SampleCatalogues, ThinLensesAreCurrentAndConsistent) {
     EXPECT_EQ(suited, (Texts{L"QC-12M28", L"QC-16M28", L"QC-25M28", L"QC-35M28", L"QC-50M28"}));
 }
 
+// With its longest ring and the focus drawn out fully, each thin lens still
+// keeps the object in front of its front glass.
+TEST_F(SampleCatalogues, ThinLensesKeepAPositiveWorkingDistanceAtTheirLongestRing) {
+    for (const auto& name : kThinLenses) {
+        CCCTVData* lens = Lens(name);
+        ASSERT_NE(lens, nullptr);
+        tagLensCalcResult r;
+        r.PresetForSearch();
+        ASSERT_EQ(lens->Calc(11.0, lens->m_dMaxRingLength, kModeRing, r, 2.8, -1.0, 0.04,
+                             lens->m_dMaxDraw),
+                  kCalcOk)
+            << quorrel::ToUtf8(name);
+        EXPECT_GT(r.dWD[0], 0.0) << quorrel::ToUtf8(name) << " with " << lens->m_dMaxRingLength
+                                 << " mm of rings";
+    }
+}
+
 // 2/3" sensor (8.8 mm wide), 100 mm horizontal field of view: beta = 0.088.
 TEST_F(SampleCatalogues, TwoThirdsInchSensorAndHundredMillimetreField) {
     const CCCTVCCDData* sensor = Sensor(L"2/3\"");
@@ -247,8 +264,10 @@ TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
             EXPECT_NEAR(quorrel::ParseLeadingNumber(text), std::fabs(lens->Pmag),
                         0.01 * std::fabs(lens->Pmag));
         }
-        // Catalogue optics: Feff = |m| / (2 NA), OI = WD + L + LB.
+        // Catalogue optics: Feff = |m| / (2 NA), OI = WD + L + LB, and the
+        // resolution 0.61 lambda / NA at 550 nm, or 850 nm for the NIR lens.
         EXPECT_NEAR(lens->Feff, std::fabs(lens->Pmag) / (2.0 * lens->NA), 0.05);
+        EXPECT_NEAR(lens->RS, 0.61 * (lens->SensorType == L"NIR" ? 0.85 : 0.55) / lens->NA, 0.05);
         EXPECT_NEAR(lens->OI, lens->WD + lens->L + lens->LB, 1e-9);
         EXPECT_GT(lens->CCDLimit, 0.0);
         EXPECT_GT(lens->EFDI, 0.0);
@@ -283,6 +302,9 @@ TEST_F(SampleCatalogues, EveryIlluminationTypeHasLightsWithGeometryAndAGrowingFi
         EXPECT_TRUE(led->ControlMethod == L"CC" || led->ControlMethod == L"CV");
         EXPECT_FALSE(led->Controller.empty());
         EXPECT_GT(SpecNumbers(led.get()).at(2), 0.0);  // height or thickness
+        if (dynamic_cast<const CLedData_DirectRing*>(led.get()) ||
+            dynamic_cast<const CLedData_LowAngleRing*>(led.get()))
+            EXPECT_GT(SpecNumbers(led.get()).at(3), 0.0);  // lighting angle
         if (led->Type == 8) continue;
         EXPECT_GT(led->WD_H_b, 1e-9);
         EXPECT_LT(led->MinWD, led->MaxWD);
@@ -294,6 +316,42 @@ TEST_F(SampleCatalogues, EveryIlluminationTypeHasLightsWithGeometryAndAGrowingFi
               (std::vector<double>{40, 76, 19, 28}));
     EXPECT_TRUE(std::any_of(lights.begin(), lights.end(), [](const auto& l) { return l->MTO; }));
     EXPECT_EQ(FindBy(lights, &CLedData::ProductName, std::wstring(L"QR-D40")), nullptr);
+}
+
+// A rectangular field's diagonal is the hypotenuse of its sides wherever the
+// light can be used; round fields (rings, domes, round windows) have none.
+TEST_F(SampleCatalogues, RectangularLightsHaveTheDiagonalOfTheirTwoSides) {
+    int rectangular = 0;
+    for (const auto& led : lights) {
+        const auto* coaxial = dynamic_cast<const CLedData_SimCoaxial*>(led.get());
+        if (led->Type != 6 && led->Type != 8 && !(coaxial && coaxial->WindowForm != 0)) continue;
+        ++rectangular;
+        double worst = 0.0;  // largest relative deviation over the range
+        for (int step = 0; step <= 20; ++step) {
+            const double wd = led->MinWD + (led->MaxWD - led->MinWD) * step / 20.0;
+            const double sides = std::hypot(led->CoefH().At(wd), led->CoefV().At(wd));
+            worst = std::max(worst, std::fabs(led->CoefD().At(wd) / sides - 1.0));
+        }
+        EXPECT_LE(worst, 0.02) << quorrel::ToUtf8(led->ProductName);
+    }
+    EXPECT_EQ(rectangular, 10);  // four bars, four back lights, two rectangular windows
+}
+
+// Each light runs on a controller of its own control method that can give
+// its rated current.
+TEST_F(SampleCatalogues, EveryLightIsWithinItsControllersRating) {
+    const std::map<std::wstring, std::pair<std::wstring, double>> controllers = {
+        {L"QP-CV24-2", {L"CV", 1.0}},  {L"QP-CC35-4", {L"CC", 0.35}},
+        {L"QP-CC50-4", {L"CC", 0.5}},  {L"QP-CC70-4", {L"CC", 0.7}},
+        {L"QP-CC100-2", {L"CC", 1.0}},
+    };
+    for (const auto& led : lights) {
+        SCOPED_TRACE(quorrel::ToUtf8(led->ProductName + L" on " + led->Controller));
+        const auto it = controllers.find(led->Controller);
+        ASSERT_NE(it, controllers.end());
+        EXPECT_EQ(led->ControlMethod, it->second.first);
+        EXPECT_LE(led->MaxRatedCurrent, it->second.second);
+    }
 }
 
 TEST_F(SampleCatalogues, LensOfAHundredMillimetreFieldFindsRingsBarsAndBackLights) {

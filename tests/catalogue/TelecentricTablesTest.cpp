@@ -114,6 +114,28 @@ TEST(TKLLensTable, SkipsDiscontinuedRowsAndFollowsIdUpwards) {
     EXPECT_EQ(Field(l.rows, &CTKLData::Type), (Texts{L"A-10", L"F-15", L"C-30"}));
 }
 
+// The files' ID need not be a key. Rows of equal ID keep the order in which
+// they are stored, though the indexes hand them out the other way round.
+TEST(TKLTables, RowsOfEqualIdKeepTheirStorageOrder) {
+    std::string schema = kSchema;
+    for (const std::string table : {"LENS (", "LENS_EXTRA ("}) {
+        const std::string key = table + "ID INTEGER PRIMARY KEY";
+        schema.replace(schema.find(key), key.size(), table + "ID INTEGER");
+    }
+    COpenCatalogue cat(schema + "CREATE INDEX LensById ON LENS(ID, Type DESC);"
+                       "CREATE INDEX ExtraById ON LENS_EXTRA(ID, LENS_Type);" +
+                       NamedLensRow(2, "'A-2'") + NamedLensRow(1, "'B-1'") + NamedLensRow(2, "'C-2'") +
+                       NamedLensRow(2, "'D-2'") + ExtraRow(1, "'A-1'", "'--'") + ExtraRow(2, "'B-2'", "'--'") +
+                       ExtraRow(1, "'C-1'", "'--'") + ExtraRow(2, "'D-2'", "'--'"));
+    std::vector<std::unique_ptr<CTKLData>> lenses;
+    std::vector<std::unique_ptr<CTKLExtraData>> extras;
+    EXPECT_TRUE(cat.db.LoadTKLLensTable(lenses));
+    EXPECT_TRUE(cat.db.LoadTKLExtraTable(extras));
+    EXPECT_EQ(Field(lenses, &CTKLData::Type), (Texts{L"B-1", L"A-2", L"C-2", L"D-2"}));
+    EXPECT_EQ(Field(extras, &CTKLExtraData::LENS_Type), (Texts{L"B-2", L"D-2", L"A-1", L"C-1"}));
+    EXPECT_EQ(cat.messages.Count(), 0u);
+}
+
 TEST(TKLLensTable, NullColumnsReadAsEmptyAndZero) {
     auto l = LoadLenses(NamedLensRow(1, "'X-1'"));
     ASSERT_EQ(l.rows.size(), 1u);

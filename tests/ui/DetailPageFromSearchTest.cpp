@@ -88,12 +88,14 @@ TEST_F(DetailPageFromSearch, ResultRowOpensItsLensOnTheDetailPageReadyToRecalcul
 }
 
 TEST_F(DetailPageFromSearch, SixteenResultRowsMakeAOnePageReportAndSeventeenTwo) {
-    ASSERT_EQ(RunSearch(L"2/3\"", 4, L"30"), 16);  // working distance 30 mm
+    // 1" sensor (diagonal 16 mm): a 20 mm diagonal field (0.8x) finds 16
+    // lenses, a working distance of 65 mm 17.
+    ASSERT_EQ(RunSearch(L"1\"", 2, L"20"), 16);
     DoubleClickRow(0);
     ASSERT_TRUE(Page().IsShown());
     EXPECT_EQ(m_window->Doc().m_nPrintPages, 1);
 
-    ASSERT_EQ(RunSearch(L"2/3\"", 2, L"10"), 17);  // diagonal field of view 10 mm
+    ASSERT_EQ(RunSearch(L"1\"", 4, L"65"), 17);
     DoubleClickRow(16);
     ASSERT_TRUE(Page().IsShown());
     EXPECT_EQ(m_window->Doc().m_nPrintPages, 2);

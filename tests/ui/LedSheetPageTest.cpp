@@ -110,10 +110,10 @@ TEST_F(LedSheetPage, CalculatesTheAreasForAWorkingDistanceAndTheWorkingDistanceF
     // QB-100 is a bar light: each axis has its own quadratic b WD^2 + c WD + d.
     // At WD 100, by hand:
     //   H: 0.0005 * 100^2 + 0.4 * 100 + 100 = 5 + 40 + 100 = 145
-    //   V: 0.0008 * 100^2 + 0.6 * 100 + 16  = 8 + 60 + 16  = 84
-    //   D: 0.0006 * 100^2 + 0.5 * 100 + 101 = 6 + 50 + 101 = 157
+    //   V: 0.0005 * 100^2 + 0.4 * 100 + 16  = 5 + 40 + 16  = 61
+    //   D: 0.00085 * 100^2 + 0.48 * 100 + 101 = 8.5 + 48 + 101 = 157.5
     // and each of these areas is lit at WD 100 again.
-    const Texts bar = {L"100.0", L"145.0", L"84.0", L"157.0"};
+    const Texts bar = {L"100.0", L"145.0", L"61.0", L"157.5"};
     // QR-D50 is a ring: one round field, 0.0008 * 50^2 + 0.9 * 50 + 40 = 87 at
     // WD 50. A lens 200 mm away whose 20 x 15 mm field passes the ring's 30 mm
     // hole changes nothing.
@@ -127,7 +127,7 @@ TEST_F(LedSheetPage, CalculatesTheAreasForAWorkingDistanceAndTheWorkingDistanceF
         Texts shown;
     } cases[] = {
         {L"QB-100", kNoLens, 0, L"100", bar}, {L"QB-100", kNoLens, 1, L"145", bar},
-        {L"QB-100", kNoLens, 2, L"84", bar},  {L"QB-100", kNoLens, 3, L"157", bar},
+        {L"QB-100", kNoLens, 2, L"61", bar},  {L"QB-100", kNoLens, 3, L"157.5", bar},
         {L"QR-D50", kNoLens, 0, L"50", ring}, {L"QR-D50", lens, 0, L"50", ring},
         {L"QR-D50", lens, 1, L"87", ring},
     };

@@ -110,7 +110,7 @@ TEST_F(ReportSameNamedLenses, LaterLensOfTheNameSuppliesTheFocusScale) {
 }
 
 TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {
-    ASSERT_GE(SearchAndOpen(L"2/3\"", 2, L"10", L"QH-25M18"), 0);  // diagonal 10 mm: 17 rows
+    ASSERT_GE(SearchAndOpen(L"2/3\"", 2, L"10.2", L"QH-25M18"), 0);  // diagonal 10.2 mm: 21 rows
     CalculateFrom(Dlg::kWDBox, Dlg::kWD, L"100");
     ASSERT_EQ(m_window->Doc().m_nPrintPages, 2);
 
@@ -120,7 +120,10 @@ TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {
     const std::string page1 = PdfText(pdf, 1, 1);
     const std::string page2 = PdfText(pdf, 2, 2);
     ASSERT_NE(page1.find("Quorrel"), std::string::npos) << "pdftotext (poppler-utils) installed?";
-    EXPECT_TRUE(std::regex_search(page1, std::regex("QF-25M14 +25\\.00 +10\\.0\\(11\\.0-9\\.8\\) +1\\.10")))
+    // QF-25M14 at beta 11 / 10.2 = 1.078: E = 26.96 mm beyond its 3 mm draw
+    // takes the 24 mm ring (draw 2.96); its ends 24 / 25 and 27 / 25 give
+    // 0.96 to 1.08 and fields of 11.5 to 10.2 mm.
+    EXPECT_TRUE(std::regex_search(page1, std::regex("QF-25M14 +24\\.00 +10\\.2\\(11\\.5-10\\.2\\) +1\\.08")))
         << page1;
     const std::string footer = "*All values are design value (Reference).";
     EXPECT_EQ(page1.find(footer), std::string::npos);
