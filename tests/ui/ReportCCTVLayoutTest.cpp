@@ -189,7 +189,8 @@ TEST(CCTVReportLayout, TenModelsPrintNoFocusScaleOrWarnings) {
     EXPECT_EQ(pictures[0].pictureId, kLensSetupPng);
     EXPECT_EQ(pictures[0].rect, (ReportRect{260, -1330, 1770, -1920})) << "hangs down from P = B - 560";
 
-    const tagReportCall* warning = Draw(Input(1)).FindText(L"mount warning");
+    const CRecordingReportDC warned = Draw(Input(1));
+    const tagReportCall* warning = warned.FindText(L"mount warning");
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->rect.top, -770 - 410);
     EXPECT_EQ(warning->textColour, quorrel::kReportRed);
