@@ -2,7 +2,7 @@
 // factory, calculated in every mode.
 //
 // Input lines:
-//   1  ParamType SpecialFalg DrawoutDirection PixelSize
+//   1  ParamType SpecialFlag DrawoutDirection PixelSize
 //   2  the Parameter text
 //   3  the Fno list
 //   4-6 one calculation set a line:
