@@ -6,7 +6,7 @@
 
 namespace quorrel::test {
 
-const tagReportCall* CRecordingReportDC::FindText(const std::wstring& text) const {
+const tagReportCall* CRecordingReportDC::FindText(const std::wstring& text) const& {
     for (const tagReportCall& c : calls)
         if ((c.kind == tagReportCall::kText || c.kind == tagReportCall::kTextOut) && c.text == text) return &c;
     return nullptr;

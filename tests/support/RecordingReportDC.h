@@ -49,7 +49,9 @@ public:
     std::vector<tagReportCall> calls;
 
     // The first text call (DrawText or TextOut) showing exactly `text`.
-    const tagReportCall* FindText(const std::wstring& text) const;
+    const tagReportCall* FindText(const std::wstring& text) const&;
+    // The call points into the recording, so a temporary one cannot answer.
+    const tagReportCall* FindText(const std::wstring& text) const&& = delete;
     // The top of that text's rectangle; INT_MIN without such a text.
     int TextTop(const std::wstring& text) const;
     // Every text drawn, in drawing order.
