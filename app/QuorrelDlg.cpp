@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <wx/notebook.h>
+#include <wx/statbmp.h>
 
 #include "catalogue/CCCTVCCDData.h"
 #include "catalogue/CCatalogDatabase.h"
@@ -321,6 +322,9 @@ void CQuorrelDlg::ClearAllPages() {
     m_dlgCCTVSelect.ClearAll();
     m_dlgDetailCalc.ClearAll(1);
     m_dlgTklSelect.ClearAll();
+    // Tab 4 shows the search page's current lens each time it opens: with
+    // none left, it comes up empty, as after start-up.
+    m_dlgTklSelect.m_pCurrentLens = nullptr;
 
     CTKLSpecViewDlg& spec = m_dlgTKLSpec;
     spec.ComboSetCurSel(CTKLSpecViewDlg::kModelCombo, -1);
@@ -333,21 +337,33 @@ void CQuorrelDlg::ClearAllPages() {
     constexpr std::pair<int, int> kSpecRanges[] = {{5012, 5023}, {5113, 5118}, {5212, 5216}};
     for (const auto& [first, last] : kSpecRanges)
         for (int id = first; id <= last; ++id) spec.SetItemText(id, L"");
+    spec.m_pCurrentLens = nullptr;
 
     m_dlgLEDSelect.ClearAll();
+    // Likewise tab 7 shows the illumination search's current light with the
+    // lens values of its last search.
+    CLEDModelSelectionDlg& search = m_dlgLEDSelect;
+    search.m_pCurrentLight = nullptr;
+    search.m_dLastLensWD = search.m_dLastEffDiameter = -1.0;
+    search.m_dLastFovH = search.m_dLastFovV = search.m_dLastFovD = -1.0;
 
+    // The data sheet of tab 7 as after start-up: no name, figure, sheet or
+    // values, no calculation item, the lens edits empty and locked.
     CLedSpecViewDlg& light = m_dlgLedSpec;
+    light.SetItemText(CLedSpecViewDlg::kModelName, L"");
+    if (auto* figure = light.GetControlAs<wxStaticBitmap>(CLedSpecViewDlg::kFigure)) figure->SetBitmap(wxNullBitmap);
     for (int i = 0; i < CLedSpecViewDlg::kSheetRows; ++i) {
         light.SetItemText(CLedSpecViewDlg::kLabelFirst + i, L"");
-        light.SetItemText(CLedSpecViewDlg::kValueFirst + i, L"--");
+        light.SetItemText(CLedSpecViewDlg::kValueFirst + i, L"");
     }
-    light.SetItemText(CLedSpecViewDlg::kModelName, L"--");
     light.ComboSetCurSel(CLedSpecViewDlg::kItemCombo, -1);
+    light.SetItemText(CLedSpecViewDlg::kValue, L"");
     light.EnableItem(CLedSpecViewDlg::kCalculation, false);
     light.CheckItem(CLedSpecViewDlg::kLensSpec, false);
-    light.SetItemText(CLedSpecViewDlg::kLensWD, L"");
-    light.SetItemText(CLedSpecViewDlg::kEffDiameter, L"");
-    light.SetItemReadOnly(CLedSpecViewDlg::kEffDiameter, true);
-    light.SetItemReadOnly(CLedSpecViewDlg::kLensWD, true);
+    for (int id : {CLedSpecViewDlg::kEffDiameter, CLedSpecViewDlg::kLensWD, CLedSpecViewDlg::kFovH,
+                   CLedSpecViewDlg::kFovV}) {
+        light.SetItemText(id, L"");
+        light.SetItemReadOnly(id, true);
+    }
     light.m_pCurrentLight = nullptr;
 }

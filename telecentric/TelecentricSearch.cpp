@@ -17,9 +17,14 @@ namespace {
 constexpr double kBandLow = 0.74;
 constexpr double kBandHigh = 1.26;
 
-// A typed diagonal alone is split as a 4:3 sensor.
-constexpr double kWidthOfDiagonal = 4.0 / 5.0;
-constexpr double kHeightOfDiagonal = 3.0 / 5.0;
+// `parts` fifths of a typed diagonal, for splitting it as a 4:3 sensor:
+// (parts D) / 5, as the split is written, so that a diagonal of 82 gives
+// exactly 65.6 and 49.2 (4/5 of it would be 65.60000000000001). A diagonal
+// too large for the product is divided first.
+double FifthsOfDiagonal(int parts, double d) {
+    const double product = parts * d;
+    return std::isfinite(product) ? product / 5.0 : d / 5.0 * parts;
+}
 
 // The sensor of the plan; false with the refusal set when there is none.
 bool SettleSensor(const tagTklSearchInput& in, tagTklSearchPlan& plan) {
@@ -32,8 +37,8 @@ bool SettleSensor(const tagTklSearchInput& in, tagTklSearchPlan& plan) {
             plan.dV = typed.v;
             plan.nSensorEdits = kWriteDiagonal;
         } else {
-            plan.dH = kWidthOfDiagonal * typed.d;
-            plan.dV = kHeightOfDiagonal * typed.d;
+            plan.dH = FifthsOfDiagonal(4, typed.d);
+            plan.dV = FifthsOfDiagonal(3, typed.d);
             plan.nSensorEdits = kWriteSides;
         }
         plan.nSensorMask = kManualSensorMask;

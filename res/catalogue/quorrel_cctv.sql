@@ -11,7 +11,10 @@
 -- full draw the object still lies in front of the lens; about the focal
 -- length for the longer ones, which then reach about 1x.
 -- CCD.SpecialFlag: bit 0 area sensors, bit 1 line-scan sensors.
--- CCD.AreaFlag: bit 0 width and height meaningful, bit 1 diagonal meaningful.
+-- CCD.AreaFlag: the sizes the lens search goes by: bit 0 width and height,
+-- bit 1 the diagonal. A line-scan format is searched by its diagonal alone;
+-- its width is the line length and its height one pixel (2048 x 7 um:
+-- 14.336 mm x 0.007 mm), which the telecentric search divides by.
 
 CREATE TABLE LENS (
     ID INTEGER PRIMARY KEY,
@@ -52,7 +55,7 @@ INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, Disp
 INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, DispOrder) VALUES (12.8, 9.6, 16, '1"', 3, 1, 90);
 INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, DispOrder) VALUES (14.13, 10.35, 17.52, '1.1"', 3, 1, 100);
 INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, DispOrder) VALUES (17.3, 13, 21.64, '4/3"', 3, 1, 110);
-INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, DispOrder) VALUES (NULL, NULL, 14.34, 'I/F 14.3mm (2k x 7um line)', 2, 2, 120);
+INSERT INTO CCD (Horizontal, Vertical, Radial, Type, AreaFlag, SpecialFlag, DispOrder) VALUES (14.336, 0.007, 14.34, 'I/F 14.3mm (2k x 7um line)', 2, 2, 120);
 
 -- Thin-lens FA lenses: 2/3" series QF, 1" series QH, 1.1" compact series QC,
 -- then three discontinued predecessors.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
 
 #include "LedSpecValues.h"
 #include "catalogue/CCCTVCCDData.h"
@@ -17,6 +18,7 @@
 #include "telecentric/CTKLData.h"
 #include "telecentric/CTKLExtraData.h"
 #include "telecentric/TelecentricNames.h"
+#include "telecentric/TelecentricSearch.h"
 
 using namespace quorrel::test;
 using quorrel::CMessageRecorder;
@@ -98,15 +100,17 @@ TEST_F(SampleCatalogues, SensorFormatsInDisplayOrderWithTheirSizes) {
                      L"1/1.2\"", L"1\"", L"1.1\"", L"4/3\"", L"I/F 14.3mm (2k x 7um line)"}));
     for (const auto& s : sensors) {
         SCOPED_TRACE(quorrel::ToUtf8(s->m_strType));
-        if (s->m_nAreaFlag == 3) {  // area sensors: the diagonal agrees to 0.01 mm
-            EXPECT_NEAR(std::hypot(s->m_dHorizontal, s->m_dVertical), s->m_dRadial, 0.01);
-            EXPECT_EQ(s->m_nSpecialFlag, 1);
-        } else {
-            EXPECT_EQ(std::make_tuple(s->m_nAreaFlag, s->m_dHorizontal, s->m_dVertical,
-                                      s->m_nSpecialFlag),
-                      std::make_tuple(2, 0.0, 0.0, 2));
-        }
+        // Width and height are real and give the diagonal to 0.01 mm.
+        EXPECT_GT(s->m_dVertical, 0.0);
+        EXPECT_NEAR(std::hypot(s->m_dHorizontal, s->m_dVertical), s->m_dRadial, 0.01);
+        // Area sensors; a line-scan format is searched by its diagonal alone.
+        EXPECT_EQ(std::make_pair(s->m_nAreaFlag, s->m_nSpecialFlag),
+                  s->m_nAreaFlag == 3 ? std::make_pair(3, 1) : std::make_pair(2, 2));
     }
+    // 2048 pixels of 7 um in one row.
+    const CCCTVCCDData* line = Sensor(L"I/F 14.3mm (2k x 7um line)");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(std::make_pair(line->m_dHorizontal, line->m_dVertical), std::make_pair(14.336, 0.007));
     EXPECT_EQ(Sensor(L"2/3\"")->m_dHorizontal, 8.8);
     EXPECT_EQ(Sensor(L"1/2\"")->m_dHorizontal, 6.4);
     EXPECT_EQ(Sensor(L"1\"")->m_dRadial, 16.0);
@@ -280,6 +284,25 @@ TEST_F(SampleCatalogues, TelecentricLensesWithOneExtraRecordEach) {
         ASSERT_NE(lens, nullptr);
         EXPECT_NE(lens->Kind, L"GUX");
         EXPECT_NE(lens->L - lens->HoldC - lens->Mount, 0.0);
+    }
+}
+
+// Each current telecentric lens is listed by a search at its own
+// magnification with one of the catalogue's sensor formats.
+TEST_F(SampleCatalogues, EveryTelecentricLensIsFoundWithACatalogueSensor) {
+    std::vector<CTKLData*> all;
+    for (const auto& lens : tkl) all.push_back(lens.get());
+    for (const auto& lens : tkl) {
+        bool listed = false;
+        for (const auto& sensor : sensors) {
+            const tkl_search::tagTklSearchPlan plan =
+                tkl_search::PlanSearch({false, 0, 0, 0, sensor.get(), tkl_search::kMagnification, std::fabs(lens->Pmag)});
+            std::vector<tkl_search::tagTklSearchRow> rows;
+            if (plan.nMessage == 0)
+                tkl_search::SearchTelecentric(all, plan.Magnification(), plan.dD, plan.dV, plan.dH, plan.nSensorMask, rows);
+            for (const auto& row : rows) listed |= row.cells[tkl_search::kColModel] == lens->Type;
+        }
+        EXPECT_TRUE(listed) << quorrel::ToUtf8(lens->Type);
     }
 }
 

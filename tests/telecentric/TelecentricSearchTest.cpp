@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/CCCTVCCDData.h"
+#include "platform/Numbers.h"
 #include "platform/Text.h"
 #include "telecentric/CTKLData.h"
 #include "telecentric/TelecentricSearch.h"
@@ -42,6 +43,36 @@ TEST(TelecentricPlan, SensorWithoutWidthOrHeightGivesNoMagnificationOnAnyRoad) {
     // The checks before it come first.
     EXPECT_EQ(PlanSearch({false, 0, 0, 0, &line, kNoQuantity, 10.0}).nMessage, kMsgMarkCheckBox);
     EXPECT_EQ(PlanSearch({false, 0, 0, 0, &line, kVerticalFov, 1e-9}).nMessage, kMsgValueNotZero);
+}
+
+TEST(TelecentricPlan, TypedDiagonalAloneIsSplitAsFourFifthsAndThreeFifths) {
+    // H = (4 D) / 5 and V = (3 D) / 5: for D = 82 exactly the doubles of 65.6
+    // and 49.2, so a horizontal field of 0.1 gives the vertical 0.075(...02),
+    // shown "0.08".
+    struct Case {
+        double d;
+        int quantity;
+        double value;
+        double h, v;
+        const wchar_t* otherFov;  // the field of view the page writes
+    };
+    const Case cases[] = {{10.0, kVerticalFov, 12.0, 8.0, 6.0, L"16.00"},
+                          {82.0, kHorizontalFov, 0.1, 65.6, 49.2, L"0.08"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.d);
+        const tagTklSearchPlan plan = PlanSearch({true, 0, 0, c.d, nullptr, c.quantity, c.value});
+        ASSERT_EQ(plan.nMessage, 0);
+        EXPECT_EQ(plan.nSensorEdits, kWriteSides);
+        EXPECT_EQ(plan.dH, c.h);
+        EXPECT_EQ(plan.dV, c.v);
+        EXPECT_EQ(plan.dD, c.d);
+        const int other = c.quantity == kVerticalFov ? kHorizontalFov : kVerticalFov;
+        EXPECT_EQ(quorrel::FormatFixed(plan.dQuantities[other], 2), c.otherFov);
+    }
+    // A diagonal too large for 4 D still splits into finite sides.
+    const tagTklSearchPlan huge = PlanSearch({true, 0, 0, 1e308, nullptr, kVerticalFov, 1.0});
+    EXPECT_DOUBLE_EQ(huge.dH, 8e307);
+    EXPECT_DOUBLE_EQ(huge.dV, 6e307);
 }
 
 TEST(TelecentricPlan, SearchRunsWithTheUnroundedMagnification) {

@@ -189,9 +189,8 @@ TEST_F(TelecentricPages, RefusalsShowTheirMessagesAndNothingFoundEmptiesTheList)
     EXPECT_EQ(Column(S(), tkl_search::kColModel), before);
 
     // Refusals with 20001 leave no rows of an earlier search standing:
-    // nothing at 20x; a field of view so wide that m = 6.6e-12 is zero; a
-    // line-scan format without width and height, which gives no
-    // magnification at all.
+    // nothing at 20x; a field of view so wide that m = 6.6e-12 is zero; the
+    // 14.336 mm line over 100 mm, 0.14x, where no line-scan lens is.
     const auto notApplicable = [&](const std::wstring& sensor, int box, const std::wstring& value) {
         SCOPED_TRACE(quorrel::ToUtf8(sensor + L" " + value));
         Choose(S(), Search::kSensorCombo, L"2/3\"");
@@ -206,7 +205,7 @@ TEST_F(TelecentricPages, RefusalsShowTheirMessagesAndNothingFoundEmptiesTheList)
     notApplicable(L"2/3\"", kMagBox, L"20");
     notApplicable(L"2/3\"", kVFovBox, L"1000000000000");
     notApplicable(L"I/F 14.3mm (2k x 7um line)", kHFovBox, L"100");
-    EXPECT_EQ(Item(Search::kFovV), L"") << "nothing divided, nothing written";
+    EXPECT_EQ((Texts{Item(Search::kFovV), Item(Search::kMagnification)}), (Texts{L"0.05", L"0.14"}));
 }
 
 TEST_F(TelecentricPages, DoubleClickOpensTheDataSheetAndSelectIlluminationCarriesTheLensOver) {
