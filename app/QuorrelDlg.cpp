@@ -347,14 +347,14 @@ void CQuorrelDlg::ClearAllPages() {
     search.m_dLastLensWD = search.m_dLastEffDiameter = -1.0;
     search.m_dLastFovH = search.m_dLastFovV = search.m_dLastFovD = -1.0;
 
-    // The data sheet of tab 7 as after start-up: no name, figure, sheet or
-    // values, no calculation item, the lens edits empty and locked.
+    // The data sheet of tab 7: "--" for the name and every value, no
+    // labels, figure or calculation item, the lens edits empty and locked.
     CLedSpecViewDlg& light = m_dlgLedSpec;
-    light.SetItemText(CLedSpecViewDlg::kModelName, L"");
+    light.SetItemText(CLedSpecViewDlg::kModelName, L"--");
     if (auto* figure = light.GetControlAs<wxStaticBitmap>(CLedSpecViewDlg::kFigure)) figure->SetBitmap(wxNullBitmap);
     for (int i = 0; i < CLedSpecViewDlg::kSheetRows; ++i) {
         light.SetItemText(CLedSpecViewDlg::kLabelFirst + i, L"");
-        light.SetItemText(CLedSpecViewDlg::kValueFirst + i, L"");
+        light.SetItemText(CLedSpecViewDlg::kValueFirst + i, L"--");
     }
     light.ComboSetCurSel(CLedSpecViewDlg::kItemCombo, -1);
     light.SetItemText(CLedSpecViewDlg::kValue, L"");
