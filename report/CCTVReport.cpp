@@ -12,9 +12,11 @@
 namespace report {
 
 using quorrel::LoadString;
+using quorrel::ReportAlign;
 using quorrel::ReportBrush;
 using quorrel::ReportDC;
 using quorrel::ReportPoint;
+using quorrel::ReportRect;
 
 namespace {
 
@@ -30,6 +32,17 @@ constexpr int kFooterTextTop = -2760;
 // The focus scale: 320 units from x 480 (p = 320) to x 800 (p = 0).
 constexpr int kScaleLength = 320;
 constexpr int kScaleRight = 800;
+
+// What texts from the pages may not cross: the frame around the detail
+// block and its picture, and the x edges of the legend grid's number, label
+// and value cells in its left and right part.
+constexpr int kFrameLeft = 90;
+constexpr int kFrameRight = 1990;
+constexpr std::array<int, 4> kLeftGrid{90, 150, 420, 860};
+constexpr std::array<int, 4> kRightGrid{860, 920, 1190, 1590};
+constexpr tagTextRoom kLeftValueCell{kLeftGrid[2], kLeftGrid[3]};
+constexpr tagTextRoom kRightValueCell{kRightGrid[2], kRightGrid[3]};
+constexpr tagTextRoom kInsideFrame{kFrameLeft, kFrameRight};
 
 // Strings.
 constexpr int kStrSizeOfSensor = 20018;
@@ -89,19 +102,21 @@ int RoundWithin(double x, int limit) {
 void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal) {
     dc.SelectFont(fonts.f12);
     DrawTextAt(dc, HeadingText(kStrConditionsOfSelection), 110, -190);
-    DrawTextAt(dc, LoadString(kStrCamera), 160, -240);
-    DrawTextRightAt(dc, SearchSensorLabel(in), 660, -240);
+    // Values end at 660 and reach left no further than their row's label.
+    const ReportRect camera = DrawTextAt(dc, LoadString(kStrCamera), 160, -240);
+    DrawFittedText(dc, SearchSensorLabel(in), 660, -240, ReportAlign::kRight, {camera.right, 660});
     DrawTextAt(dc, LoadString(kStrSizeOfSensor), 710, -240);
 
     struct Row {
         int label, unit, y;
+        int labelRight = 160;  // where the label ends, once drawn
     };
     std::vector<Row> rows = {{diagonal ? kStrDiagonalFov : kStrHorizontalFov, kStrMm, -290}};
     if (!diagonal) rows.push_back({kStrVerticalFov, kStrMm, -340});
     rows.push_back({kStrMagnification, kStrX, -390});
     rows.push_back({kStrWD, kStrMm, -440});
-    for (const Row& r : rows) {
-        DrawTextAt(dc, LoadString(r.label), 160, r.y);
+    for (Row& r : rows) {
+        r.labelRight = DrawTextAt(dc, LoadString(r.label), 160, r.y).right;
         DrawTextAt(dc, LoadString(r.unit), 710, r.y);
     }
     dc.SelectPen(kThinPen);
@@ -117,7 +132,10 @@ void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRepo
     for (const Tick& t : kTicks) {
         if (!in.conditions[t.condition]) continue;
         dc.SelectPen(kThickPen);
-        DrawTextRightAt(dc, in.conditionValue, 660, t.y);
+        int labelRight = 160;  // no label on the row
+        for (const Row& r : rows)
+            if (r.y == t.y) labelRight = r.labelRight;
+        DrawFittedText(dc, in.conditionValue, 660, t.y, ReportAlign::kRight, {labelRight, 660});
         dc.MoveTo(110, t.y - 20);
         dc.LineTo(120, t.y - 30);
         dc.LineTo(150, t.y);
@@ -176,7 +194,8 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
     }
     for (int k = 0; k < n; ++k)
         for (size_t c = 0; c < columns.size(); ++c)
-            DrawTextCentredAt(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTops[k] - 10);
+            DrawFittedText(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTops[k] - 10, ReportAlign::kCentre,
+                           {edges[c], edges[c + 1]});
 }
 
 // Top of legend row r (1..6).
@@ -196,12 +215,12 @@ void DrawDetail(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportIn
 
     // Left column: label at 160, value and unit.
     DrawTextAt(dc, LoadString(kStrLens), 160, LegendRowTop(B, 1));
-    DrawTextCentredAt(dc, in.lens, 660, LegendRowTop(B, 1));
+    DrawFittedText(dc, in.lens, 660, LegendRowTop(B, 1), ReportAlign::kCentre, kLeftValueCell);
     DrawTextAt(dc, LoadString(kStrCamera), 160, LegendRowTop(B, 2));
-    DrawTextCentredAt(dc, DetailSensorLabel(in), 610, LegendRowTop(B, 2));
+    DrawFittedText(dc, DetailSensorLabel(in), 610, LegendRowTop(B, 2), ReportAlign::kCentre, kLeftValueCell);
     auto lengthRow = [&](int r, int label, const std::wstring& value) {
         DrawTextAt(dc, LoadString(label), 160, LegendRowTop(B, r));
-        DrawTextRightAt(dc, value, 610, LegendRowTop(B, r));
+        DrawFittedText(dc, value, 610, LegendRowTop(B, r), ReportAlign::kRight, kLeftValueCell);
         DrawTextAt(dc, L"mm", 660, LegendRowTop(B, r));
     };
     lengthRow(3, kStrCloseUpRing, in.ring);
@@ -227,7 +246,7 @@ void DrawDetail(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportIn
     for (int r = 1; r <= 5; ++r) {
         const Right& e = right[r - 1];
         DrawTextAt(dc, LoadString(e.label), 930, LegendRowTop(B, r));
-        DrawTextRightAt(dc, e.value, 1410, LegendRowTop(B, r));
+        DrawFittedText(dc, e.value, 1410, LegendRowTop(B, r), ReportAlign::kRight, kRightValueCell);
         if (*e.unit) DrawTextAt(dc, e.unit, 1510, LegendRowTop(B, r));
     }
     DrawTextAt(dc, L"Permissible Circle of Confusion : 0.04mm", 930, LegendRowTop(B, 6));
@@ -243,9 +262,9 @@ void DrawFocusScale(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRepo
 
     dc.SelectFont(fonts.f8);
     dc.SetTextColour(quorrel::kReportRed);
-    DrawTextAt(dc, in.warnings[0], 130, B - 370);
-    DrawTextAt(dc, in.warnings[1], 130, B - 410);
-    DrawTextAt(dc, in.warnings[2], 130, B - 450);
+    DrawFittedText(dc, in.warnings[0], 130, B - 370, ReportAlign::kLeft, kInsideFrame);
+    DrawFittedText(dc, in.warnings[1], 130, B - 410, ReportAlign::kLeft, kInsideFrame);
+    DrawFittedText(dc, in.warnings[2], 130, B - 450, ReportAlign::kLeft, kInsideFrame);
     dc.SetTextColour(quorrel::kReportBlack);
 
     const int p = FocusMarkerOffset(in.hasLens, in.maxDraw, in.drawoutDirection,
@@ -257,15 +276,14 @@ void DrawFocusScale(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRepo
 void DrawLegendGrid(ReportDC& dc, int B) {
     dc.SelectPen(kThinPen);
     dc.SelectBrush(ReportBrush::Hollow());
-    dc.Rectangle(90, B - 60, 1990, B - 1160);
-    auto grid = [&](std::initializer_list<int> edges, int rows) {
-        const std::vector<int> x(edges);
+    dc.Rectangle(kFrameLeft, B - 60, kFrameRight, B - kDetailHeight);
+    auto grid = [&](const std::array<int, 4>& x, int rows) {
         for (int r = 1; r <= rows; ++r)
             for (size_t c = 0; c + 1 < x.size(); ++c)
                 dc.Rectangle(x[c], B - 60 - 50 * (r - 1), x[c + 1], B - 110 - 50 * (r - 1));
     };
-    grid({90, 150, 420, 860}, 6);
-    grid({860, 920, 1190, 1590}, 5);
+    grid(kLeftGrid, 6);
+    grid(kRightGrid, 5);
 }
 
 void DrawPicture(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal, int B) {
@@ -288,18 +306,29 @@ void DrawPicture(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportI
     dc.Polygon({{240, P - 430}, {260, P - 420}, {260, P - 440}});
     dc.Polygon({{330, P - 430}, {310, P - 420}, {310, P - 440}});
 
+    // Each callout reaches right no further than the next one on its line
+    // (the lines of "11" and "8" overlap) or the frame.
+    struct Callout {
+        std::wstring text;
+        int x, y, right;
+    };
+    const Callout callouts[] = {
+        {L"1:  " + in.lens, 960, P + 50, 1460},
+        {L"2: " + DetailSensorLabel(in) + L" " + LoadString(kStrSizeOfSensor), 1460, P + 50, kFrameRight},
+        {L"7:  " + in.magnification + L" x", 410, P + 50, 960},
+        {L"3:  " + in.ring + L" mm", 1310, P - 350, kFrameRight},
+        {LoadString(kStrFnoInfinity) + L": " + in.fno, 910, P - 350, 1310},
+        {L"11:  " + in.dof, 210, P - 380, 410},
+        {L"8:  " + in.wd + L" mm", 410, P - 400, kFrameRight},
+        {L"9:  " + in.objectToImage + L" mm", 910, P - 520, kFrameRight},
+    };
     dc.SelectFont(fonts.f9);
-    DrawTextAt(dc, L"1:  " + in.lens, 960, P + 50);
-    DrawTextAt(dc, L"2: " + DetailSensorLabel(in) + L" " + LoadString(kStrSizeOfSensor), 1460, P + 50);
-    DrawTextAt(dc, L"7:  " + in.magnification + L" x", 410, P + 50);
-    DrawTextAt(dc, L"3:  " + in.ring + L" mm", 1310, P - 350);
-    DrawTextAt(dc, LoadString(kStrFnoInfinity) + L": " + in.fno, 910, P - 350);
-    DrawTextAt(dc, L"11:  " + in.dof, 210, P - 380);
-    DrawTextAt(dc, L"8:  " + in.wd + L" mm", 410, P - 400);
-    DrawTextAt(dc, L"9:  " + in.objectToImage + L" mm", 910, P - 520);
+    for (const Callout& c : callouts) DrawFittedText(dc, c.text, c.x, c.y, ReportAlign::kLeft, {c.x, c.right});
 
+    // Runs down beside the vertical dimension line, to the frame's bottom.
     dc.SelectFont(fonts.rotated);
-    dc.TextOut(160, P - 250, diagonal ? L"5:  " + in.fovD + L" mm" : L"6:  " + in.fovV + L" mm");
+    TextOutFitted(dc, 160, P - 250, diagonal ? L"5:  " + in.fovD + L" mm" : L"6:  " + in.fovV + L" mm",
+                  B - kDetailHeight);
 }
 
 }  // namespace

@@ -28,30 +28,99 @@ tagReportFonts MakeReportFonts(const std::wstring& language) {
     return {font(8, 7), font(9, 8), font(12, 10), font(14, 12), font(18, 16), font(9, 8, kDownwardEscapement)};
 }
 
+int FontPoints(int height) {
+    const int units = height < 0 ? -height : height;
+    return (units * 72 + 127) / 254;
+}
+
 namespace {
 
-// Measures the text and draws it into the measured rectangle, moved so that
-// its top lies at y and its left edge, right edge or middle (by `align`) at x.
-void DrawPlaced(ReportDC& dc, const std::wstring& text, int x, int y, ReportAlign align) {
-    const ReportSize size = dc.MeasureText(text);
+// The rectangle of a text of `size` placed at (x, y): its top at y and its
+// left edge, right edge or middle (by `align`) at x.
+ReportRect Placed(const ReportSize& size, int x, int y, ReportAlign align) {
     int left = x;
     if (align == ReportAlign::kRight) left = x - size.cx;
     if (align == ReportAlign::kCentre) left = x - size.cx / 2;
-    dc.DrawText(text, ReportRect{left, y, left + size.cx, y - size.cy}, align);
+    return ReportRect{left, y, left + size.cx, y - size.cy};
+}
+
+// Measures the text and draws it into the measured rectangle placed at (x, y).
+ReportRect DrawPlaced(ReportDC& dc, const std::wstring& text, int x, int y, ReportAlign align) {
+    const ReportRect rect = Placed(dc.MeasureText(text), x, y, align);
+    dc.DrawText(text, rect, align);
+    return rect;
+}
+
+// The text as it will be drawn and its size in the font left selected.
+struct tagFitted {
+    std::wstring text;
+    ReportSize size;
+    bool fits = false;
+};
+
+// The text in the DC's font when `fits` accepts its size; else in the
+// largest smaller size down to kMinTextPoints that it accepts; else the
+// longest beginning of it with the cut mark, at kMinTextPoints. The font of
+// the answer is left selected. A text that fits as it is costs one
+// measurement, as the plain placement does.
+template <typename Fits>
+tagFitted Fit(ReportDC& dc, const std::wstring& text, const Fits& fits) {
+    ReportSize size = dc.MeasureText(text);
+    if (fits(size)) return {text, size, true};
+
+    ReportFont font = dc.GetFont();
+    const int points = FontPoints(font.height);
+    for (int p = points - 1; p >= kMinTextPoints; --p) {
+        font.height = FontHeight(p);
+        dc.SelectFont(font);
+        size = dc.MeasureText(text);
+        if (fits(size)) return {text, size, true};
+    }
+    // Cut short at the smallest size (or the font's own, were it smaller).
+    for (size_t n = text.size(); n-- > 0;) {
+        std::wstring cut = text.substr(0, n);
+        while (!cut.empty() && cut.back() == L' ') cut.pop_back();
+        cut += kCutMark;
+        size = dc.MeasureText(cut);
+        if (fits(size)) return {cut, size, true};
+    }
+    return {L"", ReportSize{0, dc.MeasureText(L"").cy}, false};
 }
 
 }  // namespace
 
-void DrawTextAt(ReportDC& dc, const std::wstring& text, int x, int y) {
-    DrawPlaced(dc, text, x, y, ReportAlign::kLeft);
+ReportRect DrawTextAt(ReportDC& dc, const std::wstring& text, int x, int y) {
+    return DrawPlaced(dc, text, x, y, ReportAlign::kLeft);
 }
 
-void DrawTextRightAt(ReportDC& dc, const std::wstring& text, int x, int y) {
-    DrawPlaced(dc, text, x, y, ReportAlign::kRight);
+ReportRect DrawTextRightAt(ReportDC& dc, const std::wstring& text, int x, int y) {
+    return DrawPlaced(dc, text, x, y, ReportAlign::kRight);
 }
 
-void DrawTextCentredAt(ReportDC& dc, const std::wstring& text, int cx, int y) {
-    DrawPlaced(dc, text, cx, y, ReportAlign::kCentre);
+ReportRect DrawTextCentredAt(ReportDC& dc, const std::wstring& text, int cx, int y) {
+    return DrawPlaced(dc, text, cx, y, ReportAlign::kCentre);
+}
+
+ReportRect DrawFittedText(ReportDC& dc, const std::wstring& text, int x, int y, ReportAlign align,
+                          const tagTextRoom& room) {
+    const ReportFont font = dc.GetFont();
+    const tagFitted fitted = Fit(dc, text, [&](const ReportSize& size) {
+        const ReportRect rect = Placed(size, x, y, align);
+        return (align == ReportAlign::kLeft || rect.left >= room.left + kTextInset) &&
+               (align == ReportAlign::kRight || rect.right <= room.right - kTextInset);
+    });
+    const ReportRect rect = Placed(fitted.size, x, y, align);
+    if (fitted.fits) dc.DrawText(fitted.text, rect, align);
+    if (!(dc.GetFont() == font)) dc.SelectFont(font);
+    return rect;
+}
+
+void TextOutFitted(ReportDC& dc, int x, int y, const std::wstring& text, int bottom) {
+    const ReportFont font = dc.GetFont();
+    const tagFitted fitted =
+        Fit(dc, text, [&](const ReportSize& size) { return y - size.cx >= bottom + kTextInset; });
+    if (fitted.fits) dc.TextOut(x, y, fitted.text);
+    if (!(dc.GetFont() == font)) dc.SelectFont(font);
 }
 
 std::wstring HeadingText(int stringId) { return L"\u25A0" + quorrel::LoadString(stringId); }

@@ -50,13 +50,47 @@ tagReportFonts MakeReportFonts(const std::wstring& language);
 inline const quorrel::ReportPen kThinPen{1, quorrel::kReportBlack};
 inline const quorrel::ReportPen kThickPen{7, quorrel::kReportBlack};
 
+// The font size of a character height made by FontHeight.
+int FontPoints(int height);
+
 // Text with the top-left corner of its measured rectangle at (x, y).
-void DrawTextAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
+// Each placement returns the rectangle it drew into.
+quorrel::ReportRect DrawTextAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
 // Text with the top-right corner at (x, y): it ends at x whatever its length.
-void DrawTextRightAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
+quorrel::ReportRect DrawTextRightAt(quorrel::ReportDC& dc, const std::wstring& text, int x, int y);
 // Table cell text centred on column centre cx, its top at y; the left edge is
 // cx minus half the width, the halving truncated toward zero.
-void DrawTextCentredAt(quorrel::ReportDC& dc, const std::wstring& text, int cx, int y);
+quorrel::ReportRect DrawTextCentredAt(quorrel::ReportDC& dc, const std::wstring& text, int cx, int y);
+
+// Texts that come from the catalogue or the pages (names, values, cells,
+// callouts) are fitted into the room the layout leaves them: a text that
+// would reach into its neighbour, past a cell edge or out of the frame is
+// drawn a point smaller at a time down to kMinTextPoints, and at that size
+// cut short with kCutMark until it fits. It keeps its anchor: a right-aligned
+// text still ends at its x, a centred one stays centred, and its top stays.
+// A text that fits is drawn exactly as the plain placement draws it.
+inline constexpr int kMinTextPoints = 6;
+inline constexpr wchar_t kCutMark[] = L"...";
+// A fitted text keeps this far inside its room, as the layout's own labels
+// sit 1 mm inside their cells.
+inline constexpr int kTextInset = 10;
+
+// What a text may not cross on its line (x). Only the sides a text grows
+// toward count: the right one for left-aligned text, the left one for
+// right-aligned text, both for centred text.
+struct tagTextRoom {
+    int left = 0;
+    int right = 0;
+};
+
+// DrawTextAt, DrawTextRightAt or DrawTextCentredAt (by `align`) fitted into
+// `room`; the DC's font is the same afterwards. Returns the rectangle drawn
+// into (of no width when not even the cut mark fits).
+quorrel::ReportRect DrawFittedText(quorrel::ReportDC& dc, const std::wstring& text, int x, int y,
+                                   quorrel::ReportAlign align, const tagTextRoom& room);
+// TextOut of a text in the downward-running font, from (x, y) down to no
+// lower than `bottom`.
+void TextOutFitted(quorrel::ReportDC& dc, int x, int y, const std::wstring& text, int bottom);
 
 // A section heading: "■" followed by string `stringId`.
 std::wstring HeadingText(int stringId);

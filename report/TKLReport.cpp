@@ -9,6 +9,7 @@
 namespace report {
 
 using quorrel::LoadString;
+using quorrel::ReportAlign;
 using quorrel::ReportBrush;
 using quorrel::ReportDC;
 
@@ -20,6 +21,11 @@ constexpr CReportFrame::tagTitleBand kBand{1910, 150};
 constexpr int kFirstRowTop = -630;  // below the header band
 constexpr int kTableLeft = 100;
 constexpr int kTableRight = 1950;
+// Texts from the pages keep inside the frame of the table and the
+// specification block.
+constexpr tagTextRoom kInsideFrame{kTableLeft, kTableRight};
+// The left edge of the "Not Hold" swatch beside the holding figure.
+constexpr int kSwatchLeft = 1500;
 
 // Strings.
 constexpr int kStrVerticalFov = 20019;
@@ -66,7 +72,7 @@ void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRepor
                         {kStrMagnification, in.magnification, -400}};
     for (const Row& r : rows) {
         DrawTextAt(dc, LoadString(r.label), 100, r.y);
-        DrawTextAt(dc, r.value, 600, r.y);
+        DrawFittedText(dc, r.value, 600, r.y, ReportAlign::kLeft, kInsideFrame);
     }
 }
 
@@ -114,14 +120,15 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRepo
     }
     for (int k = 0; k < n; ++k)
         for (size_t c = 0; c < std::size(kColumns); ++c)
-            DrawTextCentredAt(dc, in.rows[k][c], kColumns[c].cellCentre, rowTops[k] - 10);
+            DrawFittedText(dc, in.rows[k][c], kColumns[c].cellCentre, rowTops[k] - 10, ReportAlign::kCentre,
+                           {kEdges[c], kEdges[c + 1]});
 }
 
 void DrawSpecification(ReportDC& dc, const tagReportFonts& fonts, const tagTKLReportInput& in, int B) {
     dc.SelectFont(fonts.f12);
-    DrawTextAt(dc, HeadingText(kStrSpecificationsOf), 100, B);
+    const int headingRight = DrawTextAt(dc, HeadingText(kStrSpecificationsOf), 100, B).right;
     dc.SelectFont(fonts.f14);
-    DrawTextCentredAt(dc, in.model, 750, B + 5);
+    DrawFittedText(dc, in.model, 750, B + 5, ReportAlign::kCentre, {headingRight, kTableRight});
 
     dc.SelectFont(fonts.f9);
     dc.SelectPen(kThinPen);
@@ -154,7 +161,7 @@ void DrawSpecification(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRe
             dc.Rectangle(p.middle, top, p.right, top - kRowHeight);
             DrawTextAt(dc, LoadString(e.label), p.label, textTop);
             if (*e.unit) DrawTextRightAt(dc, e.unit, p.unit, textTop);
-            DrawTextCentredAt(dc, e.value, p.value, textTop);
+            DrawFittedText(dc, e.value, p.value, textTop, ReportAlign::kCentre, {p.middle, p.right});
         }
     }
 }
@@ -163,28 +170,31 @@ void DrawSpecification(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRe
 void DrawFigures(ReportDC& dc, const tagReportFonts& fonts, const tagTKLReportInput& in, int Y0) {
     dc.StretchPicture(kBarrelFigurePng, 250, Y0, 1570, -580);
     dc.StretchPicture(kHoldFigurePng, 280, Y0 - 700, 1000, -580);
-    dc.StretchPicture(kNotHoldSwatchPng, 1500, Y0 - 1100, 100, -100);
+    dc.StretchPicture(kNotHoldSwatchPng, kSwatchLeft, Y0 - 1100, 100, -100);
 
     dc.SelectFont(fonts.f9);
     DrawTextAt(dc, L"Not Hold", 1630, Y0 - 1150);
+    // Each label's room: labels sharing a line split it halfway between
+    // their centres, "C" stops at the swatch, the rest reach the frame.
     struct Label {
         std::wstring text;
         int cx, top;
+        tagTextRoom room;
     };
     auto mm = [](const std::wstring& name, const std::wstring& value) { return name + L":" + value + L"mm"; };
     const Label labels[] = {
-        {mm(L"OD", in.figureOD), 510, Y0},
-        {mm(L"Lens Back", in.figureLensBack), 1400, Y0},
-        {mm(L"WD", in.figureWD), 510, Y0 - 370},
-        {mm(LoadString(kStrBarrelLength), in.barrelLength), 1050, Y0 - 370},
-        {mm(L"OI", in.oi), 950, Y0 - 500},
-        {mm(L"B", in.holdB), 550, Y0 - 690},
-        {mm(L"Hold Length", in.holdLength), 1000, Y0 - 720},
-        {mm(L"A", in.holdA), 550, Y0 - 750},
-        {mm(L"C", in.holdC), 700, Y0 - 1100},
-        {mm(L"D", in.holdD), 700, Y0 - 1200},
+        {mm(L"OD", in.figureOD), 510, Y0, {kTableLeft, 955}},
+        {mm(L"Lens Back", in.figureLensBack), 1400, Y0, {955, kTableRight}},
+        {mm(L"WD", in.figureWD), 510, Y0 - 370, {kTableLeft, 780}},
+        {mm(LoadString(kStrBarrelLength), in.barrelLength), 1050, Y0 - 370, {780, kTableRight}},
+        {mm(L"OI", in.oi), 950, Y0 - 500, kInsideFrame},
+        {mm(L"B", in.holdB), 550, Y0 - 690, {kTableLeft, 775}},
+        {mm(L"Hold Length", in.holdLength), 1000, Y0 - 720, {775, kTableRight}},
+        {mm(L"A", in.holdA), 550, Y0 - 750, {kTableLeft, 775}},
+        {mm(L"C", in.holdC), 700, Y0 - 1100, {kTableLeft, kSwatchLeft}},
+        {mm(L"D", in.holdD), 700, Y0 - 1200, kInsideFrame},
     };
-    for (const Label& l : labels) DrawTextCentredAt(dc, l.text, l.cx, l.top);
+    for (const Label& l : labels) DrawFittedText(dc, l.text, l.cx, l.top, ReportAlign::kCentre, l.room);
 }
 
 }  // namespace

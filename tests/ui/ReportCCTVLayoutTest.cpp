@@ -1,7 +1,8 @@
 // The non-telecentric report's layout, drawn on the recording surface from
 // page contents given directly: where the blocks go for 0, 16, 17 and 45
-// result rows, the diagonal layout, the focus marker, the fonts, and the
-// page breaks and footer on paper other than A4.
+// result rows, the diagonal layout, the focus marker, the fonts, the page
+// breaks and footer on paper other than A4, and long page texts fitted into
+// their rooms.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,13 +11,16 @@
 #include "report/CCTVReport.h"
 #include "report/ReportFrame.h"
 #include "support/RecordingReportDC.h"
+#include "support/ReportFit.h"
 
 using namespace report;
+using quorrel::ReportAlign;
 using quorrel::ReportBrush;
 using quorrel::ReportFont;
 using quorrel::ReportPoint;
 using quorrel::ReportRect;
 using quorrel::test::CRecordingReportDC;
+using quorrel::test::tagFitCase;
 using quorrel::test::tagReportCall;
 
 namespace {
@@ -49,6 +53,76 @@ CRecordingReportDC Draw(const tagCCTVReportInput& in, int page = 1, int h = kA4)
 }
 
 const std::wstring kFooter = L"*All values are design value (Reference). ";
+
+// The fault's report: a line sensor with a long catalogue name searched by
+// a diagonal field, long lens names and long values on the detail page.
+tagCCTVReportInput LongInput(const wchar_t* language) {
+    tagCCTVReportInput in = Input(2);
+    in.language = language;
+    in.sensorCombo = in.sensor = L"I/F 14.3mm (2k x 7um line)";
+    in.conditions = {false, false, true, false, false};
+    in.conditionValue = L"50.000000000000000000001";
+    in.lens = in.rows[0][0] = L"QF-25M14-LONG-CATALOGUE-NAME-2K";
+    in.rows[1][0] = L"QF-25M14-AN-EVEN-LONGER-CATALOGUE-NAME-4K";
+    in.rows[1][4] = L"43.79(12345.678-98765.432)";
+    in.fovD = L"43.79100000000001";
+    in.magnification = L"0.25100000000000000";
+    in.dof = L"12.3456789";
+    in.warnings = {std::wstring(150, L'w'), std::wstring(200, L'x'), L"focus warning"};
+    return in;
+}
+
+// The texts from the pages where the report anchors them, each with its
+// room: its neighbour, its cell, the frame (90 to 1990) or, for the
+// downward callout, the frame's bottom.
+std::vector<tagFitCase> PageTexts(const CRecordingReportDC& dc, const tagCCTVReportInput& in) {
+    const tagReportFonts f = MakeReportFonts(in.language);
+    const bool diagonal = IsDiagonalMode(in);
+    const int n = static_cast<int>(in.rows.size());
+    const int B = CCTVLayout(n, kA4).detailTop, P = B - 560;
+    constexpr ReportAlign L = ReportAlign::kLeft, R = ReportAlign::kRight, C = ReportAlign::kCentre;
+    // The end of the conditions label at the start of row y.
+    auto labelEnd = [&](int y) {
+        for (const tagReportCall& c : dc.calls)
+            if (c.kind == tagReportCall::kText && c.rect.left == 160 && c.rect.top == y) return c.rect.right;
+        return 160;
+    };
+    const int conditionY = in.conditions[kCondD] ? -290 : -440;  // diagonal field or working distance
+    std::vector<tagFitCase> cases = {
+        {in.sensorCombo, 660, -240, R, f.f12, labelEnd(-240), 660},
+        {in.conditionValue, 660, conditionY, R, f.f12, labelEnd(conditionY), 660},
+        {in.lens, 660, B - 70, C, f.f9, 420, 860},
+        {in.sensor, 610, B - 120, C, f.f9, 420, 860},
+        {in.ring, 610, B - 170, R, f.f9, 420, 860},
+        {diagonal ? in.fovD : in.fovH, 610, B - 270, R, f.f9, 420, 860},
+        {in.magnification, 1410, B - 70, R, f.f9, 1190, 1590},
+        {in.wd, 1410, B - 120, R, f.f9, 1190, 1590},
+        {in.objectToImage, 1410, B - 170, R, f.f9, 1190, 1590},
+        {in.effectiveFno, 1410, B - 220, R, f.f9, 1190, 1590},
+        {in.dof, 1410, B - 270, R, f.f9, 1190, 1590},
+        {in.warnings[0], 130, B - 370, L, f.f8, 90, 1990},
+        {in.warnings[1], 130, B - 410, L, f.f8, 90, 1990},
+        {in.warnings[2], 130, B - 450, L, f.f8, 90, 1990},
+        {L"1:  " + in.lens, 960, P + 50, L, f.f9, 960, 1460},
+        {L"2: " + in.sensor + L" Size of sensor", 1460, P + 50, L, f.f9, 1460, 1990},
+        {L"7:  " + in.magnification + L" x", 410, P + 50, L, f.f9, 410, 960},
+        {L"3:  " + in.ring + L" mm", 1310, P - 350, L, f.f9, 1310, 1990},
+        {L"Fno (Infinity): " + in.fno, 910, P - 350, L, f.f9, 910, 1310},
+        {L"11:  " + in.dof, 210, P - 380, L, f.f9, 210, 410},
+        {L"8:  " + in.wd + L" mm", 410, P - 400, L, f.f9, 410, 1990},
+        {L"9:  " + in.objectToImage + L" mm", 910, P - 520, L, f.f9, 910, 1990},
+        {(diagonal ? L"5:  " + in.fovD : L"6:  " + in.fovV) + L" mm", 160, P - 250, L, f.rotated, 250 - P,
+         1160 - B},
+    };
+    if (!diagonal) cases.push_back({in.fovV, 610, B - 320, R, f.f9, 420, 860});
+    const std::vector<int> columns = diagonal ? std::vector<int>{0, 1, 4, 5, 6} : std::vector<int>{0, 1, 2, 3, 5, 6};
+    constexpr int kEdges[] = {90, 420, 670, 1000, 1330, 1660, 1990};
+    for (int k = 0; k < n; ++k)
+        for (size_t c = 0; c < columns.size(); ++c)
+            cases.push_back({in.rows[k][columns[c]], (kEdges[c] + kEdges[c + 1]) / 2, -680 - 50 * k, C, f.f9,
+                             kEdges[c], kEdges[c + 1]});
+    return cases;
+}
 
 }  // namespace
 
@@ -247,4 +321,22 @@ TEST(CCTVReportFrame, TextPlacements) {
     EXPECT_EQ(dc.calls[2].rect.right, 660);
     EXPECT_EQ(dc.calls[3].rect.left, 224);
     EXPECT_EQ(dc.calls[3].align, quorrel::ReportAlign::kCentre);
+}
+
+TEST(CCTVReportLayout, LongPageTextsShrinkOrAreCutShortWithinTheirRooms) {
+    for (const wchar_t* language : {L"EN", L"CN"}) {
+        SCOPED_TRACE(quorrel::ToUtf8(language));
+        const tagCCTVReportInput in = LongInput(language);
+        const CRecordingReportDC dc = Draw(in);
+        for (const tagFitCase& c : PageTexts(dc, in)) quorrel::test::ExpectFitted(dc, c);
+    }
+}
+
+TEST(CCTVReportLayout, PageTextsThatFitAreDrawnAsPlaced) {
+    tagCCTVReportInput diagonal = Input(2);
+    diagonal.conditions = {false, false, true, false, false};
+    for (const tagCCTVReportInput& in : {Input(2), diagonal}) {
+        const CRecordingReportDC dc = Draw(in);
+        for (const tagFitCase& c : PageTexts(dc, in)) quorrel::test::ExpectAsPlaced(dc, c);
+    }
 }

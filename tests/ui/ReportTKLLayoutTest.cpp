@@ -1,7 +1,8 @@
 // The telecentric report's layout, drawn on the recording surface from page
 // contents given directly: where the blocks go for 0, 7 and 8 result rows,
-// the highlight, the figure labels of empty controls, and a long table
-// running on over pages with the page count covering the drawing.
+// the highlight, the figure labels of empty controls, a long table running
+// on over pages with the page count covering the drawing, and long page
+// texts fitted into their rooms.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,11 +13,14 @@
 #include "report/ReportPages.h"
 #include "report/TKLReport.h"
 #include "support/RecordingReportDC.h"
+#include "support/ReportFit.h"
 
 using namespace report;
+using quorrel::ReportAlign;
 using quorrel::ReportBrush;
 using quorrel::ReportRect;
 using quorrel::test::CRecordingReportDC;
+using quorrel::test::tagFitCase;
 using quorrel::test::tagReportCall;
 
 namespace {
@@ -56,6 +60,62 @@ int Lowest(const CRecordingReportDC& dc) {
         for (const quorrel::ReportPoint& p : c.points) lowest = std::min(lowest, p.y);
     }
     return lowest;
+}
+
+// A long model name, a line sensor and long values on the data sheet.
+tagTKLReportInput LongInput(const wchar_t* language) {
+    tagTKLReportInput in = Input(2);
+    in.language = language;
+    in.sensorCombo = in.rows[0][1] = L"I/F 14.3mm (2k x 7um line)";
+    in.model = in.rows[0][0] = L"TKL05-65-LONG-CATALOGUE-MODEL-NAME";
+    in.illumination = L"Coaxial illumination, external light source";
+    in.figureLensBack = L"17.526000000000000001";
+    in.holdB = L"30.0000000000000000000000000";
+    return in;
+}
+
+// The texts from the pages where the report anchors them, each with its
+// room: its cell, the frame (100 to 1950), the heading before the model
+// name; figure labels sharing a line split it halfway between their
+// centres, and "C" keeps left of the swatch at 1500.
+std::vector<tagFitCase> PageTexts(const CRecordingReportDC& dc, const tagTKLReportInput& in) {
+    const tagReportFonts f = MakeReportFonts(in.language);
+    const tagTKLLayout layout = TKLLayout(static_cast<int>(in.rows.size()), kA4);
+    const int B = layout.specTop, Y0 = layout.figureTop;
+    constexpr ReportAlign L = ReportAlign::kLeft, C = ReportAlign::kCentre;
+    const tagReportCall* heading = dc.FindText(kSpecHeading);
+    std::vector<tagFitCase> cases = {
+        {in.model, 600, -200, L, f.f12, 600, 1950},
+        {in.sensorCombo, 600, -250, L, f.f12, 600, 1950},
+        {in.fovH, 600, -300, L, f.f12, 600, 1950},
+        {in.fovV, 600, -350, L, f.f12, 600, 1950},
+        {in.magnification, 600, -400, L, f.f12, 600, 1950},
+        {in.model, 750, B + 5, C, f.f14, heading ? heading->rect.right : 100, 1950},
+        {L"OD:" + in.figureOD + L"mm", 510, Y0, C, f.f9, 100, 955},
+        {L"Lens Back:" + in.figureLensBack + L"mm", 1400, Y0, C, f.f9, 955, 1950},
+        {L"WD:" + in.figureWD + L"mm", 510, Y0 - 370, C, f.f9, 100, 780},
+        {L"Barrel Length:" + in.barrelLength + L"mm", 1050, Y0 - 370, C, f.f9, 780, 1950},
+        {L"OI:" + in.oi + L"mm", 950, Y0 - 500, C, f.f9, 100, 1950},
+        {L"B:" + in.holdB + L"mm", 550, Y0 - 690, C, f.f9, 100, 775},
+        {L"Hold Length:" + in.holdLength + L"mm", 1000, Y0 - 720, C, f.f9, 775, 1950},
+        {L"A:" + in.holdA + L"mm", 550, Y0 - 750, C, f.f9, 100, 775},
+        {L"C:" + in.holdC + L"mm", 700, Y0 - 1100, C, f.f9, 100, 1500},
+        {L"D:" + in.holdD + L"mm", 700, Y0 - 1200, C, f.f9, 100, 1950},
+    };
+    // The data sheet's values, centred in their cells.
+    const std::wstring* values[5][2] = {{&in.illumination, &in.dof},       {&in.magnification, &in.na},
+                                        {&in.oi, &in.effectiveFno},        {&in.wdOd, &in.distortion},
+                                        {&in.resolution, &in.imageFormat}};
+    for (int r = 1; r <= 5; ++r) {
+        cases.push_back({*values[r - 1][0], 730, B - 20 - 50 * r, C, f.f9, 550, 900});
+        cases.push_back({*values[r - 1][1], 1530, B - 20 - 50 * r, C, f.f9, 1350, 1700});
+    }
+    constexpr int kCentres[] = {300, 570, 780, 1070, 1370, 1650, 1850};
+    constexpr int kEdges[] = {100, 500, 640, 920, 1220, 1520, 1765, 1950};
+    for (size_t k = 0; k < in.rows.size(); ++k)
+        for (int c = 0; c < 7; ++c)
+            cases.push_back({in.rows[k][c], kCentres[c], layout.rowTops[k] - 10, C, f.f9, kEdges[c], kEdges[c + 1]});
+    return cases;
 }
 
 }  // namespace
@@ -123,4 +183,19 @@ TEST(TKLReportLayout, BlocksAndPagesFollowTheRowCount) {
         EXPECT_GT(Lowest(dc), -10 * kA4 * c.pages) << "inside the pages";
         EXPECT_LT(Lowest(dc), -10 * kA4 * (c.pages - 1)) << "the last page is not blank";
     }
+}
+
+TEST(TKLReportLayout, LongPageTextsShrinkOrAreCutShortWithinTheirRooms) {
+    for (const wchar_t* language : {L"EN", L"CN"}) {
+        SCOPED_TRACE(quorrel::ToUtf8(language));
+        const tagTKLReportInput in = LongInput(language);
+        const CRecordingReportDC dc = Draw(in);
+        for (const tagFitCase& c : PageTexts(dc, in)) quorrel::test::ExpectFitted(dc, c);
+    }
+}
+
+TEST(TKLReportLayout, PageTextsThatFitAreDrawnAsPlaced) {
+    const tagTKLReportInput in = Input(2);
+    const CRecordingReportDC dc = Draw(in);
+    for (const tagFitCase& c : PageTexts(dc, in)) quorrel::test::ExpectAsPlaced(dc, c);
 }
