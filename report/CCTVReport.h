@@ -37,8 +37,8 @@ struct tagCCTVReportInput {
     std::vector<std::array<std::wstring, 7>> rows;  // result list, columns 0..6
     int selectedRow = -1;                           // -1: none
 
-    // The last catalogue lens named like the selected row: its focus draw
-    // range and direction place the focus marker.
+    // The last catalogue lens named like the detail page's lens: its focus
+    // draw range and direction place the focus marker.
     bool hasLens = false;
     double maxDraw = 0.0;
     int drawoutDirection = 0;

@@ -80,17 +80,22 @@ TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
 
 namespace {
 
-// Two catalogue lenses named QT-25: draw ranges 3 mm and 1.5 mm.
+// A 25 mm lens of `drawRange` mm focus draw.
+std::string Lens25(int id, const std::string& name, const char* drawRange) {
+    return "INSERT INTO LENS VALUES (" + std::to_string(id) + ", '" + name +
+           "', 1, '', '', '', '25,-2,30,0,30,-5.474,0,1.1,1.4," + drawRange + ",25,11,0,0,20', 3.45, 'C', 1, 0, '1.4,2,2.8,4', 0, " +
+           std::to_string(id) + ");";
+}
+
+const char kTwoThirdsInch[] = "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);";
+
+// Two catalogue lenses named QT-25: draw ranges 3 mm and 1.5 mm; QT-25B
+// with 6 mm.
 class ReportSameNamedLenses : public ReportFromPages {
 protected:
     std::wstring CatalogueFolder() override {
-        auto lens = [](int id, const char* drawRange) {
-            return "INSERT INTO LENS VALUES (" + std::to_string(id) +
-                   ", 'QT-25', 1, '', '', '', '25,-2,30,0,30,-5.474,0,1.1,1.4," + drawRange +
-                   ",25,11,0,0,20', 3.45, 'C', 1, 0, '1.4,2,2.8,4', 0, " + std::to_string(id) + ");";
-        };
-        WriteLensCatalogue(m_folder.Path(), lens(1, "3") + lens(2, "1.5") +
-                                                "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);");
+        WriteLensCatalogue(m_folder.Path(),
+                           Lens25(1, "QT-25", "3") + Lens25(2, "QT-25", "1.5") + Lens25(3, "QT-25B", "6") + kTwoThirdsInch);
         return m_folder.Path();
     }
     CTempFolder m_folder;
@@ -101,10 +106,30 @@ protected:
 TEST_F(ReportSameNamedLenses, LaterLensOfTheNameSuppliesTheFocusScale) {
     m_messages.Clear();
     ASSERT_EQ(SearchAndOpen(L"2/3\"", 4, L"100", L"QT-25"), 0);
-    ASSERT_EQ(List().GetItemCount(), 2);
+    ASSERT_EQ(List().GetItemCount(), 3);
     Type(Page(), Dlg::kFocusPosition, L"1.000");
     // 1.5 mm of draw range: 213 units a mm (the first lens would give 107).
     const std::vector<tagReportCall> pictures = DrawPage(1).Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].rect.left, 800 - 213);
+}
+
+TEST_F(ReportSameNamedLenses, FocusScaleBelongsToTheDetailLensNotToTheSelectedRow) {
+    ASSERT_EQ(SearchAndOpen(L"2/3\"", 4, L"100", L"QT-25"), 0);
+    Type(Page(), Dlg::kFocusPosition, L"1.000");
+    // The keyboard moves the selection to QT-25B (End): no click, so the
+    // detail page keeps QT-25.
+    const long other = List().FindItem(-1, L"QT-25B");
+    ASSERT_GT(other, 0);
+    List().SetItemState(0, 0, wxLIST_STATE_SELECTED);
+    List().SetItemState(other, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    PumpEvents();
+    ASSERT_EQ(Item(Dlg::kLensCombo), L"QT-25");
+    const CRecordingReportDC dc = DrawPage(1);
+    ASSERT_FALSE(dc.GreyBoxes().empty());
+    EXPECT_EQ(dc.GreyBoxes()[0].rect.top, -670 - 50 * static_cast<int>(other)) << "the highlight stays on the row";
+    // QT-25's 1.5 mm (the later of its name), not QT-25B's 6 mm (53 a mm).
+    const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[0].rect.left, 800 - 213);
 }
