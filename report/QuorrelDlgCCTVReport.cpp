@@ -72,3 +72,7 @@ void CQuorrelDlg::DrawCCTVReport(quorrel::ReportDC& dc, int page, int pageHeight
     }
     report::DrawCCTVReportPage(dc, in, page, pageHeightMm);
 }
+
+int CQuorrelDlg::CCTVReportPages(int pageHeightMm) const {
+    return report::CCTVLayout(m_dlgCCTVSelect.ListGetItemCount(Search::kResultList), pageHeightMm).pages;
+}

@@ -56,6 +56,24 @@ void WriteLensCatalogue(const std::wstring& folder, const std::string& insertsUt
     ASSERT_TRUE(built) << quorrel::ToUtf8(error);
 }
 
+void WriteTelecentricCatalogue(const std::wstring& folder, const std::string& insertsUtf8) {
+    static const char kSchema[] =
+        "CREATE TABLE LENS (ID INTEGER PRIMARY KEY, Type TEXT, Kind TEXT, SensorType TEXT, Pmag REAL,"
+        " Flength REAL, Feff REAL, NA REAL, WD REAL, OD REAL, OI REAL, L REAL, RS REAL, DOF REAL, LH REAL,"
+        " LHP REAL, ENPP REAL, EXPP REAL, ENPD REAL, EXPD REAL, STO REAL, LB REAL, LBd REAL,"
+        " CCDLimit REAL, LBLimit REAL, HoldA REAL, HoldB REAL, HoldC REAL, HoldD REAL, Mount REAL,"
+        " EFDI REAL, RearconRecommend INTEGER, CatalogJP TEXT, CatalogEN TEXT, CatalogCN TEXT,"
+        " MountType TEXT, SpecialFlag INTEGER, Discontinued INTEGER);"
+        "CREATE TABLE LENS_EXTRA (ID INTEGER PRIMARY KEY, LENS_Type TEXT, REARCON_Type TEXT,"
+        " CCD_Type TEXT, Telecentricity REAL, Distortion REAL, RelativeIllum REAL, MagMin REAL,"
+        " MagMax REAL);";
+    std::wstring error;
+    const bool built = quorrel::BuildCatalogue(quorrel::JoinPath(folder, CQuorrelDlg::kTKLCatalogue),
+                                               std::string(kSchema) + insertsUtf8,
+                                               CQuorrelDlg::kLensPassword, &error);
+    ASSERT_TRUE(built) << quorrel::ToUtf8(error);
+}
+
 CMainWindow::CMainWindow(const std::wstring& catalogueFolder, bool show)
     : m_frame(CMainFrame::CreateMainWindow(catalogueFolder)) {
     if (show) m_frame->Show();
