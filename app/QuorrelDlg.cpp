@@ -21,9 +21,7 @@
 #include "platform/Text.h"
 #include "platform/wx/CompactTabs.h"
 #include "platform/wx/PageMessagesWx.h"
-#include "report/CCTVReport.h"
 #include "report/ReportPages.h"
-#include "report/TKLReport.h"
 #include "telecentric/CTKLData.h"
 
 namespace {
@@ -229,8 +227,7 @@ void CQuorrelDlg::ShowTabPage(int origin) {
         ShowOnly(&m_dlgCCTVSelect);
         break;
     case kTabDetail: {
-        const int rows = m_dlgCCTVSelect.ListGetItemCount(CCCTVModelSelectionDlg::kResultList);
-        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, report::CCTVLayout(rows, report::kA4HeightMm).pages, 0);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, CCTVReportPages(report::kA4HeightMm), 0);
         ShowOnly(&m_dlgDetailCalc);
         break;
     }
@@ -238,8 +235,7 @@ void CQuorrelDlg::ShowTabPage(int origin) {
         ShowOnly(&m_dlgTklSelect);
         break;
     case kTabTelecentricSpec: {
-        const int rows = m_dlgTklSelect.ListGetItemCount(CTklModelSelectionDlg::kResultList);
-        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, report::TKLLayout(rows, report::kA4HeightMm).pages, 0);
+        quorrel::PostPageMessage(WM_SET_PRINT_PAGE_COUNT, TKLReportPages(report::kA4HeightMm), 0);
         if (CTKLData* lens = m_dlgTklSelect.m_pCurrentLens) {
             m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelName, true);
             m_dlgTKLSpec.ShowItem(CTKLSpecViewDlg::kModelCombo, false);

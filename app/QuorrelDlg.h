@@ -91,6 +91,10 @@ public:
     void DrawCCTVReport(quorrel::ReportDC& dc, int page, int pageHeightMm);
     // The same for the telecentric search and data-sheet tabs.
     void DrawTKLReport(quorrel::ReportDC& dc, int page, int pageHeightMm);
+    // The pages each report covers on paper `pageHeightMm` high, for the
+    // result list as it is now.
+    int CCTVReportPages(int pageHeightMm) const;
+    int TKLReportPages(int pageHeightMm) const;
 
     // The height of the dialog's client area that its parent shows: a
     // desktop's title bar and the menu bar take their part of the window's

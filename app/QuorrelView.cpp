@@ -7,6 +7,7 @@
 
 #include "app/QuorrelDoc.h"
 #include "platform/wx/ReportDCWx.h"
+#include "report/ReportPages.h"
 
 CQuorrelView::CQuorrelView(wxWindow* frame, CQuorrelDoc* doc)
     : wxPanel(frame, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
@@ -39,8 +40,11 @@ void CQuorrelView::OnInitialUpdate() {
 void CQuorrelView::OnFileNew() { m_dlgMain.ClearAllPages(); }
 
 namespace {
-wxPrintDialogData PageRangeData(const CQuorrelDoc* doc) {
-    const int pages = doc ? doc->m_nPrintPages : 1;
+// The print dialog offers the pages of the report on A4: it is set up before
+// a printer and its paper are chosen. The print job itself covers the pages
+// on the paper chosen (CQuorrelPrintout::GetPageInfo).
+wxPrintDialogData PageRangeData(const CQuorrelView& view) {
+    const int pages = view.PrintPageCount(report::kA4HeightMm);
     wxPrintDialogData data;
     data.SetMinPage(1);
     data.SetMaxPage(pages);
@@ -51,14 +55,14 @@ wxPrintDialogData PageRangeData(const CQuorrelDoc* doc) {
 }  // namespace
 
 void CQuorrelView::OnFilePrint() {
-    wxPrintDialogData data = PageRangeData(m_pDocument);
+    wxPrintDialogData data = PageRangeData(*this);
     wxPrinter printer(&data);
     CQuorrelPrintout printout(this);
     printer.Print(wxGetTopLevelParent(this), &printout, true);
 }
 
 void CQuorrelView::OnFilePrintPreview() {
-    wxPrintDialogData data = PageRangeData(m_pDocument);
+    wxPrintDialogData data = PageRangeData(*this);
     auto* preview = new wxPrintPreview(new CQuorrelPrintout(this), new CQuorrelPrintout(this), &data);
     if (!preview->IsOk()) {
         delete preview;
@@ -76,6 +80,20 @@ int CQuorrelView::PageHeightMm(int physicalHeight, int logPixelsY) {
     if (logPixelsY <= 0) return 0;
     return static_cast<int>(static_cast<double>(physicalHeight) / static_cast<double>(logPixelsY) * 25.4 +
                             0.5);
+}
+
+int CQuorrelView::PrintPageCount(int pageHeightMm) const {
+    switch (m_dlgMain.GetCurSel()) {
+    case CQuorrelDlg::kTabLensSearch:
+    case CQuorrelDlg::kTabDetail:
+        return m_dlgMain.CCTVReportPages(pageHeightMm);
+    case CQuorrelDlg::kTabTelecentricSearch:
+    case CQuorrelDlg::kTabTelecentricSpec:
+        return m_dlgMain.TKLReportPages(pageHeightMm);
+    default:
+        // Tabs without a report: the announced count of blank pages.
+        return m_pDocument ? m_pDocument->m_nPrintPages : 1;
+    }
 }
 
 void CQuorrelView::OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm) {
@@ -97,8 +115,18 @@ void CQuorrelView::OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm) {
 CQuorrelPrintout::CQuorrelPrintout(CQuorrelView* view) : wxPrintout("Quorrel"), m_pView(view) {}
 
 int CQuorrelPrintout::PageCount() const {
-    const CQuorrelDoc* doc = m_pView ? m_pView->GetDocument() : nullptr;
-    return doc ? doc->m_nPrintPages : 1;
+    if (!m_pView) return 1;
+    return m_pView->PrintPageCount(PageHeightMm());
+}
+
+int CQuorrelPrintout::PageHeightMm() const {
+    int ppiX = 0, ppiY = 0;
+    GetPPIPrinter(&ppiX, &ppiY);
+    int widthPx = 0, heightPx = 0;
+    GetPageSizePixels(&widthPx, &heightPx);
+    const int mm = CQuorrelView::PageHeightMm(heightPx, ppiY);
+    // Before the print job knows its paper: A4, as the print dialog offers.
+    return mm > 0 ? mm : report::kA4HeightMm;
 }
 
 void CQuorrelPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
@@ -112,11 +140,7 @@ bool CQuorrelPrintout::HasPage(int page) { return page >= 1 && page <= PageCount
 
 bool CQuorrelPrintout::OnPrintPage(int page) {
     if (!GetDC() || !m_pView) return false;
-    int ppiX = 0, ppiY = 0;
-    GetPPIPrinter(&ppiX, &ppiY);
-    int widthPx = 0, heightPx = 0;
-    GetPageSizePixels(&widthPx, &heightPx);
     quorrel::CWxReportDC dc(*this);
-    m_pView->OnPrint(dc, page, CQuorrelView::PageHeightMm(heightPx, ppiY));
+    m_pView->OnPrint(dc, page, PageHeightMm());
     return true;
 }

@@ -22,9 +22,13 @@ public:
     void OnInitialUpdate();
     // File, New: clears every page; no new document is made.
     void OnFileNew();
-    // File, Print and File, Print preview over pages 1..m_nPrintPages.
+    // File, Print and File, Print preview of the selected tab's report.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The pages the selected tab's report covers on paper `pageHeightMm`
+    // high, from the pages as they are now; a tab without a report prints
+    // the announced count (m_nPrintPages) of blank pages.
+    int PrintPageCount(int pageHeightMm) const;
     // Draws report page `page` (from 1) for the selected tab.
     void OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm);
 
@@ -44,7 +48,8 @@ private:
     CQuorrelDoc* m_pDocument;
 };
 
-// One report print job: pages 1..m_nPrintPages, each drawn by the view.
+// One report print job: every page of the selected tab's report on the
+// job's paper, each drawn by the view.
 class CQuorrelPrintout : public wxPrintout {
 public:
     explicit CQuorrelPrintout(CQuorrelView* view);
@@ -55,6 +60,8 @@ public:
 
 private:
     int PageCount() const;
+    // The paper's height in whole millimetres; A4 until the job knows it.
+    int PageHeightMm() const;
 
     CQuorrelView* m_pView;
 };

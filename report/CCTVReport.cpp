@@ -23,7 +23,9 @@ namespace {
 // Title band of this report.
 constexpr CReportFrame::tagTitleBand kBand{1960, 100};
 
-constexpr int kFirstRowTop = -670;  // below the header band
+// The result table's header band.
+constexpr int kHeaderTop = -570;
+constexpr int kHeaderHeight = 100;
 // The detail block reaches this far below its heading (the legend frame).
 constexpr int kDetailHeight = 1160;
 // The footer's text lies this far below the top of the last page (on A4).
@@ -143,9 +145,10 @@ void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRepo
     }
 }
 
-// The result table; rowTops[k] is the top of data row k.
+// The result table, its header band on every page it covers.
 void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVReportInput& in, bool diagonal,
-                     const std::vector<int>& rowTops) {
+                     const tagTableLayout& table) {
+    const std::vector<int>& rowTops = table.rowTops;
     dc.SelectFont(fonts.f12);
     DrawTextAt(dc, HeadingText(kStrResultOfSelection), 110, -520);
 
@@ -166,7 +169,7 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
     auto cells = [&](int top, int bottom) {
         for (size_t c = 0; c + 1 < edges.size(); ++c) dc.Rectangle(edges[c], top, edges[c + 1], bottom);
     };
-    cells(-570, -670);
+    for (int top : table.headerTops) cells(top, top - kHeaderHeight);
     for (int k = 0; k < n; ++k) cells(rowTops[k], rowTops[k] - kRowHeight);
 
     // Header lines and the list columns shown under them.
@@ -188,10 +191,11 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagCCTVRep
                                        {kStrMagnification, 0, 5},
                                        {kStrWD, kStrBracketMm, 6}};
     dc.SelectFont(fonts.f9);
-    for (size_t c = 0; c < columns.size(); ++c) {
-        DrawTextCentredAt(dc, LoadString(columns[c].title), kCentres[c], -580);
-        if (columns[c].unit) DrawTextCentredAt(dc, LoadString(columns[c].unit), kCentres[c], -620);
-    }
+    for (int top : table.headerTops)
+        for (size_t c = 0; c < columns.size(); ++c) {
+            DrawTextCentredAt(dc, LoadString(columns[c].title), kCentres[c], top - 10);
+            if (columns[c].unit) DrawTextCentredAt(dc, LoadString(columns[c].unit), kCentres[c], top - 50);
+        }
     for (int k = 0; k < n; ++k)
         for (size_t c = 0; c < columns.size(); ++c)
             DrawFittedText(dc, in.rows[k][columns[c].listColumn], kCentres[c], rowTops[k] - 10, ReportAlign::kCentre,
@@ -339,16 +343,17 @@ tagCCTVLayout CCTVLayout(int rows, int pageHeightMm) {
     // page is shorter than A4.
     const int footerLift = std::max(0, 2970 - 10 * pageHeightMm);
     if (rows <= kCCTVRowThreshold) {
-        layout.rowTops = TableRowTops(rows, kFirstRowTop, 0);
+        layout.table = TableLayout(rows, kHeaderTop, kHeaderHeight, 0);
         layout.detailTop = -720 - kRowHeight * rows;
         layout.footerOffset = footerLift;
         return layout;
     }
-    layout.rowTops = TableRowTops(rows, kFirstRowTop, pageHeightMm);
-    const int lastRowPage = PageOf(layout.rowTops.back(), pageHeightMm);
+    layout.table = TableLayout(rows, kHeaderTop, kHeaderHeight, pageHeightMm);
+    const std::vector<int>& rowTops = layout.table.rowTops;
+    const int lastRowPage = PageOf(rowTops.back(), pageHeightMm);
     int B = PageTop(2, pageHeightMm) - 50;
     if (lastRowPage > 1) {
-        B = layout.rowTops.back() - kRowHeight - 50;
+        B = rowTops.back() - kRowHeight - 50;
         // The block ends a row's height above the footer of its page, or
         // goes on to the next page.
         const int footerTop = PageTop(lastRowPage, pageHeightMm) + footerLift + kFooterTextTop;
@@ -383,7 +388,7 @@ void DrawCCTVReportPage(ReportDC& dc, const tagCCTVReportInput& in, int page, in
 
     DrawConditions(dc, fonts, in, diagonal);
     if (n > 0) {
-        DrawResultTable(dc, fonts, in, diagonal, layout.rowTops);
+        DrawResultTable(dc, fonts, in, diagonal, layout.table);
     }
     const int B = layout.detailTop;
     DrawDetail(dc, fonts, in, diagonal, B);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ReportDC.h"
+#include "report/ReportPages.h"
 
 namespace report {
 
@@ -36,8 +37,8 @@ struct tagCCTVReportInput {
     std::vector<std::array<std::wstring, 7>> rows;  // result list, columns 0..6
     int selectedRow = -1;                           // -1: none
 
-    // The last catalogue lens named like the selected row: its focus draw
-    // range and direction place the focus marker.
+    // The last catalogue lens named like the detail page's lens: its focus
+    // draw range and direction place the focus marker.
     bool hasLens = false;
     double maxDraw = 0.0;
     int drawoutDirection = 0;
@@ -55,14 +56,15 @@ enum CCTVCondition { kCondV = 0, kCondH = 1, kCondD = 2, kCondM = 3, kCondW = 4 
 
 // Where the parts of the report go for `rows` result rows on pages
 // `pageHeightMm` high. A report of more than 16 rows runs over pages: rows
-// that would come closer than 100 units to a page's bottom start 100 units
-// below the top of the next page; the detail block starts 50 units below
-// the top of page 2 while the table ends on page 1, else 50 units below the
-// table's last row, or 50 units below the top of the next page when it would
-// reach into that page's footer. The footer goes on the last page at the
-// place it has on A4, moved up just enough to stay on a shorter page.
+// that would come closer than 100 units to a page's bottom continue the
+// table 100 units below the top of the next page, under a repeat of its
+// header band; the detail block starts 50 units below the top of page 2
+// while the table ends on page 1, else 50 units below the table's last row,
+// or 50 units below the top of the next page when it would reach into that
+// page's footer. The footer goes on the last page at the place it has on A4,
+// moved up just enough to stay on a shorter page.
 struct tagCCTVLayout {
-    std::vector<int> rowTops;  // top of each data row
+    tagTableLayout table;      // the result table's header bands and rows
     int detailTop = 0;         // B, the detail block's heading
     int footerOffset = 0;      // added to the footer's page-1 positions
     int pages = 1;             // pages the drawing covers

@@ -61,16 +61,18 @@ void CQuorrelDlg::DrawCCTVReport(quorrel::ReportDC& dc, int page, int pageHeight
     ReadSearchPage(m_dlgCCTVSelect, in);
     ReadDetailPage(m_dlgDetailCalc, in);
 
-    // The focus scale comes from the last catalogue lens named like the
-    // selected result row.
-    if (in.selectedRow >= 0 && in.selectedRow < static_cast<int>(in.rows.size())) {
-        const std::wstring& model = in.rows[in.selectedRow][0];
-        for (const auto& lens : m_arrCCTVData) {
-            if (lens->m_strType != model) continue;
-            in.hasLens = true;
-            in.maxDraw = lens->m_dMaxDraw;
-            in.drawoutDirection = lens->m_nDrawoutDirection;
-        }
+    // The focus scale belongs to the lens whose values the detail block
+    // prints: the last catalogue lens of the detail page's lens name, as on
+    // the detail page's own scale. The highlighted row may be another lens.
+    for (const auto& lens : m_arrCCTVData) {
+        if (lens->m_strType != in.lens) continue;
+        in.hasLens = true;
+        in.maxDraw = lens->m_dMaxDraw;
+        in.drawoutDirection = lens->m_nDrawoutDirection;
     }
     report::DrawCCTVReportPage(dc, in, page, pageHeightMm);
+}
+
+int CQuorrelDlg::CCTVReportPages(int pageHeightMm) const {
+    return report::CCTVLayout(m_dlgCCTVSelect.ListGetItemCount(Search::kResultList), pageHeightMm).pages;
 }

@@ -59,3 +59,7 @@ void CQuorrelDlg::DrawTKLReport(quorrel::ReportDC& dc, int page, int pageHeightM
     ReadSheetPage(m_dlgTKLSpec, in);
     report::DrawTKLReportPage(dc, in, page, pageHeightMm);
 }
+
+int CQuorrelDlg::TKLReportPages(int pageHeightMm) const {
+    return report::TKLLayout(m_dlgTklSelect.ListGetItemCount(Search::kResultList), pageHeightMm).pages;
+}

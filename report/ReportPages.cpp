@@ -10,19 +10,24 @@ int PageOf(int y, int pageHeightMm) {
     return -y / page + 1;
 }
 
-std::vector<int> TableRowTops(int rows, int firstTop, int pageHeightMm) {
-    std::vector<int> tops;
-    int top = firstTop;
+tagTableLayout TableLayout(int rows, int headerTop, int headerHeight, int pageHeightMm) {
+    tagTableLayout table;
+    table.headerTops.push_back(headerTop);
+    int top = headerTop - headerHeight;
     for (int k = 0; k < rows; ++k) {
         if (pageHeightMm > 0) {
             const int page = PageOf(top, pageHeightMm);
             const int lowest = PageTop(page + 1, pageHeightMm) + kPageMargin;  // lowest bottom allowed
-            if (top - kRowHeight < lowest) top = PageTop(page + 1, pageHeightMm) - kPageMargin;
+            if (top - kRowHeight < lowest) {
+                const int header = PageTop(page + 1, pageHeightMm) - kPageMargin;
+                table.headerTops.push_back(header);
+                top = header - headerHeight;
+            }
         }
-        tops.push_back(top);
+        table.rowTops.push_back(top);
         top -= kRowHeight;
     }
-    return tops;
+    return table;
 }
 
 }  // namespace report

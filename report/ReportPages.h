@@ -13,8 +13,8 @@ inline constexpr int kA4HeightMm = 297;
 
 // A table row is this high.
 inline constexpr int kRowHeight = 50;
-// A table row keeps this distance from its page's bottom; a row that cannot
-// starts this far below the top of the next page.
+// A table row keeps this distance from its page's bottom; a table or block
+// continued on the next page starts this far below its top.
 inline constexpr int kPageMargin = 100;
 
 // The top of page `page` (from 1) on paper `pageHeightMm` high.
@@ -23,10 +23,19 @@ int PageTop(int page, int pageHeightMm);
 // page boundary starts the lower page. Paper of no height is one page.
 int PageOf(int y, int pageHeightMm);
 
-// The tops of `rows` table rows, the first at `firstTop`, each following the
-// one before, except that a row which would end closer than kPageMargin to
-// its page's bottom starts kPageMargin below the top of the next page.
-// `pageHeightMm` 0 lays the rows out on one page without end.
-std::vector<int> TableRowTops(int rows, int firstTop, int pageHeightMm);
+// Where a table goes: its header band and its rows.
+struct tagTableLayout {
+    // The top of the header band: the first one, then the one repeated on
+    // each page the table continues on.
+    std::vector<int> headerTops;
+    std::vector<int> rowTops;  // top of each row
+};
+// A table of `rows` rows under a header band `headerHeight` high whose top
+// is at `headerTop`. Each row follows the one before, except that a row
+// which would end closer than kPageMargin to its page's bottom continues
+// the table on the next page: the header band is repeated kPageMargin below
+// that page's top and the row starts under it. `pageHeightMm` 0 lays the
+// table out on one page without end.
+tagTableLayout TableLayout(int rows, int headerTop, int headerHeight, int pageHeightMm);
 
 }  // namespace report

@@ -18,7 +18,9 @@ namespace {
 // Title band of this report.
 constexpr CReportFrame::tagTitleBand kBand{1910, 150};
 
-constexpr int kFirstRowTop = -630;  // below the header band
+// The result table's header band.
+constexpr int kHeaderTop = -530;
+constexpr int kHeaderHeight = 100;
 constexpr int kTableLeft = 100;
 constexpr int kTableRight = 1950;
 // Texts from the pages keep inside the frame of the table and the
@@ -76,8 +78,10 @@ void DrawConditions(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRepor
     }
 }
 
+// The result table, its header band on every page it covers.
 void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagTKLReportInput& in,
-                     const std::vector<int>& rowTops) {
+                     const tagTableLayout& table) {
+    const std::vector<int>& rowTops = table.rowTops;
     dc.SelectFont(fonts.f12);
     DrawTextAt(dc, LoadString(kStrResultOfSelection), 100, -480);
 
@@ -95,7 +99,7 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRepo
     auto cells = [&](int top, int bottom) {
         for (size_t c = 0; c + 1 < std::size(kEdges); ++c) dc.Rectangle(kEdges[c], top, kEdges[c + 1], bottom);
     };
-    cells(-530, kFirstRowTop);
+    for (int top : table.headerTops) cells(top, top - kHeaderHeight);
     for (int k = 0; k < n; ++k) cells(rowTops[k], rowTops[k] - kRowHeight);
 
     // Header lines; the cells below use their own centres in the last two
@@ -114,10 +118,11 @@ void DrawResultTable(ReportDC& dc, const tagReportFonts& fonts, const tagTKLRepo
                                    {kStrMagnification, 0, 1642, 1650},
                                    {kStrWD, kStrBracketMm, 1857, 1850}};
     dc.SelectFont(fonts.f9);
-    for (const Column& c : kColumns) {
-        DrawTextCentredAt(dc, LoadString(c.title), c.headerCentre, -540);
-        if (c.unit) DrawTextCentredAt(dc, LoadString(c.unit), c.headerCentre, -580);
-    }
+    for (int top : table.headerTops)
+        for (const Column& c : kColumns) {
+            DrawTextCentredAt(dc, LoadString(c.title), c.headerCentre, top - 10);
+            if (c.unit) DrawTextCentredAt(dc, LoadString(c.unit), c.headerCentre, top - 50);
+        }
     for (int k = 0; k < n; ++k)
         for (size_t c = 0; c < std::size(kColumns); ++c)
             DrawFittedText(dc, in.rows[k][c], kColumns[c].cellCentre, rowTops[k] - 10, ReportAlign::kCentre,
@@ -202,11 +207,12 @@ void DrawFigures(ReportDC& dc, const tagReportFonts& fonts, const tagTKLReportIn
 tagTKLLayout TKLLayout(int rows, int pageHeightMm) {
     tagTKLLayout layout;
     if (rows <= kTKLRowThreshold) {
-        layout.rowTops = TableRowTops(rows, kFirstRowTop, 0);
+        layout.table = TableLayout(rows, kHeaderTop, kHeaderHeight, 0);
         layout.specTop = -680 - kRowHeight * rows;
     } else {
-        layout.rowTops = TableRowTops(rows, kFirstRowTop, pageHeightMm);
-        layout.specTop = PageTop(PageOf(layout.rowTops.back(), pageHeightMm) + 1, pageHeightMm);
+        layout.table = TableLayout(rows, kHeaderTop, kHeaderHeight, pageHeightMm);
+        const int nextPage = PageOf(layout.table.rowTops.back(), pageHeightMm) + 1;
+        layout.specTop = PageTop(nextPage, pageHeightMm) - kPageMargin;
         layout.pages = PageOf(layout.specTop, pageHeightMm);
     }
     layout.figureTop = layout.specTop - 420;
@@ -222,7 +228,7 @@ void DrawTKLReportPage(ReportDC& dc, const tagTKLReportInput& in, int page, int 
     const int Y0 = layout.figureTop;
 
     DrawConditions(dc, fonts, in);
-    if (n > 0) DrawResultTable(dc, fonts, in, layout.rowTops);
+    if (n > 0) DrawResultTable(dc, fonts, in, layout.table);
     DrawSpecification(dc, fonts, in, B);
     DrawFigures(dc, fonts, in, Y0);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ReportDC.h"
+#include "report/ReportPages.h"
 
 namespace report {
 
@@ -45,11 +46,12 @@ struct tagTKLReportInput {
 // Where the parts of the report go for `rows` result rows on pages
 // `pageHeightMm` high. Up to 7 rows the specification block follows the
 // table on page 1. Above that the report runs over pages: rows that would
-// come closer than 100 units to a page's bottom start 100 units below the
-// top of the next page, and the specification block, figures and footer
-// start at the top of the page after the table's last row.
+// come closer than 100 units to a page's bottom continue the table 100 units
+// below the top of the next page, under a repeat of its header band, and
+// the specification block, figures and footer start 100 units below the top
+// of the page after the table's last row.
 struct tagTKLLayout {
-    std::vector<int> rowTops;  // top of each data row
+    tagTableLayout table;      // the result table's header bands and rows
     int specTop = 0;           // B, the specification heading
     int figureTop = 0;         // Y0, the top of the barrel figure
     int pages = 1;             // pages the drawing covers

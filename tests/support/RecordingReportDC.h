@@ -54,6 +54,11 @@ public:
     const tagReportCall* FindText(const std::wstring& text) const&& = delete;
     // The top of that text's rectangle; INT_MIN without such a text.
     int TextTop(const std::wstring& text) const;
+    // The tops of every text showing exactly `text`, in drawing order.
+    std::vector<int> TextTops(const std::wstring& text) const;
+    // The calls that reach across the edge between two pages of paper
+    // `pageHeightMm` high: the printed pages cut them there.
+    std::vector<tagReportCall> AcrossPageEdges(int pageHeightMm) const;
     // Every text drawn, in drawing order.
     std::vector<std::wstring> Texts() const;
     // The calls of one kind, in drawing order.

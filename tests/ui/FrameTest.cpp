@@ -73,15 +73,18 @@ TEST_F(Frame, MenusHoldTheFileAndHelpCommandsWithTheirShortcuts) {
     EXPECT_EQ(Accelerators(m_window.Frame()), (std::set<std::string>{"<Primary>n", "<Primary>p"}));
 }
 
-TEST_F(Frame, PrintOffersPagesOneToTheAnnouncedCount) {
+TEST_F(Frame, PrintOffersThePagesOfTheReportInFrontOrTheAnnouncedBlankPages) {
     CQuorrelPrintout printout(&m_window.View());
+    m_window.Doc().m_nPrintPages = 3;  // announced for an earlier list
+    // The lens search tab's report of no result rows: one page.
     int minPage = 0, maxPage = 0, from = 0, to = 0;
     printout.GetPageInfo(&minPage, &maxPage, &from, &to);
     EXPECT_EQ(minPage, 1);
     EXPECT_EQ(maxPage, 1);
     EXPECT_FALSE(printout.HasPage(2));
 
-    m_window.Doc().m_nPrintPages = 3;
+    // A tab without a report: the announced count of blank pages.
+    m_window.ClickTab(CQuorrelDlg::kTabIlluminationSearch);
     printout.GetPageInfo(&minPage, &maxPage, &from, &to);
     EXPECT_EQ(maxPage, 3);
     EXPECT_EQ(to, 3);

@@ -1,8 +1,8 @@
 // The non-telecentric report's layout, drawn on the recording surface from
 // page contents given directly: where the blocks go for 0, 16, 17 and 45
-// result rows, the diagonal layout, the focus marker, the fonts, the page
-// breaks and footer on paper other than A4, and long page texts fitted into
-// their rooms.
+// result rows, the header band repeated on a continued page, the diagonal
+// layout, the focus marker, the fonts, the page breaks and footer on paper
+// other than A4, and long page texts fitted into their rooms.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -129,22 +129,24 @@ std::vector<tagFitCase> PageTexts(const CRecordingReportDC& dc, const tagCCTVRep
 TEST(CCTVReportLayout, BlocksAndPagesFollowTheRowCountAndThePageHeight) {
     struct Case {
         int h, rows, pages, row, rowTextTop, detailTop, footerTop;
+        std::vector<int> headerTops;  // the table's header band, repeated on each page it continues on
     };
     const Case cases[] = {
-        {kA4, 16, 1, 15, -1430, -1520, -2760},
-        {kA4, 17, 2, 16, -1480, -3020, -5730},   // detail 50 below the top of page 2
-        {kA4, 45, 2, 43, -2830, -3170, -5730},   // the last row on page 1
-        {kA4, 45, 2, 44, -3080, -3170, -5730},   // 100 below the top of page 2
-        {kA4, 72, 2, 71, -4430, -4520, -5730},   // the detail block still ends above page 2's footer
-        {kA4, 73, 3, 72, -4480, -5990, -8700},   // it would reach into the footer: on to page 3
-        {kA4, 99, 3, 98, -5780, -5990, -8700},   // rows 44 to 98 on page 2
-        {kA4, 100, 3, 99, -6050, -6140, -8700},  // row 99 starts 100 below the top of page 3
+        {kA4, 16, 1, 15, -1430, -1520, -2760, {-570}},
+        {kA4, 17, 2, 16, -1480, -3020, -5730, {-570}},  // detail 50 below the top of page 2
+        {kA4, 45, 2, 43, -2830, -3270, -5730, {-570, -3070}},  // the last row on page 1
+        // The header band repeated 100 below the top of page 2, the row under it.
+        {kA4, 45, 2, 44, -3180, -3270, -5730, {-570, -3070}},
+        {kA4, 70, 2, 69, -4430, -4520, -5730, {-570, -3070}},   // the detail block still ends above page 2's footer
+        {kA4, 71, 3, 70, -4480, -5990, -8700, {-570, -3070}},   // it would reach into the footer: on to page 3
+        {kA4, 97, 3, 96, -5780, -5990, -8700, {-570, -3070}},   // rows 44 to 96 on page 2
+        {kA4, 98, 3, 97, -6150, -6240, -8700, {-570, -3070, -6040}},  // row 97 under the header on page 3
         // Letter: rows keep 100 above page 1's bottom (-2790), and the footer
         // its distance from the last page's bottom.
-        {kLetter, 3, 1, 2, -780, -870, -2580},
-        {kLetter, 20, 2, 19, -1630, -2840, -5370},
-        {kLetter, 45, 2, 39, -2630, -3190, -5370},
-        {kLetter, 45, 2, 40, -2900, -3190, -5370},
+        {kLetter, 3, 1, 2, -780, -870, -2580, {-570}},
+        {kLetter, 20, 2, 19, -1630, -2840, -5370, {-570}},
+        {kLetter, 45, 2, 39, -2630, -3290, -5370, {-570, -2890}},
+        {kLetter, 45, 2, 40, -3000, -3290, -5370, {-570, -2890}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.h << " mm, " << c.rows << " rows");
@@ -153,6 +155,10 @@ TEST(CCTVReportLayout, BlocksAndPagesFollowTheRowCountAndThePageHeight) {
         EXPECT_EQ(dc.TextTop(L"QF-" + std::to_wstring(c.row)), c.rowTextTop);
         EXPECT_EQ(dc.TextTop(L"\u25A0Detail Specification"), c.detailTop);
         EXPECT_EQ(dc.TextTop(kFooter), c.footerTop);
+        std::vector<int> headerTops;
+        for (int top : dc.TextTops(L"Model")) headerTops.push_back(top + 10);
+        EXPECT_EQ(headerTops, c.headerTops);
+        EXPECT_TRUE(dc.AcrossPageEdges(c.h).empty()) << "nothing cut by a page's edge";
     }
     const CRecordingReportDC empty = Draw(Input(0));
     EXPECT_EQ(empty.FindText(L"\u25A0Result of selection"), nullptr);
@@ -175,7 +181,7 @@ TEST(CCTVReportLayout, SelectedRowIsGreyWithAThickOutline) {
     in.selectedRow = 44;
     const std::vector<tagReportCall> grey = Draw(in).GreyBoxes();
     ASSERT_EQ(grey.size(), 2u) << "the row and the detail block's first row";
-    EXPECT_EQ(grey[0].rect, (ReportRect{90, -3070, 1990, -3120}));
+    EXPECT_EQ(grey[0].rect, (ReportRect{90, -3170, 1990, -3220})) << "under page 2's header band";
     EXPECT_EQ(grey[0].pen, kThickPen);
     in.selectedRow = -1;
     EXPECT_EQ(Draw(in).GreyBoxes().size(), 1u);

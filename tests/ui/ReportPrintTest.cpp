@@ -1,9 +1,11 @@
 // The non-telecentric report from real pages: what the report reads back
 // from the lens search and detail pages, which lens record places the focus
 // marker, and a real rendering through the toolkit adapter into a PDF file
-// read back with pdftotext.
+// read back with pdftotext; a print job of either report covers the pages
+// of the list shown, whatever was shown before.
 #include "DetailPageSupport.h"
 
+#include <iterator>
 #include <regex>
 
 #include <wx/listctrl.h>
@@ -30,15 +32,20 @@ protected:
     Search& SearchPage() { return Main().m_dlgCCTVSelect; }
     wxListCtrl& List() { return *SearchPage().m_listResult; }
 
-    // Searches on the lens search page, selects the first row showing
-    // `model` and double-clicks it: the lens goes to the detail page, which
-    // is shown. Returns that row.
-    long SearchAndOpen(const std::wstring& sensor, int quantity, const std::wstring& value, const std::wstring& model) {
+    // Searches on the lens search page for `value` of quantity `quantity`
+    // (in box order) on sensor `sensor`.
+    void SearchLenses(const std::wstring& sensor, int quantity, const std::wstring& value) {
         m_window->ClickTab(CQuorrelDlg::kTabLensSearch);
         Choose(SearchPage(), Search::kSensorCombo, sensor);
-        ClickBox(SearchPage(), Search::kQuantityFirst + quantity);
+        if (!SearchPage().IsItemChecked(Search::kQuantityFirst + quantity))
+            ClickBox(SearchPage(), Search::kQuantityFirst + quantity);
         Type(SearchPage(), Search::kValueFirst + quantity, value);
         ClickButton(SearchPage(), Search::kSearch);
+    }
+    // Searches, selects the first row showing `model` and double-clicks it:
+    // the lens goes to the detail page, which is shown. Returns that row.
+    long SearchAndOpen(const std::wstring& sensor, int quantity, const std::wstring& value, const std::wstring& model) {
+        SearchLenses(sensor, quantity, value);
         const long row = List().FindItem(-1, model);
         if (row < 0) return row;
         List().SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
@@ -80,17 +87,22 @@ TEST_F(ReportFromPages, PrintsWhatTheSearchAndDetailPagesShow) {
 
 namespace {
 
-// Two catalogue lenses named QT-25: draw ranges 3 mm and 1.5 mm.
+// A 25 mm lens of `drawRange` mm focus draw.
+std::string Lens25(int id, const std::string& name, const char* drawRange, const char* imageCircle = "11") {
+    return "INSERT INTO LENS VALUES (" + std::to_string(id) + ", '" + name +
+           "', 1, '', '', '', '25,-2,30,0,30,-5.474,0,1.1,1.4," + drawRange + ",25," + imageCircle +
+           ",0,0,20', 3.45, 'C', 1, 0, '1.4,2,2.8,4', 0, " + std::to_string(id) + ");";
+}
+
+const char kTwoThirdsInch[] = "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);";
+
+// Two catalogue lenses named QT-25: draw ranges 3 mm and 1.5 mm; QT-25B
+// with 6 mm.
 class ReportSameNamedLenses : public ReportFromPages {
 protected:
     std::wstring CatalogueFolder() override {
-        auto lens = [](int id, const char* drawRange) {
-            return "INSERT INTO LENS VALUES (" + std::to_string(id) +
-                   ", 'QT-25', 1, '', '', '', '25,-2,30,0,30,-5.474,0,1.1,1.4," + drawRange +
-                   ",25,11,0,0,20', 3.45, 'C', 1, 0, '1.4,2,2.8,4', 0, " + std::to_string(id) + ");";
-        };
-        WriteLensCatalogue(m_folder.Path(), lens(1, "3") + lens(2, "1.5") +
-                                                "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);");
+        WriteLensCatalogue(m_folder.Path(), Lens25(1, "QT-25", "3") + Lens25(2, "QT-25", "1.5") +
+                                                Lens25(3, "QT-25B", "6") + kTwoThirdsInch);
         return m_folder.Path();
     }
     CTempFolder m_folder;
@@ -101,12 +113,149 @@ protected:
 TEST_F(ReportSameNamedLenses, LaterLensOfTheNameSuppliesTheFocusScale) {
     m_messages.Clear();
     ASSERT_EQ(SearchAndOpen(L"2/3\"", 4, L"100", L"QT-25"), 0);
-    ASSERT_EQ(List().GetItemCount(), 2);
+    ASSERT_EQ(List().GetItemCount(), 3);
     Type(Page(), Dlg::kFocusPosition, L"1.000");
     // 1.5 mm of draw range: 213 units a mm (the first lens would give 107).
     const std::vector<tagReportCall> pictures = DrawPage(1).Calls(tagReportCall::kPicture);
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[0].rect.left, 800 - 213);
+}
+
+TEST_F(ReportSameNamedLenses, FocusScaleBelongsToTheDetailLensNotToTheSelectedRow) {
+    ASSERT_EQ(SearchAndOpen(L"2/3\"", 4, L"100", L"QT-25"), 0);
+    Type(Page(), Dlg::kFocusPosition, L"1.000");
+    // The keyboard moves the selection to QT-25B (End): no click, so the
+    // detail page keeps QT-25.
+    const long other = List().FindItem(-1, L"QT-25B");
+    ASSERT_GT(other, 0);
+    List().SetItemState(0, 0, wxLIST_STATE_SELECTED);
+    List().SetItemState(other, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    PumpEvents();
+    ASSERT_EQ(Item(Dlg::kLensCombo), L"QT-25");
+    const CRecordingReportDC dc = DrawPage(1);
+    ASSERT_FALSE(dc.GreyBoxes().empty());
+    EXPECT_EQ(dc.GreyBoxes()[0].rect.top, -670 - 50 * static_cast<int>(other)) << "the highlight stays on the row";
+    // QT-25's 1.5 mm (the later of its name), not QT-25B's 6 mm (53 a mm).
+    const std::vector<tagReportCall> pictures = dc.Calls(tagReportCall::kPicture);
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_EQ(pictures[0].rect.left, 800 - 213);
+}
+
+namespace {
+
+using Tkl = CTklModelSelectionDlg;
+
+// Long and short result lists: a 2/3" sensor finds all 53 lenses, a 1" one
+// only the 3 of a 20 mm image circle; 50 telecentric lenses are found at
+// 1x, 3 at 0.5x.
+class ReportPrintJob : public ReportFromPages {
+protected:
+    std::wstring CatalogueFolder() override {
+        std::string lenses =
+            std::string(kTwoThirdsInch) + "INSERT INTO CCD VALUES (2, 12.8, 9.6, 16, '1\"', 3, 1, 20);";
+        std::string telecentric =
+            "INSERT INTO LENS (ID, Type, SensorType, Pmag, WD, CCDLimit, SpecialFlag, Discontinued) VALUES ";
+        for (int k = 1; k <= 53; ++k) {
+            const bool few = k > 50;
+            const std::string id = std::to_string(k);
+            lenses += Lens25(k, (few ? "QS-" : "QL-") + id, "3", few ? "20" : "11");
+            telecentric += "(" + id + ", '" + (few ? "TS-" : "TL-") + id + "', '2M', " + (few ? "0.5" : "1.0") +
+                           ", 90, 20, 1, 0)" + (k < 53 ? "," : ";");
+        }
+        WriteLensCatalogue(m_folder.Path(), lenses);
+        WriteTelecentricCatalogue(m_folder.Path(), telecentric);
+        return m_folder.Path();
+    }
+    CTempFolder m_folder;
+
+    // A telecentric search for a typed 3 x 4 sensor at vertical field of
+    // view `fovV`: 4 is 1x, 8 is 0.5x.
+    void SearchTelecentric(const std::wstring& fovV) {
+        m_window->ClickTab(CQuorrelDlg::kTabTelecentricSearch);
+        Tkl& page = Main().m_dlgTklSelect;
+        if (!page.IsItemChecked(Tkl::kManualInput)) ClickBox(page, Tkl::kManualInput);
+        Type(page, Tkl::kManualH, L"3");
+        Type(page, Tkl::kManualV, L"4");
+        if (!page.IsItemChecked(Tkl::kQuantityFirst)) ClickBox(page, Tkl::kQuantityFirst);
+        Type(page, Tkl::kValueFirst, fovV);
+        ClickButton(page, Tkl::kSearch);
+    }
+
+    // Prints the report of the tab in front as a print job on A4 paper at
+    // 600 dpi does: every page the printout offers, drawn into a PDF file.
+    // The text of each page.
+    std::vector<std::string> PrintedPages() {
+        CQuorrelPrintout printout(&m_window->View());
+        printout.SetPPIPrinter(600, 600);
+        printout.SetPageSizePixels(4961, 7016);
+        int minPage = 0, maxPage = 0, from = 0, to = 0;
+        printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+        CTempFolder folder;
+        const std::string pdf = quorrel::ToUtf8(folder.File(L"job.pdf"));
+        RenderPdf(pdf, maxPage, [&](quorrel::ReportDC& dc, int page) {
+            if (printout.HasPage(page)) m_window->View().OnPrint(dc, page, 297);
+        });
+        std::vector<std::string> pages;
+        for (int page = minPage; page <= maxPage; ++page) pages.push_back(PdfText(pdf, page, page));
+        return pages;
+    }
+};
+
+// How often `pattern` matches on the pages.
+int Matches(const std::vector<std::string>& pages, const std::string& pattern) {
+    const std::regex re(pattern);
+    int count = 0;
+    for (const std::string& page : pages)
+        count += static_cast<int>(std::distance(std::sregex_iterator(page.begin(), page.end(), re),
+                                                std::sregex_iterator()));
+    return count;
+}
+
+}  // namespace
+
+TEST_F(ReportPrintJob, PrintsEveryRowOnceOnThePagesOfTheTabInFront) {
+    const struct {
+        bool telecentric;
+        bool shortAfterLong;  // a long list shown on the data tab, then a short search
+        size_t rows, pages;
+        const char* block;    // the heading of the block below the table
+    } cases[] = {{false, false, 53, 2, "Detail Specification"},
+                 {false, true, 3, 1, "Detail Specification"},
+                 {true, false, 50, 3, "Specifications of"},
+                 {true, true, 3, 1, "Specifications of"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.telecentric ? "telecentric" : "lens") << " report"
+                                        << (c.shortAfterLong ? ", short list after a long one" : ", long list"));
+        auto search = [&](bool longList) {
+            if (c.telecentric)
+                SearchTelecentric(longList ? L"4" : L"8");
+            else
+                SearchLenses(longList ? L"2/3\"" : L"1\"", 4, L"100");
+        };
+        // Printed from the search tab; the data tab shown only for the
+        // long list.
+        search(true);
+        if (c.shortAfterLong) {
+            m_window->ClickTab(c.telecentric ? CQuorrelDlg::kTabTelecentricSpec : CQuorrelDlg::kTabDetail);
+            search(false);
+        }
+        const quorrel::CResultList& list =
+            *(c.telecentric ? Main().m_dlgTklSelect.m_listResult : SearchPage().m_listResult);
+        const std::vector<std::string> pages = PrintedPages();
+        ASSERT_FALSE(pages.empty());
+        ASSERT_NE(pages[0].find("Quorrel"), std::string::npos) << "pdftotext (poppler-utils) installed?";
+        EXPECT_EQ(pages.size(), c.pages);
+        const Row models = ListColumn(list, 0);
+        EXPECT_EQ(models.size(), c.rows);
+        for (const std::wstring& model : models)  // as a word of its own
+            EXPECT_EQ(Matches(pages, "(^|\\s)" + quorrel::ToUtf8(model) + "(?=\\s|$)"), 1) << quorrel::ToUtf8(model);
+        EXPECT_EQ(Matches(pages, c.block), 1);
+        EXPECT_EQ(Matches(pages, "design value"), 1) << "the footer";
+        for (size_t p = 0; p < pages.size(); ++p) {
+            EXPECT_NE(pages[p].find_first_not_of(" \n\f"), std::string::npos) << "page " << p + 1 << " is blank";
+            for (size_t q = 0; q < p; ++q) EXPECT_NE(pages[p], pages[q]) << "page " << p + 1 << " repeats " << q + 1;
+        }
+    }
 }
 
 TEST_F(ReportFromPages, RendersIntoAPdfFileWithTheFooterOnTheLastPage) {

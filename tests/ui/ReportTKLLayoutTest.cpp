@@ -1,8 +1,8 @@
 // The telecentric report's layout, drawn on the recording surface from page
 // contents given directly: where the blocks go for 0, 7 and 8 result rows,
 // the highlight, the figure labels of empty controls, a long table running
-// on over pages with the page count covering the drawing, and long page
-// texts fitted into their rooms.
+// on over pages, its header band repeated, with the page count covering the
+// drawing, and long page texts fitted into their rooms.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,7 +114,8 @@ std::vector<tagFitCase> PageTexts(const CRecordingReportDC& dc, const tagTKLRepo
     constexpr int kEdges[] = {100, 500, 640, 920, 1220, 1520, 1765, 1950};
     for (size_t k = 0; k < in.rows.size(); ++k)
         for (int c = 0; c < 7; ++c)
-            cases.push_back({in.rows[k][c], kCentres[c], layout.rowTops[k] - 10, C, f.f9, kEdges[c], kEdges[c + 1]});
+            cases.push_back(
+                {in.rows[k][c], kCentres[c], layout.table.rowTops[k] - 10, C, f.f9, kEdges[c], kEdges[c + 1]});
     return cases;
 }
 
@@ -162,14 +163,21 @@ TEST(TKLReportLayout, FigureLabelsOfEmptyControlsKeepTheirNamesAndUnits) {
 TEST(TKLReportLayout, BlocksAndPagesFollowTheRowCount) {
     struct Case {
         int rows, pages, lastRowTextTop, specTop, footerTop;
+        std::vector<int> headerTops;  // the table's header band, repeated on each page it continues on
     };
-    // From 8 rows the specification block starts at the top of page 2
-    // (-2970) and the footer follows the figures 1770 below it. Rows 0 to 43
-    // fit on page 1; row 44 starts 100 below the top of page 2, and the block
-    // then starts at the top of page 3 (-5940).
-    const Case cases[] = {{0, 1, 0, -680, -2450},         {7, 1, -940, -1030, -2800},     {8, 2, -990, -2970, -4740},
-                          {30, 2, -2090, -2970, -4740},   {31, 2, -2140, -2970, -4740},   {44, 2, -2790, -2970, -4740},
-                          {45, 3, -3080, -5940, -7710},   {60, 3, -3830, -5940, -7710}};
+    // From 8 rows the specification block starts 100 below the top of page 2
+    // (-3070) and the footer follows the figures 1770 below it. Rows 0 to 43
+    // fit on page 1; row 44 starts under the header band repeated 100 below
+    // the top of page 2, and the block then starts 100 below the top of
+    // page 3 (-6040).
+    const Case cases[] = {{0, 1, 0, -680, -2450, {}},
+                          {7, 1, -940, -1030, -2800, {-530}},
+                          {8, 2, -990, -3070, -4840, {-530}},
+                          {30, 2, -2090, -3070, -4840, {-530}},
+                          {31, 2, -2140, -3070, -4840, {-530}},
+                          {44, 2, -2790, -3070, -4840, {-530}},
+                          {45, 3, -3180, -6040, -7810, {-530, -3070}},
+                          {60, 3, -3930, -6040, -7810, {-530, -3070}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rows << " rows");
         EXPECT_EQ(TKLLayout(c.rows, kA4).pages, c.pages);
@@ -180,6 +188,10 @@ TEST(TKLReportLayout, BlocksAndPagesFollowTheRowCount) {
         EXPECT_EQ(dc.FindText(L"Result of selection") != nullptr, c.rows > 0);
         EXPECT_EQ(dc.TextTop(kSpecHeading), c.specTop);
         EXPECT_EQ(dc.TextTop(kFooter), c.footerTop);
+        std::vector<int> headerTops;
+        for (int top : dc.TextTops(L"Model")) headerTops.push_back(top + 10);
+        EXPECT_EQ(headerTops, c.headerTops);
+        EXPECT_TRUE(dc.AcrossPageEdges(kA4).empty()) << "nothing cut by a page's edge";
         EXPECT_GT(Lowest(dc), -10 * kA4 * c.pages) << "inside the pages";
         EXPECT_LT(Lowest(dc), -10 * kA4 * (c.pages - 1)) << "the last page is not blank";
     }

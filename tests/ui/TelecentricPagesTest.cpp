@@ -13,7 +13,6 @@
 
 #include "DetailPageSupport.h"
 #include "UiHarness.h"
-#include "catalogue/CatalogueBuilder.h"
 #include "platform/Message.h"
 #include "platform/Strings.h"
 #include "platform/Text.h"
@@ -296,29 +295,15 @@ protected:
                            "INSERT INTO CCD VALUES (1, 8.8, 6.6, 11, '2/3\"', 3, 1, 10);");
         const std::string lens = "INSERT INTO LENS (ID, Type, SensorType, Pmag, WD, CCDLimit, SpecialFlag, "
                                  "Discontinued) VALUES ";
-        std::wstring error;
-        EXPECT_TRUE(quorrel::BuildCatalogue(
-            m_folder.File(CQuorrelDlg::kTKLCatalogue),
-            "CREATE TABLE LENS (ID INTEGER PRIMARY KEY, Type TEXT, Kind TEXT, SensorType TEXT, Pmag REAL,"
-            " Flength REAL, Feff REAL, NA REAL, WD REAL, OD REAL, OI REAL, L REAL, RS REAL, DOF REAL, LH REAL,"
-            " LHP REAL, ENPP REAL, EXPP REAL, ENPD REAL, EXPD REAL, STO REAL, LB REAL, LBd REAL,"
-            " CCDLimit REAL, LBLimit REAL, HoldA REAL, HoldB REAL, HoldC REAL, HoldD REAL, Mount REAL,"
-            " EFDI REAL, RearconRecommend INTEGER, CatalogJP TEXT, CatalogEN TEXT, CatalogCN TEXT,"
-            " MountType TEXT, SpecialFlag INTEGER, Discontinued INTEGER);"
-            "CREATE TABLE LENS_EXTRA (ID INTEGER PRIMARY KEY, LENS_Type TEXT, REARCON_Type TEXT,"
-            " CCD_Type TEXT, Telecentricity REAL, Distortion REAL, RelativeIllum REAL, MagMin REAL,"
-            " MagMax REAL);" +
-                lens + "(1, 'EDGE-LOW', 'VGA', 0.74, 90, 20, 1, 0)," +
-                "(2, 'BELOW', '2M', 0.7399, 90, 20, 1, 0)," +
-                "(3, 'EDGE-HIGH', 'NIR', -1.26, 90, 20, 1, 0)," +
-                "(4, 'ABOVE', '2M', 1.2601, 90, 20, 1, 0)," +
-                "(5, 'at-LIMIT', '16k5\xCE\xBCm', 1.0, 90, 11, 1, 0)," +
-                "(6, 'SMALL-CIRCLE', '2M', 1.0, 90, 10.99, 1, 0)," +
-                "(7, 'LINE-ONLY', '2M', 1.0, 90, 20, 2, 0)," +
-                "(8, 'ODD-LABEL', 'APS-C', 1.1, 90, 20, 3, 0)," +
-                "(9, 'MID-2M', '2M', 0.9, 90, 20, 1, 0);",
-            CQuorrelDlg::kLensPassword, &error))
-            << quorrel::ToUtf8(error);
+        WriteTelecentricCatalogue(m_folder.Path(), lens + "(1, 'EDGE-LOW', 'VGA', 0.74, 90, 20, 1, 0)," +
+                                                       "(2, 'BELOW', '2M', 0.7399, 90, 20, 1, 0)," +
+                                                       "(3, 'EDGE-HIGH', 'NIR', -1.26, 90, 20, 1, 0)," +
+                                                       "(4, 'ABOVE', '2M', 1.2601, 90, 20, 1, 0)," +
+                                                       "(5, 'at-LIMIT', '16k5\xCE\xBCm', 1.0, 90, 11, 1, 0)," +
+                                                       "(6, 'SMALL-CIRCLE', '2M', 1.0, 90, 10.99, 1, 0)," +
+                                                       "(7, 'LINE-ONLY', '2M', 1.0, 90, 20, 2, 0)," +
+                                                       "(8, 'ODD-LABEL', 'APS-C', 1.1, 90, 20, 3, 0)," +
+                                                       "(9, 'MID-2M', '2M', 0.9, 90, 20, 1, 0);");
         return m_folder.Path();
     }
     CTempFolder m_folder;

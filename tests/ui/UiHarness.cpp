@@ -41,6 +41,20 @@ CTempFolder::~CTempFolder() {
 
 std::wstring CTempFolder::File(const std::wstring& name) const { return quorrel::JoinPath(m_path, name); }
 
+namespace {
+
+// Builds catalogue file `fileName` in `folder` from its schema and rows,
+// under the lens catalogues' password.
+void WriteCatalogueFile(const std::wstring& folder, const wchar_t* fileName, const char* schema,
+                        const std::string& insertsUtf8) {
+    std::wstring error;
+    const bool built = quorrel::BuildCatalogue(quorrel::JoinPath(folder, fileName), std::string(schema) + insertsUtf8,
+                                               CQuorrelDlg::kLensPassword, &error);
+    ASSERT_TRUE(built) << quorrel::ToUtf8(error);
+}
+
+}  // namespace
+
 void WriteLensCatalogue(const std::wstring& folder, const std::string& insertsUtf8) {
     static const char kSchema[] =
         "CREATE TABLE LENS (ID INTEGER PRIMARY KEY, Type TEXT, ParamType INTEGER, CatalogJP TEXT,"
@@ -49,11 +63,21 @@ void WriteLensCatalogue(const std::wstring& folder, const std::string& insertsUt
         " DispOrder INTEGER);"
         "CREATE TABLE CCD (ID INTEGER PRIMARY KEY, Horizontal REAL, Vertical REAL, Radial REAL,"
         " Type TEXT, AreaFlag INTEGER, SpecialFlag INTEGER, DispOrder INTEGER);";
-    std::wstring error;
-    const bool built = quorrel::BuildCatalogue(quorrel::JoinPath(folder, CQuorrelDlg::kCCTVCatalogue),
-                                               std::string(kSchema) + insertsUtf8,
-                                               CQuorrelDlg::kLensPassword, &error);
-    ASSERT_TRUE(built) << quorrel::ToUtf8(error);
+    WriteCatalogueFile(folder, CQuorrelDlg::kCCTVCatalogue, kSchema, insertsUtf8);
+}
+
+void WriteTelecentricCatalogue(const std::wstring& folder, const std::string& insertsUtf8) {
+    static const char kSchema[] =
+        "CREATE TABLE LENS (ID INTEGER PRIMARY KEY, Type TEXT, Kind TEXT, SensorType TEXT, Pmag REAL,"
+        " Flength REAL, Feff REAL, NA REAL, WD REAL, OD REAL, OI REAL, L REAL, RS REAL, DOF REAL, LH REAL,"
+        " LHP REAL, ENPP REAL, EXPP REAL, ENPD REAL, EXPD REAL, STO REAL, LB REAL, LBd REAL,"
+        " CCDLimit REAL, LBLimit REAL, HoldA REAL, HoldB REAL, HoldC REAL, HoldD REAL, Mount REAL,"
+        " EFDI REAL, RearconRecommend INTEGER, CatalogJP TEXT, CatalogEN TEXT, CatalogCN TEXT,"
+        " MountType TEXT, SpecialFlag INTEGER, Discontinued INTEGER);"
+        "CREATE TABLE LENS_EXTRA (ID INTEGER PRIMARY KEY, LENS_Type TEXT, REARCON_Type TEXT,"
+        " CCD_Type TEXT, Telecentricity REAL, Distortion REAL, RelativeIllum REAL, MagMin REAL,"
+        " MagMax REAL);";
+    WriteCatalogueFile(folder, CQuorrelDlg::kTKLCatalogue, kSchema, insertsUtf8);
 }
 
 CMainWindow::CMainWindow(const std::wstring& catalogueFolder, bool show)

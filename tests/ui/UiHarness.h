@@ -39,6 +39,9 @@ private:
 // Writes a lens catalogue file ("quorrel_cctv.mdb" with its password) into
 // `folder` holding the LENS and CCD rows given as SQL INSERT statements.
 void WriteLensCatalogue(const std::wstring& folder, const std::string& insertsUtf8);
+// The same for the telecentric catalogue ("quorrel_tkl.mdb"): LENS and
+// LENS_EXTRA rows.
+void WriteTelecentricCatalogue(const std::wstring& folder, const std::string& insertsUtf8);
 
 // The real main window (frame, document, view, main dialog) built against
 // `folder`, destroyed at the end of the scope. Not shown unless asked.
