@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -29,17 +30,32 @@ namespace {
 // Tab labels: string ids, 0 for the empty spacer tabs.
 constexpr int kTabLabels[CQuorrelDlg::kTabCount] = {20059, 20061, 0, 20060, 20061, 0, 20123, 20061};
 
-// Runs one catalogue opener to its end: every message it shows names the
-// file first, an error that escapes the catalogue layer is shown too, and
-// start-up goes on with the next file.
+// Runs one catalogue opener to its end on the calling thread and returns,
+// in order, what it reported instead of showing it: the catalogue layer's
+// messages and an error that escapes that layer.
 template <class Body>
-void Guarded(const wchar_t* fileName, Body body) {
-    quorrel::CMessagePrefix named(std::wstring(fileName) + L": ");
+std::vector<quorrel::MessageEntry> Collected(Body body) {
+    quorrel::CThreadMessageCapture capture;
     try {
         body();
     } catch (const std::exception& e) {
         quorrel::ShowMessage(quorrel::FromUtf8(e.what()));
     }
+    return capture.Take();
+}
+
+// Shows what the opener of `fileName` reported, each message naming the file
+// first.
+void ShowNamed(const wchar_t* fileName, const std::vector<quorrel::MessageEntry>& messages) {
+    quorrel::CMessagePrefix named(std::wstring(fileName) + L": ");
+    quorrel::ShowMessages(messages);
+}
+
+// Runs `opener` on a thread of its own; when no thread can be had, it runs
+// on the thread that asks for its result.
+template <class Opener>
+std::future<std::vector<quorrel::MessageEntry>> Start(Opener opener) {
+    return std::async(std::launch::async | std::launch::deferred, std::move(opener));
 }
 
 // Appends a pointer to each record, in catalogue order, to a page's copy.
@@ -82,9 +98,15 @@ bool CQuorrelDlg::CreateDlg(wxWindow* parent) {
 bool CQuorrelDlg::OnInitDialog() {
     SetSize(0, 0, kWidth, kHeight);
 
-    LoadCCTVCatalogue();
-    LoadTKLCatalogue();
-    LoadLedCatalogue();
+    // Each file costs a key derivation, and the three are independent: they
+    // are read at once, each on its own connection into its own arrays. What
+    // they report is shown here afterwards, file by file in the fixed order.
+    auto cctv = Start([this] { return LoadCCTVCatalogue(); });
+    auto tkl = Start([this] { return LoadTKLCatalogue(); });
+    auto led = Start([this] { return LoadLedCatalogue(); });
+    ShowNamed(kCCTVCatalogue, cctv.get());
+    ShowNamed(kTKLCatalogue, tkl.get());
+    ShowNamed(kLedCatalogue, led.get());
 
     // The tab control is only as tall as its tab strip; the pages sit under
     // it as its siblings, so a spacer tab (which has no page) leaves the
@@ -147,8 +169,8 @@ bool CQuorrelDlg::OnInitDialog() {
     return true;
 }
 
-void CQuorrelDlg::LoadCCTVCatalogue() {
-    Guarded(kCCTVCatalogue, [this] {
+std::vector<quorrel::MessageEntry> CQuorrelDlg::LoadCCTVCatalogue() {
+    return Collected([this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kCCTVCatalogue), kLensPassword)) {
             db.LoadLensTable(m_arrCCTVData);
@@ -159,8 +181,8 @@ void CQuorrelDlg::LoadCCTVCatalogue() {
     });
 }
 
-void CQuorrelDlg::LoadTKLCatalogue() {
-    Guarded(kTKLCatalogue, [this] {
+std::vector<quorrel::MessageEntry> CQuorrelDlg::LoadTKLCatalogue() {
+    return Collected([this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kTKLCatalogue), kLensPassword)) {
             db.LoadTKLLensTable(m_arrTKLData);
@@ -171,8 +193,8 @@ void CQuorrelDlg::LoadTKLCatalogue() {
     });
 }
 
-void CQuorrelDlg::LoadLedCatalogue() {
-    Guarded(kLedCatalogue, [this] {
+std::vector<quorrel::MessageEntry> CQuorrelDlg::LoadLedCatalogue() {
+    return Collected([this] {
         CCatalogDatabase db;
         if (db.Open(CataloguePath(kLedCatalogue), kLedPassword)) {
             db.LoadLedCommonTable(m_arrLedData);

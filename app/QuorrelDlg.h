@@ -28,6 +28,7 @@ class wxBookCtrlEvent;
 class wxNotebook;
 namespace quorrel {
 class ReportDC;
+struct MessageEntry;
 }
 
 class CQuorrelDlg : public wxPanel {
@@ -70,9 +71,12 @@ public:
     bool CreateDlg(wxWindow* parent);
     bool IsDlgCreated() const { return m_tab != nullptr; }
 
-    void LoadCCTVCatalogue();
-    void LoadTKLCatalogue();
-    void LoadLedCatalogue();
+    // Each reads one catalogue file into its own arrays, on whichever thread
+    // calls it, and returns what it has to report, in order, for the
+    // user-interface thread to show (without the file's name).
+    std::vector<quorrel::MessageEntry> LoadCCTVCatalogue();
+    std::vector<quorrel::MessageEntry> LoadTKLCatalogue();
+    std::vector<quorrel::MessageEntry> LoadLedCatalogue();
 
     // Shows the page of the selected tab and hides the others, after the
     // hand-over that tab needs; `origin` names the page that asked.

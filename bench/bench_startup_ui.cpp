@@ -7,6 +7,12 @@
 // The program runs with the benchmark's environment without GDK_GL, so what
 // it decides about OpenGL itself is measured; the bare window runs with
 // GDK_GL=disable, the smallest a toolkit window gets.
+//
+// QUORREL_STARTUP_REFERENCE may name another build of the program (an
+// absolute path, its catalogue files beside it); it is then measured too, as
+// BM_StartUp/reference. With --benchmark_repetitions and
+// --benchmark_enable_random_interleaving=true the runs of the captures take
+// turns, so that a change of load on the machine hits them alike.
 #include <benchmark/benchmark.h>
 
 #include <gdk/gdk.h>
@@ -20,6 +26,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
@@ -126,9 +133,12 @@ long SettledResidentKb(pid_t pid) {
     return last;
 }
 
+// `program` is an absolute path or a name in the benchmark's own folder.
 void BM_StartUp(benchmark::State& state, const char* program, const char* extraEnv) {
-    const std::string path = quorrel::ToUtf8(quorrel::JoinPath(quorrel::GetExecutableFolder(),
-                                                               quorrel::FromUtf8(program)));
+    const std::string path =
+        program[0] == '/' ? std::string(program)
+                          : quorrel::ToUtf8(quorrel::JoinPath(quorrel::GetExecutableFolder(),
+                                                              quorrel::FromUtf8(program)));
     const std::vector<std::string> env = ChildEnvironment(extraEnv);
     GdkWindow* root = gdk_get_default_root_window();
     gdk_window_set_events(root, GdkEventMask(gdk_window_get_events(root) | GDK_SUBSTRUCTURE_MASK));
@@ -186,6 +196,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_startup_ui: no display\n");
         return 1;
     }
+    if (const char* reference = std::getenv("QUORREL_STARTUP_REFERENCE"); reference && *reference)
+        benchmark::RegisterBenchmark("BM_StartUp/reference", BM_StartUp, reference, nullptr)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(10);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,7 @@
 #include "platform/Message.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/Text.h"
 
@@ -12,6 +13,9 @@ MessageSink& Sink() {
     return sink;
 }
 
+// Where this thread's messages are collected instead of shown, if anywhere.
+thread_local std::vector<MessageEntry>* t_capture = nullptr;
+
 void Deliver(const MessageSink& sink, const std::wstring& text, MessageIcon icon) {
     if (sink) {
         sink(text, icon);
@@ -21,7 +25,17 @@ void Deliver(const MessageSink& sink, const std::wstring& text, MessageIcon icon
 }
 }  // namespace
 
-void ShowMessage(const std::wstring& text, MessageIcon icon) { Deliver(Sink(), text, icon); }
+void ShowMessage(const std::wstring& text, MessageIcon icon) {
+    if (t_capture) {
+        t_capture->push_back({text, icon});
+        return;
+    }
+    Deliver(Sink(), text, icon);
+}
+
+void ShowMessages(const std::vector<MessageEntry>& messages) {
+    for (const MessageEntry& m : messages) ShowMessage(m.text, m.icon);
+}
 
 MessageSink SetMessageSink(MessageSink sink) {
     MessageSink previous = std::move(Sink());
@@ -51,5 +65,11 @@ std::vector<std::wstring> CMessageRecorder::Texts() const {
     for (const auto& e : m_entries) texts.push_back(e.text);
     return texts;
 }
+
+CThreadMessageCapture::CThreadMessageCapture() : m_previous(t_capture) { t_capture = &m_entries; }
+
+CThreadMessageCapture::~CThreadMessageCapture() { t_capture = m_previous; }
+
+std::vector<MessageEntry> CThreadMessageCapture::Take() { return std::exchange(m_entries, {}); }
 
 }  // namespace quorrel

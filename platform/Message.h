@@ -2,7 +2,10 @@
 //
 // Calculation and catalogue code report to the user through ShowMessage; the
 // application routes it to a modal box, tests install a recorder instead so
-// that no test ever waits on a window.
+// that no test ever waits on a window. The sink is one for the process and
+// belongs to the user-interface thread; code running on another thread
+// collects its messages in a CThreadMessageCapture and leaves showing them
+// to that thread.
 #pragma once
 
 #include <functional>
@@ -14,6 +17,11 @@ namespace quorrel {
 enum class MessageIcon { Exclamation, None };
 
 using MessageSink = std::function<void(const std::wstring& text, MessageIcon icon)>;
+
+struct MessageEntry {
+    std::wstring text;
+    MessageIcon icon;
+};
 
 // Shows `text` with the OK button. Without an installed sink the text goes
 // to standard error.
@@ -39,10 +47,7 @@ private:
 // Records every message shown while it lives, then puts the previous sink back.
 class CMessageRecorder {
 public:
-    struct Entry {
-        std::wstring text;
-        MessageIcon icon;
-    };
+    using Entry = MessageEntry;
 
     CMessageRecorder();
     ~CMessageRecorder();
@@ -58,5 +63,28 @@ private:
     std::vector<Entry> m_entries;
     MessageSink m_previous;
 };
+
+// Collects, while it lives, every message shown on the thread that made it,
+// instead of handing it to the sink; other threads' messages are not
+// affected. A worker thread reports through it, and the user-interface
+// thread shows the collected messages afterwards with ShowMessages.
+class CThreadMessageCapture {
+public:
+    CThreadMessageCapture();
+    ~CThreadMessageCapture();
+    CThreadMessageCapture(const CThreadMessageCapture&) = delete;
+    CThreadMessageCapture& operator=(const CThreadMessageCapture&) = delete;
+
+    // The messages collected so far, in the order shown; the capture goes on
+    // empty.
+    std::vector<MessageEntry> Take();
+
+private:
+    std::vector<MessageEntry> m_entries;
+    std::vector<MessageEntry>* m_previous;
+};
+
+// Shows each message through ShowMessage, in order.
+void ShowMessages(const std::vector<MessageEntry>& messages);
 
 }  // namespace quorrel

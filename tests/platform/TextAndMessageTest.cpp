@@ -1,6 +1,8 @@
 // UTF-8 conversion and the message sink.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "platform/Message.h"
 #include "platform/Text.h"
 
@@ -31,4 +33,26 @@ TEST(MessageRecorder, RecordsInOrderAndRestoresThePreviousSink) {
     ShowMessage(L"third");
     ASSERT_EQ(outer.Count(), 1u);
     EXPECT_EQ(outer.Texts()[0], L"third");
+}
+
+// A thread's capture keeps that thread's messages, in order, and only those;
+// ShowMessages hands them to the sink later.
+TEST(ThreadMessageCapture, KeepsOnlyItsOwnThreadsMessagesUntilShown) {
+    CMessageRecorder sink;
+    std::vector<MessageEntry> captured;
+    std::thread worker([&captured] {
+        CThreadMessageCapture capture;
+        ShowMessage(L"one");
+        ShowMessage(L"two", MessageIcon::None);
+        captured = capture.Take();
+        ShowMessage(L"three");
+        EXPECT_EQ(capture.Take().size(), 1u);
+    });
+    worker.join();
+    ShowMessage(L"main");
+    EXPECT_EQ(sink.Texts(), std::vector<std::wstring>{L"main"});
+
+    ShowMessages(captured);
+    EXPECT_EQ(sink.Texts(), (std::vector<std::wstring>{L"main", L"one", L"two"}));
+    EXPECT_EQ(sink.Entries()[2].icon, MessageIcon::None);
 }

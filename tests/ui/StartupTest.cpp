@@ -1,8 +1,19 @@
 // Start-up: catalogue opening, the window, the tabs and the page lists.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <thread>
 #include <vector>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlcipher/sqlite3.h>
 
 #include <wx/notebook.h>
 
@@ -30,6 +41,49 @@ const char kThreeFormats[] =
     "INSERT INTO CCD VALUES (1, 6.4, 4.8, 8, '1/2\"', 3, 1, 10);"
     "INSERT INTO CCD VALUES (2, 8.8, 6.6, 11, '2/3\"', 3, 1, 20);"
     "INSERT INTO CCD VALUES (3, 0, 0, 14.34, 'I/F 14.3mm', 2, 2, 30);";
+
+// What lies in the folder under a catalogue's name.
+enum class FileState { Missing, Sample, WrongKey, NotADatabase, NoTables };
+
+void PlaceCatalogue(const CTempFolder& folder, const wchar_t* name, const wchar_t* password,
+                    FileState state) {
+    const std::string path = quorrel::ToUtf8(folder.File(name));
+    std::wstring error;
+    switch (state) {
+    case FileState::Missing: break;
+    case FileState::Sample:
+        std::filesystem::copy_file(quorrel::ToUtf8(quorrel::JoinPath(SampleCatalogueFolder(), name)), path);
+        break;
+    case FileState::WrongKey:
+        ASSERT_TRUE(quorrel::BuildCatalogue(folder.File(name), "CREATE TABLE T (ID);", L"not-the-password", &error));
+        break;
+    case FileState::NotADatabase:
+        std::ofstream(path) << std::string(4096, 'x');
+        break;
+    case FileState::NoTables:
+        ASSERT_TRUE(quorrel::BuildCatalogue(folder.File(name), "CREATE TABLE T (ID);", password, &error));
+        break;
+    }
+}
+
+// Waits up to `timeout` for the folder watched by `watch` to report the file
+// `name` opened.
+bool WaitForOpen(int watch, const std::string& name, std::chrono::milliseconds timeout) {
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        pollfd ready{watch, POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
+        const ssize_t n = read(watch, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len && name == event->name) return true;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+}
 
 }  // namespace
 
@@ -135,6 +189,79 @@ TEST(Startup, WrongPasswordIsReportedWithTheDatabaseTextAndStartUpGoesOn) {
     EXPECT_EQ(messages.Texts()[0], L"quorrel_cctv.mdb: file is encrypted or is not a database");
     EXPECT_EQ(messages.Texts()[1], L"quorrel_tkl.mdb: unable to open database file");
     EXPECT_TRUE(window.Dlg().m_arrCCDData.empty());
+}
+
+// Files failing in different ways (some fast, some only after the key is
+// derived) are reported file by file in the fixed order, each message once,
+// a file's own messages in the order its loaders ran.
+TEST(Startup, FailingFilesAreReportedInFileOrderEachMessageOnce) {
+    using F = FileState;
+    const std::wstring missing = L"unable to open database file";
+    const std::wstring encrypted = L"file is encrypted or is not a database";
+    const struct {
+        FileState cctv, tkl, led;
+        std::vector<std::wstring> expected;
+    } cases[] = {
+        {F::WrongKey, F::Missing, F::Missing,
+         {L"quorrel_cctv.mdb: " + encrypted, L"quorrel_tkl.mdb: " + missing, L"quorrel_led.mdb: " + missing}},
+        {F::NoTables, F::WrongKey, F::NotADatabase,
+         {L"quorrel_cctv.mdb: no such table: LENS", L"quorrel_cctv.mdb: no such table: CCD",
+          L"quorrel_tkl.mdb: " + encrypted, L"quorrel_led.mdb: " + encrypted}},
+        {F::NotADatabase, F::NoTables, F::Missing,
+         {L"quorrel_cctv.mdb: " + encrypted, L"quorrel_tkl.mdb: no such table: LENS",
+          L"quorrel_tkl.mdb: no such table: LENS_EXTRA", L"quorrel_led.mdb: " + missing}},
+        {F::Missing, F::Sample, F::NoTables,
+         {L"quorrel_cctv.mdb: " + missing, L"quorrel_led.mdb: no such table: Common",
+          L"quorrel_led.mdb: no such table: IlluminationType", L"quorrel_led.mdb: no such table: Color"}},
+        {F::WrongKey, F::WrongKey, F::WrongKey,
+         {L"quorrel_cctv.mdb: " + encrypted, L"quorrel_tkl.mdb: " + encrypted, L"quorrel_led.mdb: " + encrypted}},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        CTempFolder folder;
+        PlaceCatalogue(folder, CQuorrelDlg::kCCTVCatalogue, CQuorrelDlg::kLensPassword, cases[i].cctv);
+        PlaceCatalogue(folder, CQuorrelDlg::kTKLCatalogue, CQuorrelDlg::kLensPassword, cases[i].tkl);
+        PlaceCatalogue(folder, CQuorrelDlg::kLedCatalogue, CQuorrelDlg::kLedPassword, cases[i].led);
+        quorrel::CMessageRecorder messages;
+        CMainWindow window(folder.Path());
+        EXPECT_EQ(messages.Texts(), cases[i].expected);
+    }
+}
+
+// The three files are read at once: the illumination file is opened while
+// the lens file still waits for another program's lock, which is let go only
+// then. Read one after another, the lens file would give up first.
+TEST(Startup, TheIlluminationFileIsReadWhileTheLensFileWaits) {
+    CTempFolder folder;
+    for (const wchar_t* name : {CQuorrelDlg::kCCTVCatalogue, CQuorrelDlg::kTKLCatalogue, CQuorrelDlg::kLedCatalogue})
+        PlaceCatalogue(folder, name, L"", FileState::Sample);
+    const int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, quorrel::ToUtf8(folder.Path()).c_str(), IN_OPEN), 0);
+
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(quorrel::ToUtf8(folder.File(CQuorrelDlg::kCCTVCatalogue)).c_str(), &writer,
+                              SQLITE_OPEN_READWRITE, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_key(writer, "4817qz", 6), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    bool ledOpened = false;
+    std::thread release([&] {
+        ledOpened = WaitForOpen(watch, "quorrel_led.mdb", std::chrono::seconds(10));
+        sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    });
+
+    quorrel::CMessageRecorder messages;
+    {
+        CMainWindow window(folder.Path());
+        release.join();
+        EXPECT_TRUE(ledOpened);
+        EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{});
+        EXPECT_FALSE(window.Dlg().m_arrCCTVData.empty());
+        EXPECT_FALSE(window.Dlg().m_arrLedData.empty());
+    }
+    sqlite3_close(writer);
+    close(watch);
 }
 
 TEST(Startup, EightTabsWithTheirLabelsAndTheLensSearchPageShown) {
