@@ -12,6 +12,7 @@
 
 #include "platform/ProductVersion.h"
 #include "platform/Strings.h"
+#include "platform/wx/LabelFont.h"
 #include "platform/wx/PngResource.h"
 
 namespace {
@@ -33,7 +34,7 @@ CAboutDlg::CAboutDlg(wxWindow* parent)
     SetFont(wxFont(wxFontInfo(9).FaceName("Arial")));
     auto* icon = new wxStaticBitmap(this, wxID_ANY, quorrel::LoadPngResource(quorrel::kAppIconPng));
     auto* name = new wxStaticText(this, wxID_ANY, "Quorrel");
-    name->SetFont(GetFont().Bold().Scaled(1.3f));
+    quorrel::SetLabelFont(*name, GetFont().Bold().Scaled(1.3f));
     m_version = new wxStaticText(this, wxID_ANY, "Version *.*.*.*");
     auto* notice = new wxStaticText(this, wxID_ANY, kNoticeLine);
     auto* address = new wxStaticText(this, wxID_ANY, kAddressLines);

@@ -73,6 +73,13 @@ void CQuorrelView::OnFilePrintPreview() {
     wxWindow* main = wxGetTopLevelParent(this);
     auto* frame = new wxPreviewFrame(preview, main, "Quorrel", main->GetPosition(), main->GetSize());
     frame->Initialize();
+    // Shown as it is, the window would wait for the window manager to tell the
+    // size of its frame whenever the toolkit has none remembered (a closed
+    // preview leaves none), held at 2 x 1 pixels meanwhile: the buttons and
+    // the status bar laid out in that print GTK warnings. With its client size
+    // set, the window is shown at once at that size, and the window manager's
+    // frame goes around it.
+    frame->SetClientSize(frame->GetClientSize());
     frame->Show();
 }
 

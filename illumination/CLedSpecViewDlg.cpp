@@ -13,6 +13,7 @@
 #include "platform/Numbers.h"
 #include "platform/Strings.h"
 #include "platform/wx/DigitsFilterWx.h"
+#include "platform/wx/LabelFont.h"
 #include "platform/wx/PngResource.h"
 
 namespace {
@@ -49,7 +50,7 @@ void CLedSpecViewDlg::CreateControls() {
 
     auto* name = AddControl(kModelName, new wxStaticText(this, wxID_ANY, wxEmptyString, wxPoint(kLeft, 14),
                                                          wxSize(420, -1), wxST_NO_AUTORESIZE));
-    name->SetFont(name->GetFont().Bold().Scaled(1.4f));
+    quorrel::SetLabelFont(*name, name->GetFont().Bold().Scaled(1.4f));
     AddControl(kFigure, new wxStaticBitmap(this, wxID_ANY, wxNullBitmap, wxPoint(kLeft, 56),
                                            wxSize(kFigureWidth, kFigureHeight)));
 

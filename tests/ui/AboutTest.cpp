@@ -38,6 +38,16 @@ TEST(About, OpenedWindowShowsTheBuildsVersionAndBothLinks) {
     about->Destroy();
 }
 
+TEST(About, ProductNameInItsLargerFontIsAsTallAsALineOfIt) {
+    auto* about = new CAboutDlg(nullptr);
+    about->InitDialog();
+    wxWindow* name = wxWindow::FindWindowByLabel("Quorrel", about);
+    ASSERT_NE(name, nullptr);
+    EXPECT_GT(name->GetFont().GetFractionalPointSize(), about->GetFont().GetFractionalPointSize());
+    EXPECT_GE(name->GetSize().GetHeight(), name->GetTextExtent("Quorrel").GetHeight());
+    about->Destroy();
+}
+
 namespace {
 // Counts the toolkit's error log records, which a running program shows in a
 // message box.

@@ -3,6 +3,8 @@
 // from here through a second display connection.
 #include <gtest/gtest.h>
 
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 #include <gdk/gdk.h>
 #include <gdk/gdkx.h>
 
@@ -113,24 +115,60 @@ public:
     const std::string& Name() const { return m_name; }
     GdkWindow* Root() { return gdk_screen_get_root_window(gdk_display_get_default_screen(m_display)); }
 
-    // The top-level window of process `pid` once its frame has kept the same
-    // place and size for half a second: its outer rectangle, frame included.
+    // The top-level windows of process `pid` the window manager has taken
+    // on, oldest first.
+    std::vector<Window> WindowsOf(pid_t pid) {
+        std::vector<Window> windows;
+        for (long id : Cardinals(Root(), "_NET_CLIENT_LIST")) {
+            GdkWindow* w = gdk_x11_window_foreign_new_for_display(m_display, static_cast<Window>(id));
+            if (!w) continue;
+            if (Cardinals(w, "_NET_WM_PID") == std::vector<long>{pid}) windows.push_back(static_cast<Window>(id));
+            g_object_unref(w);
+        }
+        return windows;
+    }
+
+    // The newest top-level window of process `pid` once its frame has kept
+    // the same place and size for half a second: its outer rectangle, frame
+    // included.
     GdkRectangle SettledFrameOf(pid_t pid) {
         GdkRectangle last{0, 0, 0, 0};
         int same = 0;
         for (int i = 0; i < 200 && same < 10; ++i) {
             std::this_thread::sleep_for(50ms);
             GdkRectangle now{0, 0, 0, 0};
-            for (long id : Cardinals(Root(), "_NET_CLIENT_LIST")) {
-                GdkWindow* w = gdk_x11_window_foreign_new_for_display(m_display, static_cast<Window>(id));
-                if (!w) continue;
-                if (Cardinals(w, "_NET_WM_PID") == std::vector<long>{pid}) gdk_window_get_frame_extents(w, &now);
+            const std::vector<Window> windows = WindowsOf(pid);
+            if (GdkWindow* w = windows.empty() ? nullptr : gdk_x11_window_foreign_new_for_display(m_display, windows.back())) {
+                gdk_window_get_frame_extents(w, &now);
                 g_object_unref(w);
             }
             same = now.width > 0 && gdk_rectangle_equal(&now, &last) ? same + 1 : 0;
             last = now;
         }
         return last;
+    }
+
+    // Presses `keys` together, as a user on the keyboard does, and lets them go.
+    void PressKeys(const std::vector<KeySym>& keys) {
+        Display* x = GDK_DISPLAY_XDISPLAY(m_display);
+        for (KeySym key : keys) XTestFakeKeyEvent(x, XKeysymToKeycode(x, key), True, CurrentTime);
+        for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+            XTestFakeKeyEvent(x, XKeysymToKeycode(x, *key), False, CurrentTime);
+        XFlush(x);
+    }
+
+    // Asks the window manager to close `window`, as its title bar's close
+    // box does.
+    void Close(Window window) {
+        Display* x = GDK_DISPLAY_XDISPLAY(m_display);
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(x, "_NET_CLOSE_WINDOW", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[1] = 2;  // asked for by the user
+        XSendEvent(x, DefaultRootWindow(x), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        XFlush(x);
     }
 
 private:
@@ -180,6 +218,29 @@ TEST_F(DesktopStart, MainWindowOpensWholeAndCentredWithoutWarningsOrOpenGl) {
               (std::vector<int>{(1280 - 850) / 2, (1024 - 700) / 2, 850, 700}));
     EXPECT_EQ(ReadFile(m_output).find("CRITICAL"), std::string::npos) << ReadFile(m_output);
     EXPECT_FALSE(MapsGl());
+}
+
+// File > Print preview opened and closed again and again comes up at its size
+// each time: no GTK warning about a button squeezed below its size, no
+// rectangle of negative size.
+TEST_F(DesktopStart, PrintPreviewOpensAgainAndAgainWithoutWarnings) {
+    ASSERT_GT(Start().width, 0) << "no window";
+    for (int opening = 1; opening <= 4; ++opening) {
+        SCOPED_TRACE("opening " + std::to_string(opening));
+        s_desktop->PressKeys({XK_Alt_L, XK_f});
+        std::this_thread::sleep_for(300ms);  // the menu opens
+        s_desktop->PressKeys({XK_v});
+        for (int i = 0; i < 100 && s_desktop->WindowsOf(m_pid).size() < 2; ++i) std::this_thread::sleep_for(50ms);
+        const std::vector<Window> windows = s_desktop->WindowsOf(m_pid);
+        ASSERT_EQ(windows.size(), 2u) << "no preview";
+        s_desktop->SettledFrameOf(m_pid);
+        s_desktop->Close(windows.back());
+        for (int i = 0; i < 100 && s_desktop->WindowsOf(m_pid).size() > 1; ++i) std::this_thread::sleep_for(50ms);
+        ASSERT_EQ(s_desktop->WindowsOf(m_pid).size(), 1u) << "the preview stays";
+    }
+    const std::string output = ReadFile(m_output);
+    EXPECT_EQ(output.find("Gtk-WARNING"), std::string::npos) << output;
+    EXPECT_EQ(output.find("*** BUG ***"), std::string::npos) << output;
 }
 
 TEST_F(DesktopStart, OpenGlLoadsWhenTheUserAsksForIt) {

@@ -216,8 +216,12 @@ TEST_F(LedSheetPage, WhiteLabelsOnThePageColourAndNothingClippedOrOverlapping) {
     for (int i = 0; i < Page::kSheetRows; ++i)
         EXPECT_EQ(m_page.GetControl(Page::kLabelFirst + i)->GetForegroundColour(), *wxWHITE) << i;
 
-    // Under a title bar every control stays in view, and no two controls
-    // share a pixel.
+    // Under a title bar every control stays in view, whole (the large title
+    // with the tail of its Q), and no two controls share a pixel.
     m_window.UnderTitleBar();
-    ExpectControlsInView(m_page, true);
+    for (const wchar_t* light : {L"QC-30", L"QR-D160"}) {
+        SCOPED_TRACE(wxString(light).utf8_string());
+        Show(Light(light));
+        ExpectControlsInView(m_page, true);
+    }
 }

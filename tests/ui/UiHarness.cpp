@@ -9,6 +9,7 @@
 
 #include <wx/app.h>
 #include <wx/notebook.h>
+#include <wx/stattext.h>
 #include <wx/utils.h>
 
 #include "catalogue/CatalogueBuilder.h"
@@ -132,6 +133,9 @@ void ExpectControlsInView(const CPage& page, bool apart) {
         const std::string what = std::to_string(page.GetControlId(control)) + " " + control->GetLabel().utf8_string();
         EXPECT_LE(rect.GetBottom() + 1, page.GetVisibleHeight()) << what;
         EXPECT_LE(rect.GetRight() + 1, CPage::kPageWidth) << what;
+        // A label is as tall as its text in its font: descenders show.
+        if (dynamic_cast<wxStaticText*>(control))
+            EXPECT_GE(rect.GetHeight(), control->GetTextExtent(control->GetLabel()).GetHeight()) << what;
         for (wxWindow* other : shown) {
             if (apart && other != control) {
                 EXPECT_FALSE(rect.Intersects(other->GetRect())) << what << " / " << other->GetLabel();

@@ -75,8 +75,9 @@ using Row = std::vector<std::wstring>;
 std::vector<Row> ListRows(const quorrel::CResultList& list);
 Row ListColumn(const quorrel::CResultList& list, int column);
 
-// Every shown control of `page` ends within what shows of the page; with
-// `apart`, no two of them share a pixel.
+// Every shown control of `page` ends within what shows of the page, every
+// shown label is as tall as its text in its font; with `apart`, no two of
+// them share a pixel.
 void ExpectControlsInView(const CPage& page, bool apart);
 
 }  // namespace uitest
