@@ -181,6 +181,9 @@ void CDetailCalculationDlg::OnInitDialog() {
     CheckItem(kCoCBox, false);
     SetDlgItemDouble(*this, kCoC, 2, 0.04);
     for (int id : {kCommentFocus, kCommentRing, kCommentMount}) SetItemText(id, L"");
+    // Every box starts clear, so the edits it unlocks start locked, as a
+    // page reset leaves them.
+    for (int id : {kManualV, kManualH, kManualD, kWantedDOF, kCoC}) SetItemReadOnly(id, true);
 }
 
 // ---- helpers ----------------------------------------------------------------

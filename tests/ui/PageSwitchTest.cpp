@@ -358,3 +358,31 @@ TEST_F(PageSwitch, LoadingALensWithAnEmptyCatalogueLeavesTheDetailPageEmpty) {
     EXPECT_EQ(m_dlg.m_dlgDetailCalc.ComboGetCount(CDetailCalculationDlg::kSensorCombo), 0);
     EXPECT_EQ(m_dlg.m_dlgDetailCalc.m_dHandFovH, -1.0);
 }
+
+TEST_F(PageSwitch, DetailPageEditsFollowTheirBoxesFromStartUpAsAfterFileNew) {
+    using Dlg = CDetailCalculationDlg;
+    CDetailCalculationDlg& page = m_dlg.m_dlgDetailCalc;
+    // Which edits of the page take typing, in creation order.
+    auto editable = [&page] {
+        std::vector<std::pair<int, bool>> states;
+        for (const wxWindow* w : page.GetChildren())
+            if (const auto* edit = dynamic_cast<const wxTextCtrl*>(w))
+                states.emplace_back(page.GetControlId(w), edit->IsEditable());
+        return states;
+    };
+    const auto atStart = editable();
+    // Each box that is clear locks its edit.
+    const struct {
+        int box, edit;
+    } boxes[] = {{Dlg::kManualInput, Dlg::kManualV}, {Dlg::kManualInput, Dlg::kManualH},
+                 {Dlg::kManualInput, Dlg::kManualD}, {Dlg::kDOFBox, Dlg::kWantedDOF},
+                 {Dlg::kCoCBox, Dlg::kCoC}};
+    for (const auto& b : boxes) {
+        ASSERT_FALSE(page.IsItemChecked(b.box));
+        EXPECT_TRUE(page.IsItemReadOnly(b.edit)) << "edit " << b.edit << " at start-up";
+    }
+    EXPECT_EQ(page.ComboGetCurSel(Dlg::kFnoCombo), 0);
+
+    m_window.Command(wxID_NEW);
+    EXPECT_EQ(editable(), atStart);
+}
