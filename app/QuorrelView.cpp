@@ -6,6 +6,8 @@
 #include <wx/prntbase.h>
 
 #include "app/QuorrelDoc.h"
+#include "platform/Message.h"
+#include "platform/Strings.h"
 #include "platform/wx/ReportDCWx.h"
 #include "report/ReportPages.h"
 
@@ -40,9 +42,8 @@ void CQuorrelView::OnInitialUpdate() {
 void CQuorrelView::OnFileNew() { m_dlgMain.ClearAllPages(); }
 
 namespace {
-// The print dialog offers the pages of the report on A4: it is set up before
-// a printer and its paper are chosen. The print job itself covers the pages
-// on the paper chosen (CQuorrelPrintout::GetPageInfo).
+// The print dialog offers the pages of the report, which is laid out on A4
+// whatever paper is chosen there.
 wxPrintDialogData PageRangeData(const CQuorrelView& view) {
     const int pages = view.PrintPageCount(report::kA4HeightMm);
     wxPrintDialogData data;
@@ -83,12 +84,6 @@ void CQuorrelView::OnFilePrintPreview() {
     frame->Show();
 }
 
-int CQuorrelView::PageHeightMm(int physicalHeight, int logPixelsY) {
-    if (logPixelsY <= 0) return 0;
-    return static_cast<int>(static_cast<double>(physicalHeight) / static_cast<double>(logPixelsY) * 25.4 +
-                            0.5);
-}
-
 int CQuorrelView::PrintPageCount(int pageHeightMm) const {
     switch (m_dlgMain.GetCurSel()) {
     case CQuorrelDlg::kTabLensSearch:
@@ -123,17 +118,7 @@ CQuorrelPrintout::CQuorrelPrintout(CQuorrelView* view) : wxPrintout("Quorrel"), 
 
 int CQuorrelPrintout::PageCount() const {
     if (!m_pView) return 1;
-    return m_pView->PrintPageCount(PageHeightMm());
-}
-
-int CQuorrelPrintout::PageHeightMm() const {
-    int ppiX = 0, ppiY = 0;
-    GetPPIPrinter(&ppiX, &ppiY);
-    int widthPx = 0, heightPx = 0;
-    GetPageSizePixels(&widthPx, &heightPx);
-    const int mm = CQuorrelView::PageHeightMm(heightPx, ppiY);
-    // Before the print job knows its paper: A4, as the print dialog offers.
-    return mm > 0 ? mm : report::kA4HeightMm;
+    return m_pView->PrintPageCount(report::kA4HeightMm);
 }
 
 void CQuorrelPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
@@ -145,9 +130,29 @@ void CQuorrelPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, in
 
 bool CQuorrelPrintout::HasPage(int page) { return page >= 1 && page <= PageCount(); }
 
+void CQuorrelPrintout::OnBeginPrinting() {
+    m_nPagesPrinted = 0;
+    wxPrintout::OnBeginPrinting();
+}
+
+// The report is laid out on A4 whatever the paper: on smaller paper the
+// whole page is scaled down to fit, so nothing falls off its edges and the
+// pages are the ones the print dialog offered.
 bool CQuorrelPrintout::OnPrintPage(int page) {
     if (!GetDC() || !m_pView) return false;
-    quorrel::CWxReportDC dc(*this);
-    m_pView->OnPrint(dc, page, PageHeightMm());
+    quorrel::CWxReportDC dc(*this, {10 * report::kA4WidthMm, 10 * report::kA4HeightMm});
+    m_pView->OnPrint(dc, page, report::kA4HeightMm);
+    ++m_nPagesPrinted;
     return true;
+}
+
+// A print job whose pages the user asked for are none of the report's ends
+// without a page and without a file: say so once printing is over.
+void CQuorrelPrintout::OnEndPrinting() {
+    wxPrintout::OnEndPrinting();
+    if (IsPreview() || m_nPagesPrinted > 0 || !m_pView) return;
+    std::wstring text = quorrel::LoadString(kMsgNothingPrinted);
+    const size_t at = text.find(L"%d");
+    if (at != std::wstring::npos) text.replace(at, 2, std::to_wstring(PageCount()));
+    m_pView->CallAfter([text] { quorrel::ShowMessage(text); });
 }

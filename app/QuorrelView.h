@@ -6,6 +6,7 @@
 #include <wx/print.h>
 
 #include "app/QuorrelDlg.h"
+#include "platform/wx/PrintPagesFix.h"
 
 class CQuorrelDoc;
 namespace quorrel {
@@ -32,10 +33,6 @@ public:
     // Draws report page `page` (from 1) for the selected tab.
     void OnPrint(quorrel::ReportDC& dc, int page, int pageHeightMm);
 
-    // Page height in whole millimetres from the printer's page height in
-    // device units and its vertical resolution.
-    static int PageHeightMm(int physicalHeight, int logPixelsY);
-
     CQuorrelDoc* GetDocument() const { return m_pDocument; }
 
     CQuorrelDlg m_dlgMain;  // the main dialog (created by OnInitialUpdate)
@@ -46,22 +43,27 @@ private:
     void OnSize(wxSizeEvent& event);
 
     CQuorrelDoc* m_pDocument;
+    quorrel::CPrintPagesFix m_printPagesFix;  // the pages typed in the print dialog are the ones printed
 };
 
-// One report print job: every page of the selected tab's report on the
-// job's paper, each drawn by the view.
+// One report print job: every page of the selected tab's report, laid out
+// on A4 and fitted to the job's paper, each drawn by the view.
 class CQuorrelPrintout : public wxPrintout {
 public:
+    // "Nothing was printed: ..." with the report's last page.
+    static constexpr int kMsgNothingPrinted = 22000;
+
     explicit CQuorrelPrintout(CQuorrelView* view);
 
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
     bool HasPage(int page) override;
+    void OnBeginPrinting() override;
     bool OnPrintPage(int page) override;
+    void OnEndPrinting() override;
 
 private:
     int PageCount() const;
-    // The paper's height in whole millimetres; A4 until the job knows it.
-    int PageHeightMm() const;
 
     CQuorrelView* m_pView;
+    int m_nPagesPrinted = 0;  // by the job under way
 };

@@ -7,8 +7,8 @@
 
 namespace report {
 
-// The paper the page count is announced for: the count is known before a
-// printer (and its paper) is chosen.
+// The paper a report is laid out on, whatever paper it is printed on.
+inline constexpr int kA4WidthMm = 210;
 inline constexpr int kA4HeightMm = 297;
 
 // A table row is this high.

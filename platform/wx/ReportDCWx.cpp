@@ -34,6 +34,26 @@ wxRealPoint PrinterPerUnit(const wxPrintout& printout) {
     return {ppiX / kUnitsPerInch, ppiY / kUnitsPerInch};
 }
 
+// How much a page `page` units large is scaled down to fit the printout's
+// paper (1 where it fits), and the printer pixels it then lies in from the
+// paper's corner, centred.
+struct tagPaperFit {
+    double scale = 1.0;
+    wxRealPoint offset;
+};
+tagPaperFit FitOnPaper(const wxPrintout& printout, ReportSize page) {
+    const wxRealPoint perUnit = PrinterPerUnit(printout);
+    int paperW = 0, paperH = 0;
+    printout.GetPageSizePixels(&paperW, &paperH);
+    const double pageW = page.cx * perUnit.x;
+    const double pageH = page.cy * perUnit.y;
+    tagPaperFit fit;
+    if (paperW <= 0 || paperH <= 0 || pageW <= 0.0 || pageH <= 0.0) return fit;
+    fit.scale = std::min({1.0, paperW / pageW, paperH / pageH});
+    if (fit.scale < 1.0) fit.offset = {(paperW - pageW * fit.scale) / 2.0, (paperH - pageH * fit.scale) / 2.0};
+    return fit;
+}
+
 // The preview draws the printer's page into a bitmap of its own size.
 wxRealPoint OutputPerPrinter(const wxPrintout& printout) {
     int pageW = 0, pageH = 0, dcW = 0, dcH = 0;
@@ -57,10 +77,20 @@ CWxReportDC::CWxReportDC(wxDC& dc, wxRealPoint printerPerUnit, wxRealPoint outpu
     }
 }
 
-CWxReportDC::CWxReportDC(wxPrintout& printout)
-    : CWxReportDC(*printout.GetDC(), PrinterPerUnit(printout), OutputPerPrinter(printout)) {}
+CWxReportDC::CWxReportDC(wxPrintout& printout, ReportSize page)
+    : CWxReportDC(*printout.GetDC(), PrinterPerUnit(printout), OutputPerPrinter(printout)) {
+    const tagPaperFit fit = FitOnPaper(printout, page);
+    m_printerPerUnit = {m_printerPerUnit.x * fit.scale, m_printerPerUnit.y * fit.scale};
+    m_paperOffset = fit.offset;
+    // Paper larger than the page would show the next page's band under it.
+    const wxPoint corner = Device(0, 0);
+    m_dc->SetClippingRegion(Between(corner, Device(page.cx, -page.cy)));
+    m_clipped = true;
+}
 
-CWxReportDC::~CWxReportDC() = default;
+CWxReportDC::~CWxReportDC() {
+    if (m_clipped) m_dc->DestroyClippingRegion();
+}
 
 wxString CWxReportDC::DrawnFace(const std::wstring& face) {
     if (face == L"Microsoft Yahei") return "WenQuanYi Micro Hei";
@@ -73,8 +103,8 @@ ReportPoint CWxReportDC::LPtoDP(ReportPoint logical) const {
 }
 
 wxPoint CWxReportDC::Device(int x, int y) const {
-    const double px = (m_origin.x + x * m_printerPerUnit.x) * m_outputPerPrinter.x;
-    const double py = (m_origin.y - y * m_printerPerUnit.y) * m_outputPerPrinter.y;
+    const double px = (m_paperOffset.x + m_origin.x + x * m_printerPerUnit.x) * m_outputPerPrinter.x;
+    const double py = (m_paperOffset.y + m_origin.y - y * m_printerPerUnit.y) * m_outputPerPrinter.y;
     return {static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py))};
 }
 

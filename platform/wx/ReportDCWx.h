@@ -6,7 +6,8 @@
 // and font size is converted here. One 0.1 mm unit is `printerPerUnit`
 // printer pixels (the printer's resolution / 254) and one printer pixel is
 // `outputPerPrinter` pixels of the context (1 when printing; the preview
-// draws the printer's page into a smaller bitmap). Fonts are sized by their
+// draws the printer's page into a smaller bitmap). A page that the paper
+// cannot hold is scaled down to fit it. Fonts are sized by their
 // character height; "Microsoft Yahei" is drawn with WenQuanYi Micro Hei,
 // since the font configuration does not stand it in by itself.
 #pragma once
@@ -30,9 +31,13 @@ namespace quorrel {
 class CWxReportDC : public ReportDC {
 public:
     CWxReportDC(wxDC& dc, wxRealPoint printerPerUnit, wxRealPoint outputPerPrinter);
-    // For the page a printout is printing or previewing: its printer
-    // resolution, its page size in printer pixels and the size of its DC.
-    explicit CWxReportDC(wxPrintout& printout);
+    // For the page a printout is printing or previewing, from its printer
+    // resolution, its paper size in printer pixels and the size of its DC:
+    // a page `page` units large (0.1 mm each) is drawn as it is where the
+    // paper holds it, from the paper's top-left corner; on paper narrower
+    // or shorter it is scaled down uniformly to the largest size the paper
+    // holds and centred on it. Nothing is drawn outside the page.
+    CWxReportDC(wxPrintout& printout, ReportSize page);
     ~CWxReportDC() override;
 
     // The face drawn for a report font's face.
@@ -80,6 +85,8 @@ private:
     std::unique_ptr<wxGCDC> m_gcdc;  // a printer's context, drawn through its graphics context
     wxRealPoint m_printerPerUnit;
     wxRealPoint m_outputPerPrinter;
+    wxRealPoint m_paperOffset;  // printer pixels from the paper's corner to the page's
+    bool m_clipped = false;     // to the page
 
     ReportPoint m_origin;
     ReportColour m_textColour = kReportBlack;

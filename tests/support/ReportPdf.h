@@ -5,7 +5,9 @@
 
 #include <cstdio>
 #include <functional>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include <cairo-pdf.h>
 #include <wx/defs.h>  // before wx/dcgraph.h, which needs its settings
@@ -33,6 +35,41 @@ inline std::string CommandOutput(const std::string& command) {
 inline std::string PdfText(const std::string& pdf, int first, int last, bool boxes = false) {
     return CommandOutput(std::string("pdftotext ") + (boxes ? "-bbox" : "-layout") + " -f " + std::to_string(first) +
                          " -l " + std::to_string(last) + " '" + pdf + "' -");
+}
+
+// One word of a PDF page and its box, in points from the page's top left.
+struct tagPdfWord {
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    std::string text;
+};
+struct tagPdfPage {
+    double width = 0, height = 0;  // points
+    std::vector<tagPdfWord> words;
+    std::string text;  // the words, each followed by a space
+};
+
+// Every page of a PDF file with its words, by pdftotext; none when there is
+// no such file.
+inline std::vector<tagPdfPage> PdfPages(const std::string& pdf) {
+    std::vector<tagPdfPage> pages;
+    if (FILE* file = std::fopen(pdf.c_str(), "rb"))
+        std::fclose(file);
+    else
+        return pages;
+    const std::string xhtml = CommandOutput("pdftotext -bbox '" + pdf + "' -");
+    const std::regex item("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|"
+                          "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                          "yMax=\"([0-9.]+)\">([^<]*)</word>");
+    for (std::sregex_iterator it(xhtml.begin(), xhtml.end(), item), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        if (m[1].matched) {
+            pages.push_back({std::stod(m[1]), std::stod(m[2]), {}, {}});
+        } else if (!pages.empty()) {
+            pages.back().words.push_back({std::stod(m[3]), std::stod(m[4]), std::stod(m[5]), std::stod(m[6]), m[7]});
+            pages.back().text += m[7].str() + " ";
+        }
+    }
+    return pages;
 }
 
 // Renders pages 1 to `pages` into an A4 PDF file, drawn in the pixels of a

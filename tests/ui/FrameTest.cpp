@@ -104,10 +104,3 @@ TEST_F(Frame, PrintPreviewOpensInTheMainWindowsPlaceAndSize) {
     preview->Close(true);
     PumpEvents();
 }
-
-TEST(PrintPage, HeightIsAWholeNumberOfMillimetres) {
-    EXPECT_EQ(CQuorrelView::PageHeightMm(6600, 600), 279);   // 279.4 mm
-    EXPECT_EQ(CQuorrelView::PageHeightMm(7016, 600), 297);   // A4: 297.01 mm
-    EXPECT_EQ(CQuorrelView::PageHeightMm(3507, 300), 297);   // 296.93 mm rounds up
-    EXPECT_EQ(CQuorrelView::PageHeightMm(1000, 0), 0);
-}

@@ -4,6 +4,7 @@
 // read back with pdftotext; a print job of either report covers the pages
 // of the list shown, whatever was shown before.
 #include "DetailPageSupport.h"
+#include "PrintToFile.h"
 
 #include <iterator>
 #include <regex>
@@ -19,7 +20,10 @@
 using namespace uitest;
 using quorrel::test::CommandOutput;
 using quorrel::test::CRecordingReportDC;
+using quorrel::test::PdfPages;
 using quorrel::test::PdfText;
+using quorrel::test::tagPdfPage;
+using quorrel::test::tagPdfWord;
 using quorrel::test::RenderPdf;
 using quorrel::test::tagReportCall;
 
@@ -145,27 +149,40 @@ namespace {
 
 using Tkl = CTklModelSelectionDlg;
 
-// Long and short result lists: a 2/3" sensor finds all 53 lenses, a 1" one
-// only the 3 of a 20 mm image circle; 50 telecentric lenses are found at
-// 1x, 3 at 0.5x.
+// Long and short result lists: a 2/3" sensor finds every lens, a 1" one
+// only those of a 20 mm image circle; the telecentric search finds the 1x
+// lenses at a vertical field of view of 4, the 0.5x ones at 8. By default 50
+// lenses and 3 of them, 50 telecentric lenses at 1x and 3 at 0.5x.
 class ReportPrintJob : public ReportFromPages {
 protected:
+    struct tagCounts {
+        int lenses = 53, wideLenses = 3;  // of them of a 20 mm image circle
+        int telecentric = 50, halfX = 3;  // at 1x, at 0.5x
+    };
+    ReportPrintJob() = default;
+    explicit ReportPrintJob(tagCounts counts) : m_counts(counts) {}
+
     std::wstring CatalogueFolder() override {
         std::string lenses =
             std::string(kTwoThirdsInch) + "INSERT INTO CCD VALUES (2, 12.8, 9.6, 16, '1\"', 3, 1, 20);";
+        for (int k = 1; k <= m_counts.lenses; ++k) {
+            const bool wide = k > m_counts.lenses - m_counts.wideLenses;
+            lenses += Lens25(k, (wide ? "QS-" : "QL-") + std::to_string(k), "3", wide ? "20" : "11");
+        }
         std::string telecentric =
             "INSERT INTO LENS (ID, Type, SensorType, Pmag, WD, CCDLimit, SpecialFlag, Discontinued) VALUES ";
-        for (int k = 1; k <= 53; ++k) {
-            const bool few = k > 50;
+        const int all = m_counts.telecentric + m_counts.halfX;
+        for (int k = 1; k <= all; ++k) {
+            const bool half = k > m_counts.telecentric;
             const std::string id = std::to_string(k);
-            lenses += Lens25(k, (few ? "QS-" : "QL-") + id, "3", few ? "20" : "11");
-            telecentric += "(" + id + ", '" + (few ? "TS-" : "TL-") + id + "', '2M', " + (few ? "0.5" : "1.0") +
-                           ", 90, 20, 1, 0)" + (k < 53 ? "," : ";");
+            telecentric += "(" + id + ", '" + (half ? "TS-" : "TL-") + id + "', '2M', " + (half ? "0.5" : "1.0") +
+                           ", 90, 20, 1, 0)" + (k < all ? "," : ";");
         }
         WriteLensCatalogue(m_folder.Path(), lenses);
         WriteTelecentricCatalogue(m_folder.Path(), telecentric);
         return m_folder.Path();
     }
+    tagCounts m_counts{};
     CTempFolder m_folder;
 
     // A telecentric search for a typed 3 x 4 sensor at vertical field of
@@ -181,23 +198,19 @@ protected:
         ClickButton(page, Tkl::kSearch);
     }
 
-    // Prints the report of the tab in front as a print job on A4 paper at
-    // 600 dpi does: every page the printout offers, drawn into a PDF file.
-    // The text of each page.
-    std::vector<std::string> PrintedPages() {
-        CQuorrelPrintout printout(&m_window->View());
-        printout.SetPPIPrinter(600, 600);
-        printout.SetPageSizePixels(4961, 7016);
-        int minPage = 0, maxPage = 0, from = 0, to = 0;
-        printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+    // Prints the report of the tab in front through the print dialog into a
+    // PDF file: its pages, none when no file was written.
+    std::vector<tagPdfPage> Print(const tagPrintChoice& choice = {}) {
         CTempFolder folder;
         const std::string pdf = quorrel::ToUtf8(folder.File(L"job.pdf"));
-        RenderPdf(pdf, maxPage, [&](quorrel::ReportDC& dc, int page) {
-            if (printout.HasPage(page)) m_window->View().OnPrint(dc, page, 297);
-        });
-        std::vector<std::string> pages;
-        for (int page = minPage; page <= maxPage; ++page) pages.push_back(PdfText(pdf, page, page));
-        return pages;
+        PrintToFile(*m_window, pdf, choice);
+        return PdfPages(pdf);
+    }
+    // The text of each page printed.
+    std::vector<std::string> PrintedPages(const tagPrintChoice& choice = {}) {
+        std::vector<std::string> texts;
+        for (const tagPdfPage& page : Print(choice)) texts.push_back(page.text);
+        return texts;
     }
 };
 
@@ -306,4 +319,141 @@ TEST(ReportFonts, ChineseReportsUseTheCjkFace) {
     const std::string fonts = CommandOutput("pdffonts '" + pdf + "'");
     EXPECT_TRUE(fonts.find("WenQuanYi") != std::string::npos && fonts.find("LiberationSans") == std::string::npos)
         << fonts;
+}
+
+namespace {
+
+// A 2/3" search lists 107 lenses (3 pages), a 1" search 16 of them (one
+// page); the telecentric search lists 50 lenses at 1x (3 pages), 7 at 0.5x
+// (one page).
+class ReportOnPaper : public ReportPrintJob {
+protected:
+    ReportOnPaper() : ReportPrintJob(tagCounts{107, 16, 50, 7}) {}
+
+    enum class Report { kTelecentric7, kLens16WithDetail, kLens107 };
+    static constexpr wchar_t kDetailLens[] = L"QS-92";
+    // Shows the report's pages; returns the models of its result list.
+    Row Show(Report report) {
+        switch (report) {
+        case Report::kTelecentric7:
+            SearchTelecentric(L"8");
+            m_window->ClickTab(CQuorrelDlg::kTabTelecentricSpec);
+            return ListColumn(*Main().m_dlgTklSelect.m_listResult, 0);
+        case Report::kLens16WithDetail:
+            EXPECT_GE(SearchAndOpen(L"1\"", 4, L"100", kDetailLens), 0);
+            CalculateFrom(Dlg::kWDBox, Dlg::kWD, L"100");
+            break;
+        case Report::kLens107:
+            SearchLenses(L"2/3\"", 4, L"100");
+            break;
+        }
+        return ListColumn(*SearchPage().m_listResult, 0);
+    }
+};
+
+bool Overlap(const tagPdfWord& a, const tagPdfWord& b) {
+    constexpr double kTouch = 0.2;  // points two neighbours' boxes may share
+    return std::min(a.xMax, b.xMax) - std::max(a.xMin, b.xMin) > kTouch &&
+           std::min(a.yMax, b.yMax) - std::max(a.yMin, b.yMin) > kTouch;
+}
+
+int CountWord(const std::vector<tagPdfPage>& pages, const std::string& text) {
+    int count = 0;
+    for (const tagPdfPage& page : pages)
+        for (const tagPdfWord& word : page.words) count += word.text == text;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(ReportOnPaper, WholeReportOnEveryPaperAndOrientation) {
+    const struct {
+        Report report;
+        const char* name;
+        size_t rows, pages;
+        double titleMm;  // from the left
+    } reports[] = {{Report::kTelecentric7, "telecentric, 7 rows", 7, 1, 15},
+                   {Report::kLens16WithDetail, "lens, 16 rows and detail", 16, 1, 10},
+                   {Report::kLens107, "lens, 107 rows", 107, 3, 10}};
+    const struct {
+        const char* paper;
+        bool landscape;
+        double width, height;  // mm
+    } papers[] = {{"iso_a4", false, 210, 297},   {"na_letter", false, 215.9, 279.4}, {"iso_a5", false, 148, 210},
+                  {"iso_a4", true, 297, 210},    {"na_legal", false, 215.9, 355.6}, {"iso_a3", true, 420, 297}};
+    const std::string date = quorrel::ToUtf8(report::ReportDate());
+    constexpr double mm = 72.0 / 25.4;
+    for (const auto& r : reports) {
+        const Row models = Show(r.report);
+        ASSERT_EQ(models.size(), r.rows) << r.name;
+        for (const auto& p : papers) {
+            SCOPED_TRACE(testing::Message() << r.name << " on " << p.paper << (p.landscape ? " landscape" : ""));
+            const std::vector<tagPdfPage> pages = Print({"", p.paper, p.landscape});
+            ASSERT_EQ(pages.size(), r.pages);
+            for (const std::wstring& model : models)  // the detail's lens shows in the detail block too
+                if (model != kDetailLens) EXPECT_EQ(CountWord(pages, quorrel::ToUtf8(model)), 1);
+            // The footer's date once, on the last page.
+            EXPECT_EQ(CountWord(pages, date), 1);
+            EXPECT_EQ(CountWord({pages.back()}, date), 1);
+            for (size_t n = 0; n < pages.size(); ++n) {
+                const tagPdfPage& page = pages[n];
+                EXPECT_NEAR(page.width, p.width * mm, 1.0);
+                EXPECT_NEAR(page.height, p.height * mm, 1.0);
+                for (size_t i = 0; i < page.words.size(); ++i) {
+                    const tagPdfWord& w = page.words[i];
+                    EXPECT_TRUE(w.xMin >= 0 && w.yMin >= 0 && w.xMax <= page.width && w.yMax <= page.height)
+                        << "\"" << w.text << "\" off page " << n + 1;
+                    for (size_t j = 0; j < i; ++j)
+                        EXPECT_FALSE(Overlap(w, page.words[j]))
+                            << "\"" << w.text << "\" on \"" << page.words[j].text << "\", page " << n + 1;
+                }
+            }
+            // The footer's line and the date under it lie below everything
+            // else of the last page.
+            const std::vector<tagPdfWord>& last = pages.back().words;
+            const auto footer = std::find_if(last.begin(), last.end(), [](auto& w) { return w.text == "*All"; });
+            if (footer == last.end()) {
+                ADD_FAILURE() << "no footer";
+                continue;
+            }
+            for (const tagPdfWord& w : last)
+                if (std::abs(w.yMin - footer->yMin) > 1.0 && w.text != date)
+                    EXPECT_LE(w.yMax, footer->yMin + 0.5) << "\"" << w.text << "\" below the footer";
+            // On A4 and larger paper the page is drawn as it is: the title
+            // 10 or 15 mm from the left, 7 mm from the top.
+            if (p.width >= 210 && p.height >= 297) {
+                const tagPdfWord& title = pages[0].words.at(0);
+                ASSERT_EQ(title.text, "Quorrel");
+                EXPECT_NEAR(title.xMin, r.titleMm * mm, 0.5);
+                EXPECT_NEAR(title.yMin, 7 * mm, 0.5);
+            }
+        }
+    }
+}
+
+TEST_F(ReportOnPaper, PrintsExactlyThePagesTypedInPages) {
+    Show(Report::kLens107);
+    const std::vector<std::string> all = PrintedPages();
+    ASSERT_EQ(all.size(), 3u);
+    ASSERT_NE(all[2].find("Detail Specification"), std::string::npos) << "the detail block ends the report";
+    const struct {
+        const char* typed;
+        std::vector<int> pages;  // of the whole report, in print order
+    } cases[] = {{"2-3", {2, 3}}, {"3", {3}}, {"2", {2}}, {"1,3", {1, 3}}, {"1-3", {1, 2, 3}}, {"2-9", {2, 3}}};
+    for (const auto& c : cases) {
+        // Each page printed, by the page of the whole report it equals (0:
+        // none).
+        std::vector<int> printed;
+        for (const std::string& text : PrintedPages({c.typed}))
+            printed.push_back(static_cast<int>(std::find(all.begin(), all.end(), text) - all.begin() + 1) %
+                              static_cast<int>(all.size() + 1));
+        EXPECT_EQ(printed, c.pages) << "Pages: " << c.typed;
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+
+    // Pages the report does not have: no file, and the user is told.
+    EXPECT_TRUE(Print({"4-5"}).empty());
+    EXPECT_EQ(m_messages.Texts(),
+              std::vector<std::wstring>{
+                  L"Nothing was printed: none of the pages asked for is in the report. Its last page is 3. "});
 }

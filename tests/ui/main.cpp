@@ -2,6 +2,8 @@
 // tests inside an active event loop, then shuts the toolkit down.
 #include <gtest/gtest.h>
 
+#include <gtk/gtk.h>
+
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
@@ -27,6 +29,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "test_ui: the toolkit could not start (no display?)\n");
         return 1;
     }
+    // The print tests print to files: GTK's file printer only, without
+    // looking for the machine's printers.
+    g_object_set(gtk_settings_get_default(), "gtk-print-backends", "file", nullptr);
     // Toolkit errors go to standard error, never to a log window.
     delete wxLog::SetActiveTarget(new wxLogStderr);
     // A message box would wait for a click: a message that reaches no
