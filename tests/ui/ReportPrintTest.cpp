@@ -330,13 +330,14 @@ class ReportOnPaper : public ReportPrintJob {
 protected:
     ReportOnPaper() : ReportPrintJob(tagCounts{107, 16, 50, 7}) {}
 
-    enum class Report { kTelecentric7, kLens16WithDetail, kLens107 };
+    enum class Report { kTelecentric7, kTelecentric50, kLens16WithDetail, kLens107 };
     static constexpr wchar_t kDetailLens[] = L"QS-92";
     // Shows the report's pages; returns the models of its result list.
     Row Show(Report report) {
         switch (report) {
         case Report::kTelecentric7:
-            SearchTelecentric(L"8");
+        case Report::kTelecentric50:
+            SearchTelecentric(report == Report::kTelecentric7 ? L"8" : L"4");
             m_window->ClickTab(CQuorrelDlg::kTabTelecentricSpec);
             return ListColumn(*Main().m_dlgTklSelect.m_listResult, 0);
         case Report::kLens16WithDetail:
@@ -373,6 +374,7 @@ TEST_F(ReportOnPaper, WholeReportOnEveryPaperAndOrientation) {
         size_t rows, pages;
         double titleMm;  // from the left
     } reports[] = {{Report::kTelecentric7, "telecentric, 7 rows", 7, 1, 15},
+                   {Report::kTelecentric50, "telecentric, 50 rows", 50, 3, 15},
                    {Report::kLens16WithDetail, "lens, 16 rows and detail", 16, 1, 10},
                    {Report::kLens107, "lens, 107 rows", 107, 3, 10}};
     const struct {
