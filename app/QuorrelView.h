@@ -6,7 +6,7 @@
 #include <wx/print.h>
 
 #include "app/QuorrelDlg.h"
-#include "platform/wx/PrintPagesFix.h"
+#include "platform/wx/PrintJobFix.h"
 
 class CQuorrelDoc;
 namespace quorrel {
@@ -43,7 +43,7 @@ private:
     void OnSize(wxSizeEvent& event);
 
     CQuorrelDoc* m_pDocument;
-    quorrel::CPrintPagesFix m_printPagesFix;  // the pages typed in the print dialog are the ones printed
+    quorrel::CPrintJobFix m_printJobFix;  // GTK print jobs print the pages typed, from the paper's corner
 };
 
 // One report print job: every page of the selected tab's report, laid out

@@ -2,14 +2,17 @@
 // during printing, the preview's page bitmap during print preview, or any
 // other context (a PDF surface in the tests).
 //
-// The context is drawn on in its own pixels; every coordinate, pen width
-// and font size is converted here. One 0.1 mm unit is `printerPerUnit`
-// printer pixels (the printer's resolution / 254) and one printer pixel is
-// `outputPerPrinter` pixels of the context (1 when printing; the preview
-// draws the printer's page into a smaller bitmap). A page that the paper
-// cannot hold is scaled down to fit it. Fonts are sized by their
-// character height; "Microsoft Yahei" is drawn with WenQuanYi Micro Hei,
-// since the font configuration does not stand it in by itself.
+// The report is drawn in the pixels of an A4 page at the printer's
+// resolution: one 0.1 mm unit is `printerPerUnit` printer pixels (the
+// resolution / 254), and every coordinate, pen width and font size is
+// converted here. Texts are measured there too, so what fits is decided
+// once for every output. The context's own scale then takes the page to
+// its output: `outputPerPrinter` pixels of the context a printer pixel (1
+// when printing; the preview draws the printer's page into a smaller
+// bitmap), times the scale that fits the page to smaller paper. Fonts are
+// sized by their character height; "Microsoft Yahei" is drawn with
+// WenQuanYi Micro Hei, since the font configuration does not stand it in by
+// itself.
 #pragma once
 
 #include <map>
@@ -17,7 +20,6 @@
 #include <string>
 
 #include <wx/bitmap.h>
-#include <wx/font.h>
 #include <wx/gdicmn.h>
 
 #include "platform/ReportDC.h"
@@ -34,8 +36,9 @@ public:
     // For the page a printout is printing or previewing, from its printer
     // resolution, its paper size in printer pixels and the size of its DC:
     // a page `page` units large (0.1 mm each) is drawn as it is where the
-    // paper holds it, from the paper's top-left corner; on paper narrower
-    // or shorter it is scaled down uniformly to the largest size the paper
+    // paper holds it (within the rounding of the paper's size to whole
+    // pixels), from the paper's top-left corner; on paper narrower or
+    // shorter it is scaled down uniformly to the largest size the paper
     // holds and centred on it. Nothing is drawn outside the page.
     CWxReportDC(wxPrintout& printout, ReportSize page);
     ~CWxReportDC() override;
@@ -71,22 +74,29 @@ public:
     void StretchPicture(int pngId, int x, int y, int width, int height) override;
 
 private:
-    // Context pixels of a logical point and of a logical length.
+    struct tagText;  // the text layout
+
+    // Page pixels of a logical point and of a logical length.
     wxPoint Device(int x, int y) const;
     int DeviceLength(int length) const;
+    // Scales the page by `scale` and moves it `offset` pixels of the context
+    // from where the context had it.
+    void Place(wxRealPoint scale, wxPoint offset);
     void ApplyPen();
     void ApplyBrush();
-    void ApplyText();
-    // Draws the text with its reference point at device point `at`, turned
+    // Lays the text out in the current font; its size in page pixels.
+    wxRealPoint LayOut(const std::wstring& text);
+    // Draws the text with its reference point at page point (x, y), turned
     // by the font's escapement.
-    void DrawAt(const std::wstring& text, wxPoint at);
+    void DrawAt(const std::wstring& text, double x, double y);
 
     wxDC* m_dc;                      // what is drawn on
     std::unique_ptr<wxGCDC> m_gcdc;  // a printer's context, drawn through its graphics context
+    std::unique_ptr<tagText> m_text;
     wxRealPoint m_printerPerUnit;
-    wxRealPoint m_outputPerPrinter;
-    wxRealPoint m_paperOffset;  // printer pixels from the paper's corner to the page's
-    bool m_clipped = false;     // to the page
+    wxRealPoint m_savedScale{1.0, 1.0};  // the context's own scale and origin, given back at the end
+    wxPoint m_savedOrigin;
+    bool m_clipped = false;  // to the page
 
     ReportPoint m_origin;
     ReportColour m_textColour = kReportBlack;
@@ -96,8 +106,7 @@ private:
     ReportBrush m_brush = ReportBrush::Solid(kReportWhite);
     ReportPoint m_position;
 
-    std::map<std::pair<std::wstring, int>, wxFont> m_fonts;  // by face and height
-    std::map<int, wxBitmap> m_pictures;                      // by picture id
+    std::map<int, wxBitmap> m_pictures;  // by picture id
 };
 
 }  // namespace quorrel

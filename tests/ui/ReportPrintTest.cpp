@@ -459,3 +459,62 @@ TEST_F(ReportOnPaper, PrintsExactlyThePagesTypedInPages) {
               std::vector<std::wstring>{
                   L"Nothing was printed: none of the pages asked for is in the report. Its last page is 3. "});
 }
+
+// Every paper prints the A4 page itself: on paper that holds it (A4 within
+// the rounding of its size, Legal, A3) word for word where Legal has it; on
+// smaller paper made smaller by the fitting scale and centred, every word
+// where the A4 page has it and of its size times the scale, so what fits
+// on A4 fits on every paper.
+TEST_F(ReportOnPaper, SmallerPaperPrintsTheA4PageMadeSmaller) {
+    const struct {
+        const char* paper;
+        bool landscape;
+        double width, height;  // mm
+        double within;         // points a word may lie off its place
+    } papers[] = {{"iso_a4", false, 210, 297, 0.05},     {"iso_a3", true, 420, 297, 0.05},
+                  {"na_letter", false, 215.9, 279.4, 0.5}, {"iso_a5", false, 148, 210, 0.5},
+                  {"iso_a4", true, 297, 210, 0.5},        {"na_letter", true, 279.4, 215.9, 0.5}};
+    constexpr double mm = 72.0 / 25.4;
+    for (Report report : {Report::kLens107, Report::kLens16WithDetail, Report::kTelecentric50}) {
+        Show(report);
+        const std::vector<tagPdfPage> legal = Print({"", "na_legal"});
+        ASSERT_FALSE(legal.empty());
+        for (const auto& p : papers) {
+            SCOPED_TRACE(testing::Message() << "report " << static_cast<int>(report) << " on " << p.paper
+                                            << (p.landscape ? " landscape" : ""));
+            const double scale = std::min({1.0, p.width / 210.0, p.height / 297.0});
+            const double left = scale < 1.0 ? (p.width - 210.0 * scale) / 2.0 * mm : 0.0;
+            const double top = scale < 1.0 ? (p.height - 297.0 * scale) / 2.0 * mm : 0.0;
+            const std::vector<tagPdfPage> pages = Print({"", p.paper, p.landscape});
+            ASSERT_EQ(pages.size(), legal.size());
+            for (size_t n = 0; n < pages.size(); ++n) {
+                const std::vector<tagPdfWord>& words = pages[n].words;
+                const std::vector<tagPdfWord>& a4 = legal[n].words;
+                auto texts = [](std::vector<tagPdfWord> list) {
+                    std::vector<std::string> t;
+                    for (const tagPdfWord& w : list) t.push_back(w.text);
+                    std::sort(t.begin(), t.end());
+                    return t;
+                };
+                ASSERT_EQ(texts(words), texts(a4)) << "page " << n + 1;
+                // Each word against the same word of the A4 page nearest to
+                // where it should be.
+                for (const tagPdfWord& w : words) {
+                    double off = 1e9;
+                    const tagPdfWord* near = nullptr;
+                    for (const tagPdfWord& at : a4) {
+                        if (at.text != w.text) continue;
+                        const double d = std::max({std::abs(w.xMin - (left + at.xMin * scale)),
+                                                   std::abs(w.yMin - (top + at.yMin * scale)),
+                                                   std::abs(w.xMax - (left + at.xMax * scale)),
+                                                   std::abs(w.yMax - (top + at.yMax * scale))});
+                        if (d < off) off = d, near = &at;
+                    }
+                    EXPECT_LE(off, p.within) << "\"" << w.text << "\" on page " << n + 1 << " at " << w.xMin << ", "
+                                             << w.yMin << " - " << w.xMax << ", " << w.yMax << "; A4 " << near->xMin
+                                             << ", " << near->yMin << " - " << near->xMax << ", " << near->yMax;
+                }
+            }
+        }
+    }
+}
