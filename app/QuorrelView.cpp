@@ -42,29 +42,53 @@ void CQuorrelView::OnInitialUpdate() {
 void CQuorrelView::OnFileNew() { m_dlgMain.ClearAllPages(); }
 
 namespace {
+
 // The print dialog offers the pages of the report, which is laid out on A4
-// whatever paper is chosen there.
-wxPrintDialogData PageRangeData(const CQuorrelView& view) {
+// whatever paper is chosen there; "Pages" starts at all of them.
+wxPrintDialogData PageRangeData(const CQuorrelView& view, const wxPrintData& setup) {
     const int pages = view.PrintPageCount(report::kA4HeightMm);
-    wxPrintDialogData data;
+    wxPrintDialogData data(setup);
     data.SetMinPage(1);
     data.SetMaxPage(pages);
     data.SetFromPage(1);
     data.SetToPage(pages);
+    data.SetAllPages(true);
     return data;
 }
+
+// The preview's own Print button prints as File, Print does, from the print
+// set-up the view keeps; the preview itself stays on A4.
+class CQuorrelPreview : public wxPrintPreview {
+public:
+    CQuorrelPreview(CQuorrelView* view, wxPrintDialogData* data)
+        : wxPrintPreview(new CQuorrelPrintout(view), new CQuorrelPrintout(view), data), m_pView(view) {}
+
+    bool Print(bool) override {
+        m_pView->PrintReport(GetFrame());
+        return true;
+    }
+
+private:
+    CQuorrelView* m_pView;
+};
+
 }  // namespace
 
-void CQuorrelView::OnFilePrint() {
-    wxPrintDialogData data = PageRangeData(*this);
+void CQuorrelView::OnFilePrint() { PrintReport(wxGetTopLevelParent(this)); }
+
+void CQuorrelView::PrintReport(wxWindow* parent) {
+    wxPrintDialogData data = PageRangeData(*this, m_printData);
     wxPrinter printer(&data);
     CQuorrelPrintout printout(this);
-    printer.Print(wxGetTopLevelParent(this), &printout, true);
+    // The print dialog leaves what was chosen in the toolkit's native print
+    // set-up, which every copy of m_printData shares; the next dialog starts
+    // from m_printData's own fields, so they take the choice over.
+    if (printer.Print(parent, &printout, true)) m_printData.ConvertFromNative();
 }
 
 void CQuorrelView::OnFilePrintPreview() {
-    wxPrintDialogData data = PageRangeData(*this);
-    auto* preview = new wxPrintPreview(new CQuorrelPrintout(this), new CQuorrelPrintout(this), &data);
+    wxPrintDialogData data = PageRangeData(*this, wxPrintData());
+    auto* preview = new CQuorrelPreview(this, &data);
     if (!preview->IsOk()) {
         delete preview;
         return;

@@ -26,6 +26,9 @@ public:
     // File, Print and File, Print preview of the selected tab's report.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // Prints the selected tab's report through the print dialog, over
+    // `parent`, starting from the print set-up of the last print.
+    void PrintReport(wxWindow* parent);
     // The pages the selected tab's report covers on paper `pageHeightMm`
     // high, from the pages as they are now; a tab without a report prints
     // the announced count (m_nPrintPages) of blank pages.
@@ -43,6 +46,9 @@ private:
     void OnSize(wxSizeEvent& event);
 
     CQuorrelDoc* m_pDocument;
+    // The printer, paper, orientation and the other settings of the last
+    // print, offered again by the next while the program runs.
+    wxPrintData m_printData;
     quorrel::CPrintJobFix m_printJobFix;  // GTK print jobs print the pages typed, from the paper's corner
 };
 

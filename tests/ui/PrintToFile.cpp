@@ -44,6 +44,7 @@ GtkPrintUnixDialog* OpenPrintDialog() {
 struct tagAnswer {
     std::string uri;
     tagPrintChoice choice;
+    tagPrintOffer offer;
     bool printerChosen = false;
     bool answered = false;
     bool over = false;  // answered, or given up after 10 s
@@ -66,6 +67,8 @@ gboolean AnswerDialog(gpointer data) {
     if (!answer->printerChosen) {
         // The printer, its file, the pages.
         GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(dialog);
+        if (const char* printer = gtk_print_settings_get_printer(settings)) answer->offer.printer = printer;
+        answer->offer.allPages = gtk_print_settings_get_print_pages(settings) == GTK_PRINT_PAGES_ALL;
         gtk_print_settings_set_printer(settings, kFilePrinter);
         gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_URI, answer->uri.c_str());
         gtk_print_settings_set(settings, GTK_PRINT_SETTINGS_OUTPUT_FILE_FORMAT, "pdf");
@@ -84,15 +87,20 @@ gboolean AnswerDialog(gpointer data) {
     GtkPrinter* printer = gtk_print_unix_dialog_get_selected_printer(dialog);
     if (!printer || std::strcmp(gtk_printer_get_name(printer), kFilePrinter) != 0)
         return GiveUp(answer, dialog);
-    // "Page Setup": the paper and its orientation.
-    GtkPageSetup* setup = gtk_page_setup_new();
-    GtkPaperSize* paper = gtk_paper_size_new(answer->choice.paper.c_str());
-    gtk_page_setup_set_paper_size_and_default_margins(setup, paper);
-    gtk_page_setup_set_orientation(setup, answer->choice.landscape ? GTK_PAGE_ORIENTATION_LANDSCAPE
-                                                                   : GTK_PAGE_ORIENTATION_PORTRAIT);
-    gtk_print_unix_dialog_set_page_setup(dialog, setup);
-    gtk_paper_size_free(paper);
-    g_object_unref(setup);
+    GtkPageSetup* offered = gtk_print_unix_dialog_get_page_setup(dialog);
+    answer->offer.paper = gtk_paper_size_get_name(gtk_page_setup_get_paper_size(offered));
+    answer->offer.landscape = gtk_page_setup_get_orientation(offered) == GTK_PAGE_ORIENTATION_LANDSCAPE;
+    if (!answer->choice.paper.empty()) {
+        // "Page Setup": the paper and its orientation.
+        GtkPageSetup* setup = gtk_page_setup_new();
+        GtkPaperSize* paper = gtk_paper_size_new(answer->choice.paper.c_str());
+        gtk_page_setup_set_paper_size_and_default_margins(setup, paper);
+        gtk_page_setup_set_orientation(setup, answer->choice.landscape ? GTK_PAGE_ORIENTATION_LANDSCAPE
+                                                                       : GTK_PAGE_ORIENTATION_PORTRAIT);
+        gtk_print_unix_dialog_set_page_setup(dialog, setup);
+        gtk_paper_size_free(paper);
+        g_object_unref(setup);
+    }
     gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_OK);  // "Print"
     answer->answered = answer->over = true;
     return G_SOURCE_REMOVE;
@@ -100,16 +108,21 @@ gboolean AnswerDialog(gpointer data) {
 
 }  // namespace
 
-void PrintToFile(CMainWindow& window, const std::string& pdf, const tagPrintChoice& choice) {
+tagPrintOffer PrintToFile(CMainWindow& window, const std::string& pdf, const tagPrintChoice& choice,
+                          const std::function<void()>& open) {
     tagAnswer answer;
     gchar* uri = g_filename_to_uri(pdf.c_str(), nullptr, nullptr);
     answer.uri = uri;
     g_free(uri);
     answer.choice = choice;
     const guint source = g_timeout_add(20, AnswerDialog, &answer);
-    window.Command(wxID_PRINT);
+    if (open)
+        open();
+    else
+        window.Command(wxID_PRINT);
     if (!answer.over) g_source_remove(source);
     EXPECT_TRUE(answer.answered) << "the print dialog was not answered";
+    return answer.offer;
 }
 
 }  // namespace uitest

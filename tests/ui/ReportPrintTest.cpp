@@ -10,6 +10,7 @@
 #include <regex>
 
 #include <wx/listctrl.h>
+#include <wx/print.h>
 
 #include "platform/Text.h"
 #include "report/CCTVReport.h"
@@ -516,5 +517,46 @@ TEST_F(ReportOnPaper, SmallerPaperPrintsTheA4PageMadeSmaller) {
                 }
             }
         }
+    }
+}
+
+// The next print dialog offers the last print's printer, paper and
+// orientation, from File > Print and from the preview's Print button alike,
+// with "Pages" back at all pages.
+TEST_F(ReportOnPaper, PrintDialogOffersTheLastPrintSetUp) {
+    Show(Report::kLens107);
+    // One file for every print: with the printer, GTK's file printer keeps
+    // its file name too.
+    CTempFolder folder;
+    const std::string pdf = quorrel::ToUtf8(folder.File(L"job.pdf"));
+    PrintToFile(*m_window, pdf, {"2", "iso_a5", true});
+    auto fromPreview = [&] {
+        m_window->View().OnFilePrintPreview();
+        PumpEvents();
+        wxPreviewFrame* preview = nullptr;
+        for (wxWindow* w : wxTopLevelWindows)
+            if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) preview = p;
+        ASSERT_NE(preview, nullptr);
+        preview->GetControlBar()->OnPrint();
+        preview->Close(true);
+        PumpEvents();
+    };
+    const struct {
+        const char* way;
+        std::function<void()> open;
+    } ways[] = {{"File > Print", {}}, {"the preview's Print button", fromPreview}};
+    constexpr double mm = 72.0 / 25.4;
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.way);
+        std::remove(pdf.c_str());
+        const tagPrintOffer offer = PrintToFile(*m_window, pdf, {"", ""}, w.open);
+        EXPECT_EQ(offer.printer, "Print to File");
+        EXPECT_EQ(offer.paper, "iso_a5");
+        EXPECT_TRUE(offer.landscape);
+        EXPECT_TRUE(offer.allPages);
+        const std::vector<tagPdfPage> pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 3u);
+        EXPECT_NEAR(pages[0].width, 210 * mm, 1.0);
+        EXPECT_NEAR(pages[0].height, 148 * mm, 1.0);
     }
 }
