@@ -148,9 +148,9 @@ void CDetailCalculationDlg::BindHandlers() {
         GetControl(id)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeManualSensor(); });
     for (int id = kVerticalBox; id <= kOIBox; ++id)
         GetControl(id)->Bind(wxEVT_CHECKBOX, [this, id](wxCommandEvent&) { OnBnClickedInputKind(id); });
-    GetControl(kLensCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeLens(); });
-    GetControl(kRingCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeRing(); });
-    GetControl(kSensorCombo)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { OnCbnSelchangeSensor(); });
+    BindSelectionChange(*this, kLensCombo, [this] { OnCbnSelchangeLens(); });
+    BindSelectionChange(*this, kRingCombo, [this] { OnCbnSelchangeRing(); });
+    BindSelectionChange(*this, kSensorCombo, [this] { OnCbnSelchangeSensor(); });
     GetControl(kDOFBox)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedDOF(); });
     GetControl(kCoCBox)->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnBnClickedCoC(); });
     GetControl(kFocusPosition)->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnEnChangeFocusPosition(); });
