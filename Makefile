@@ -22,7 +22,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD)
 
-run: build
+# Running needs only the program and the sample catalogue files beside it.
+run: configure
+	@cmake --build $(BUILD) --target quorrel catalogues
 	cd $(BUILD) && ./quorrel
 
 test: build

@@ -326,8 +326,9 @@ TEST_F(SampleCatalogues, EveryIlluminationTypeHasLightsWithGeometryAndAGrowingFi
         EXPECT_FALSE(led->Controller.empty());
         EXPECT_GT(SpecNumbers(led.get()).at(2), 0.0);  // height or thickness
         if (dynamic_cast<const CLedData_DirectRing*>(led.get()) ||
-            dynamic_cast<const CLedData_LowAngleRing*>(led.get()))
+            dynamic_cast<const CLedData_LowAngleRing*>(led.get())) {
             EXPECT_GT(SpecNumbers(led.get()).at(3), 0.0);  // lighting angle
+        }
         if (led->Type == 8) continue;
         EXPECT_GT(led->WD_H_b, 1e-9);
         EXPECT_LT(led->MinWD, led->MaxWD);

@@ -340,7 +340,9 @@ TEST_F(LensSearch, LensesWhoseObjectWouldSitInsideTheLensAreNotListed) {
         Add(L"QE-T", 10, std::wstring(L"-0.5,40,0,0,") + c.wd + L",0,180,0,0,1.9,0,0,0,0,10,9,0,0,0,11,0,30");
         const std::vector<Row> fixed = Search(TwoThirds(kMagnification, 0.5));
         ASSERT_EQ(fixed.size(), c.cell ? 1u : 0u) << c.wd;
-        if (c.cell) EXPECT_EQ(fixed[0][kColWD], c.cell);
+        if (c.cell) {
+            EXPECT_EQ(fixed[0][kColWD], c.cell);
+        }
     }
 }
 

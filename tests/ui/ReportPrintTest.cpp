@@ -394,7 +394,9 @@ TEST_F(ReportOnPaper, WholeReportOnEveryPaperAndOrientation) {
             const std::vector<tagPdfPage> pages = Print({"", p.paper, p.landscape});
             ASSERT_EQ(pages.size(), r.pages);
             for (const std::wstring& model : models)  // the detail's lens shows in the detail block too
-                if (model != kDetailLens) EXPECT_EQ(CountWord(pages, quorrel::ToUtf8(model)), 1);
+                if (model != kDetailLens) {
+                    EXPECT_EQ(CountWord(pages, quorrel::ToUtf8(model)), 1);
+                }
             // The footer's date once, on the last page.
             EXPECT_EQ(CountWord(pages, date), 1);
             EXPECT_EQ(CountWord({pages.back()}, date), 1);
@@ -420,8 +422,9 @@ TEST_F(ReportOnPaper, WholeReportOnEveryPaperAndOrientation) {
                 continue;
             }
             for (const tagPdfWord& w : last)
-                if (std::abs(w.yMin - footer->yMin) > 1.0 && w.text != date)
+                if (std::abs(w.yMin - footer->yMin) > 1.0 && w.text != date) {
                     EXPECT_LE(w.yMax, footer->yMin + 0.5) << "\"" << w.text << "\" below the footer";
+                }
             // On A4 and larger paper the page is drawn as it is: the title
             // 10 or 15 mm from the left, 7 mm from the top.
             if (p.width >= 210 && p.height >= 297) {

@@ -134,8 +134,9 @@ void ExpectControlsInView(const CPage& page, bool apart) {
         EXPECT_LE(rect.GetBottom() + 1, page.GetVisibleHeight()) << what;
         EXPECT_LE(rect.GetRight() + 1, CPage::kPageWidth) << what;
         // A label is as tall as its text in its font: descenders show.
-        if (dynamic_cast<wxStaticText*>(control))
+        if (dynamic_cast<wxStaticText*>(control)) {
             EXPECT_GE(rect.GetHeight(), control->GetTextExtent(control->GetLabel()).GetHeight()) << what;
+        }
         for (wxWindow* other : shown) {
             if (apart && other != control) {
                 EXPECT_FALSE(rect.Intersects(other->GetRect())) << what << " / " << other->GetLabel();
