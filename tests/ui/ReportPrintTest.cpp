@@ -185,6 +185,8 @@ protected:
     }
     tagCounts m_counts{};
     CTempFolder m_folder;
+    CTempFolder m_printFolder;
+    const std::string m_pdf = quorrel::ToUtf8(m_printFolder.File(L"job.pdf"));
 
     // A telecentric search for a typed 3 x 4 sensor at vertical field of
     // view `fovV`: 4 is 1x, 8 is 0.5x.
@@ -200,12 +202,12 @@ protected:
     }
 
     // Prints the report of the tab in front through the print dialog into a
-    // PDF file: its pages, none when no file was written.
+    // PDF file: its pages, none when no file was written. Every print goes to
+    // one file, as GTK's file printer offers the last print's file again.
     std::vector<tagPdfPage> Print(const tagPrintChoice& choice = {}) {
-        CTempFolder folder;
-        const std::string pdf = quorrel::ToUtf8(folder.File(L"job.pdf"));
-        PrintToFile(*m_window, pdf, choice);
-        return PdfPages(pdf);
+        std::remove(m_pdf.c_str());
+        PrintToFile(*m_window, m_pdf, choice);
+        return PdfPages(m_pdf);
     }
     // The text of each page printed.
     std::vector<std::string> PrintedPages(const tagPrintChoice& choice = {}) {
@@ -528,11 +530,7 @@ TEST_F(ReportOnPaper, SmallerPaperPrintsTheA4PageMadeSmaller) {
 // with "Pages" back at all pages.
 TEST_F(ReportOnPaper, PrintDialogOffersTheLastPrintSetUp) {
     Show(Report::kLens107);
-    // One file for every print: with the printer, GTK's file printer keeps
-    // its file name too.
-    CTempFolder folder;
-    const std::string pdf = quorrel::ToUtf8(folder.File(L"job.pdf"));
-    PrintToFile(*m_window, pdf, {"2", "iso_a5", true});
+    Print({"2", "iso_a5", true});
     auto fromPreview = [&] {
         m_window->View().OnFilePrintPreview();
         PumpEvents();
@@ -551,13 +549,13 @@ TEST_F(ReportOnPaper, PrintDialogOffersTheLastPrintSetUp) {
     constexpr double mm = 72.0 / 25.4;
     for (const auto& w : ways) {
         SCOPED_TRACE(w.way);
-        std::remove(pdf.c_str());
-        const tagPrintOffer offer = PrintToFile(*m_window, pdf, {"", ""}, w.open);
+        std::remove(m_pdf.c_str());
+        const tagPrintOffer offer = PrintToFile(*m_window, m_pdf, {"", ""}, w.open);
         EXPECT_EQ(offer.printer, "Print to File");
         EXPECT_EQ(offer.paper, "iso_a5");
         EXPECT_TRUE(offer.landscape);
         EXPECT_TRUE(offer.allPages);
-        const std::vector<tagPdfPage> pages = PdfPages(pdf);
+        const std::vector<tagPdfPage> pages = PdfPages(m_pdf);
         ASSERT_EQ(pages.size(), 3u);
         EXPECT_NEAR(pages[0].width, 210 * mm, 1.0);
         EXPECT_NEAR(pages[0].height, 148 * mm, 1.0);
